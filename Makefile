@@ -1,0 +1,33 @@
+# Quick start: `make run` builds and starts the editor, `make test` builds and
+# runs every test. Both install the Debian packages they need first.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps-run deps-test build run test screenshot bench clean
+
+all: build
+
+deps-run:
+	@scripts/install-deps.sh run
+
+deps-test:
+	@scripts/install-deps.sh test
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+
+build: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: deps-run build
+	@scripts/run-editor.sh $(BUILD)/bin/glyphmux-gui
+
+test: deps-test build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+screenshot: deps-test build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/glyphmux-screenshot docs
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build, the tests or the benchmarks
+# need, only when something is missing. Usage: install-deps.sh [run|test|bench|ci]
+set -euo pipefail
+
+what=${1:-test}
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+case "$what" in
+  run) ;;
+  test) packages+=(fonts-dejavu-extra xvfb xdotool x11-utils x11-apps imagemagick) ;;
+  bench) packages+=(fonts-dejavu-extra fonts-droid-fallback libfreetype-dev libbenchmark-dev time) ;;
+  ci) packages+=(fonts-dejavu-extra xvfb xdotool x11-utils x11-apps imagemagick clang libclang-rt-14-dev appstream) ;;
+  *) echo "usage: $0 [run|test|bench|ci]" >&2; exit 2 ;;
+esac
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

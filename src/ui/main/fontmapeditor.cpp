@@ -1,0 +1,181 @@
+#include "ui/main/fontmapeditor.h"
+
+#include "ui/main/twips.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+// Slot rows stand at these heights in each frame, and in the window for the
+// information buttons.
+constexpr int rowTopInFrame[SlotCount] = {480, 840, 1200, 1560, 1920};
+constexpr int frameTop = 3360;
+constexpr int frameHeight = 2415;
+
+template <typename W>
+W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QGroupBox *makeFrame(QWidget *area, const char *name, const QString &caption, int left, int width)
+{
+    auto *frame = named(new QGroupBox(caption, area), name);
+    frame->setGeometry(twipRect(left, frameTop, width, frameHeight));
+    return frame;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect box)
+{
+    auto *label = named(new QLabel(caption, parent), name);
+    label->setGeometry(box);
+    return label;
+}
+
+QLineEdit *makeTextBox(QWidget *parent, const char *name, const QString &text, QRect box, bool locked)
+{
+    auto *edit = named(new QLineEdit(text, parent), name);
+    edit->setGeometry(box);
+    edit->setReadOnly(locked);
+    edit->setTextMargins(0, 0, 0, 0);
+    return edit;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect box)
+{
+    auto *button = named(new QPushButton(caption, parent), name);
+    button->setGeometry(box);
+    return button;
+}
+
+} // namespace
+
+FontMapEditor::FontMapEditor(QWidget *area)
+    : QObject(area)
+{
+    buildNamesFrame(area);
+    buildSizesFrame(area);
+    buildExtrasFrame(area);
+    buildOtherFrame(area);
+    buildInfoButtons(area);
+}
+
+void FontMapEditor::buildNamesFrame(QWidget *area)
+{
+    QGroupBox *frame = makeFrame(area, "Frame2", QStringLiteral("Nomi dei font"), 120, 4335);
+    const QIcon openIcon(QStringLiteral(":/buttons/open.bmp"));
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotSpec &spec = slotTable()[i];
+        SlotControls &row = m_slots[i];
+        const int top = rowTopInFrame[i];
+        row.rowLabel = makeLabel(frame, spec.rowLabel, QLatin1String(spec.key), twipRect(120, top, 975, 255));
+        row.face = makeTextBox(frame, spec.key, QString(), twipRect(1080, top, 2295, 285), false);
+        row.open = makeButton(frame, spec.openButton, QString(), twipRect(3480, top, 375, 255));
+        row.open->setIcon(openIcon);
+        row.open->setIconSize(QSize(16, 15));
+    }
+}
+
+void FontMapEditor::buildSizesFrame(QWidget *area)
+{
+    QGroupBox *frame = makeFrame(area, "Frame4", QStringLiteral("Dimensioni del font"), 4560, 1935);
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotSpec &spec = slotTable()[i];
+        SlotControls &row = m_slots[i];
+        const int top = rowTopInFrame[i];
+        row.minus = makeButton(frame, spec.minusButton, QStringLiteral("-"), twipRect(360, top, 255, 255));
+        row.size = makeTextBox(frame, spec.sizeField, QString::number(spec.initialSize),
+                               twipRect(720, top, 375, 285), true);
+        row.size->setAlignment(Qt::AlignCenter);
+        row.plus = makeButton(frame, spec.plusButton, QStringLiteral("+"), twipRect(1200, top, 255, 255));
+    }
+}
+
+void FontMapEditor::buildExtrasFrame(QWidget *area)
+{
+    QGroupBox *frame = makeFrame(area, "Frame3", QStringLiteral("Parametri aggiuntivi"), 6600, 2535);
+    makeLabel(frame, "Label37", QStringLiteral("Altezza"), twipRect(360, 240, 615, 255));
+    makeLabel(frame, "Label38", QStringLiteral("Corsivo"), twipRect(960, 240, 615, 255));
+    makeLabel(frame, "Label2", QStringLiteral("Larghezza"), twipRect(1680, 240, 795, 255));
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotSpec &spec = slotTable()[i];
+        SlotControls &row = m_slots[i];
+        const int top = rowTopInFrame[i];
+        row.height = makeTextBox(frame, spec.heightField, QString(), twipRect(360, top, 495, 285), false);
+        // The box alone shows: its caption lies outside the visible part.
+        row.italic = named(new QCheckBox(frame), spec.italicBox);
+        row.italic->setGeometry(twipRect(1200, top, 255, 255));
+        row.width = makeTextBox(frame, spec.widthField, QString(), twipRect(1800, top, 495, 285), false);
+    }
+}
+
+void FontMapEditor::buildOtherFrame(QWidget *area)
+{
+    QGroupBox *frame = makeFrame(area, "Frame5", QStringLiteral("Altri parametri"), 9240, 1815);
+    makeLabel(frame, "Label3", QStringLiteral("Zoom :"), twipRect(120, 360, 615, 255));
+    m_valoreZoom = makeLabel(frame, "ValoreZoom", QStringLiteral("100"), twipRect(720, 360, 615, 255));
+
+    m_scrollZoom = named(new QScrollBar(Qt::Horizontal, frame), "ScrollZoom");
+    m_scrollZoom->setGeometry(twipRect(120, 720, 1575, 255));
+    m_scrollZoom->setRange(1, 300);
+    m_scrollZoom->setSingleStep(1);
+    m_scrollZoom->setPageStep(1);
+    m_scrollZoom->setValue(100);
+
+    makeLabel(frame, "Label4", QStringLiteral("Chroma"), twipRect(120, 1320, 615, 255));
+    m_chromaValue = makeTextBox(frame, "chromavalue", QStringLiteral("100"), twipRect(720, 1320, 375, 285), true);
+    makeLabel(frame, "Label5", QStringLiteral("%"), twipRect(1080, 1320, 255, 255));
+
+    m_chromaScroll = named(new QScrollBar(Qt::Vertical, frame), "chromascroll");
+    m_chromaScroll->setGeometry(twipRect(1320, 1320, 255, 255));
+    m_chromaScroll->setRange(0, 100);
+    m_chromaScroll->setSingleStep(1);
+    m_chromaScroll->setPageStep(10);
+    m_chromaScroll->setValue(0);
+
+    makeLabel(frame, "Label6", QStringLiteral("Percorso Font"), twipRect(120, 1680, 1575, 255));
+    m_fontPath = makeTextBox(frame, "Text2", QStringLiteral("\\data\\fonts\\*.*"), twipRect(120, 2040, 1455, 285),
+                             false);
+}
+
+void FontMapEditor::buildInfoButtons(QWidget *area)
+{
+    constexpr int rowTopInWindow[SlotCount] = {3840, 4200, 4560, 4920, 5280};
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotSpec &spec = slotTable()[i];
+        QPushButton *info = makeButton(area, spec.infoButton, QStringLiteral("?"),
+                                       twipRect(4080, rowTopInWindow[i], 255, 255));
+        info->setFlat(true);
+        info->setAutoFillBackground(true);
+        info->setStyleSheet(QStringLiteral("QPushButton { background-color: rgb(255, 0, 0); border: 1px solid "
+                                           "#800000; font-family: \"MS Sans Serif\"; font-size: 8.25pt; "
+                                           "font-weight: bold; padding: 0; }"));
+        info->raise();
+        m_slots[i].info = info;
+    }
+}
+
+FontMap FontMapEditor::fontMap() const
+{
+    FontMap map;
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotControls &row = m_slots[i];
+        FontMap::Slot &slot = map.slotValues[i];
+        slot.face = row.face->text();
+        slot.size = row.size->text();
+        slot.height = row.height->text();
+        slot.italic = row.italic->isChecked();
+        slot.width = row.width->text();
+    }
+    map.zoom = m_scrollZoom->value();
+    map.chroma = m_chromaValue->text();
+    map.fontPath = m_fontPath->text();
+    return map;
+}

@@ -1,0 +1,124 @@
+#include "ui/main/form1.h"
+
+#include "core/fontmap.h"
+#include "core/safesave.h"
+#include "ui/apptexts.h"
+#include "ui/main/fontmapeditor.h"
+#include "ui/services/filechooser.h"
+#include "ui/services/messageboxes.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+const QString iniFileName = QStringLiteral("Glyphmux.ini");
+}
+
+Form1::Form1(FileChooser *files, MessageBoxes *messages, QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    if (!files) {
+        m_ownFiles = std::make_unique<QtFileChooser>();
+        files = m_ownFiles.get();
+    }
+    if (!messages) {
+        m_ownMessages = std::make_unique<QtMessageBoxes>();
+        messages = m_ownMessages.get();
+    }
+    m_files = files;
+    m_messages = messages;
+
+    setWindowTitle(AppTexts::mainWindowCaption());
+    auto *area = new QWidget(this);
+    area->setObjectName(QStringLiteral("clientArea"));
+    area->setFixedSize(744, 388);
+    // The layout is measured for a small dialog font, about 8 pt at 96 dpi.
+    QFont controlsFont = area->font();
+    controlsFont.setPixelSize(11);
+    area->setFont(controlsFont);
+    setCentralWidget(area);
+    m_editor = new FontMapEditor(area);
+
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    startUp();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("cmd_file"));
+    QAction *save = file->addAction(QStringLiteral("Save to Glyphmux.ini"));
+    save->setObjectName(QStringLiteral("cmd_save"));
+    file->addSeparator()->setObjectName(QStringLiteral("cccc"));
+    QAction *exit = file->addAction(QStringLiteral("Exit"));
+    exit->setObjectName(QStringLiteral("cmd_exit"));
+
+    QMenu *settings = menuBar()->addMenu(QStringLiteral("Settings"));
+    settings->setObjectName(QStringLiteral("cmd_settings"));
+    QAction *lang = settings->addAction(QStringLiteral("Language"));
+    lang->setObjectName(QStringLiteral("cmd_lang"));
+    m_popupAction = settings->addAction(QStringLiteral("Show information popup"));
+    m_popupAction->setObjectName(QStringLiteral("visualizza_pop"));
+    m_popupAction->setCheckable(true);
+    m_popupAction->setChecked(true);
+
+    QAction *help = menuBar()->addAction(QStringLiteral("?"));
+    help->setObjectName(QStringLiteral("cmd_help"));
+
+    connect(save, &QAction::triggered, this, [this] { Salva(); });
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    // The check mark has already flipped when triggered arrives.
+    connect(m_popupAction, &QAction::triggered, this, &Form1::salvaimpostazioni);
+}
+
+void Form1::startUp()
+{
+    aggiornaanteprima();
+    caricaimpostazioni();
+}
+
+void Form1::aggiornaanteprima()
+{
+}
+
+FontMap Form1::fontMap() const
+{
+    return m_editor->fontMap();
+}
+
+bool Form1::Salva()
+{
+    const SaveOutcome outcome = saveFileAtomically(iniFileName, encodeGlyphmuxIni(glyphmuxIniLines(fontMap())));
+    if (!outcome.ok) {
+        m_messages->warn(this, QStringLiteral("Impossibile salvare %1:\n%2")
+                                   .arg(QFileInfo(iniFileName).absoluteFilePath(), outcome.error));
+        return false;
+    }
+    return true;
+}
+
+void Form1::caricaimpostazioni()
+{
+}
+
+void Form1::salvaimpostazioni()
+{
+}
+
+void Form1::traduci()
+{
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // Ending the main window ends the program: nothing is saved or asked.
+    event->accept();
+}

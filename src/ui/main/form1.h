@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class FileChooser;
+class FontMapEditor;
+class MessageBoxes;
+class QAction;
+struct FontMap;
+
+// The main window: it owns the font map (in its controls), the preview, the
+// menus and the side windows, and lives for the whole run.
+class Form1 final : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // The chooser and message boxes are the program's own when null; tests
+    // pass scripted ones. They must outlive the window.
+    explicit Form1(FileChooser *files = nullptr, MessageBoxes *messages = nullptr, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Redraws the whole phone-screen preview from the controls.
+    void aggiornaanteprima();
+    // Writes Glyphmux.ini into the current directory. False, after telling
+    // the user, when the file could not be written.
+    bool Salva();
+    void caricaimpostazioni();
+    void salvaimpostazioni();
+    void traduci();
+
+    FontMap fontMap() const;
+    FontMapEditor &editor() const { return *m_editor; }
+    FileChooser &fileChooser() const { return *m_files; }
+    MessageBoxes &messageBoxes() const { return *m_messages; }
+
+    // Set by the phone-model window when the user confirms a model.
+    bool modelloscelto = false;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void startUp();
+
+    std::unique_ptr<FileChooser> m_ownFiles;
+    std::unique_ptr<MessageBoxes> m_ownMessages;
+    FileChooser *m_files = nullptr;
+    MessageBoxes *m_messages = nullptr;
+    FontMapEditor *m_editor = nullptr;
+    QAction *m_popupAction = nullptr;
+};

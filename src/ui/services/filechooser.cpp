@@ -1,0 +1,18 @@
+#include "ui/services/filechooser.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+bool QtFileChooser::chooseFile(QWidget *parent, FileDialogState &state)
+{
+    QFileDialog dialog(parent, state.title, state.initialFolder, state.filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (!state.fileName.isEmpty())
+        dialog.selectFile(QFileInfo(state.fileName).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    state.fileName = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+    return true;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Message boxes titled "Glyphmux GUI" with an OK button only. The program
+// shows real ones; tests record them instead.
+class MessageBoxes
+{
+public:
+    virtual ~MessageBoxes() = default;
+    // A plain message, no icon.
+    virtual void inform(QWidget *parent, const QString &text) = 0;
+    // A failure the user has to know about.
+    virtual void warn(QWidget *parent, const QString &text) = 0;
+};
+
+class QtMessageBoxes final : public MessageBoxes
+{
+public:
+    void inform(QWidget *parent, const QString &text) override;
+    void warn(QWidget *parent, const QString &text) override;
+};

@@ -1,0 +1,15 @@
+#include "support/messagerecorder.h"
+
+void MessageRecorder::inform(QWidget *, const QString &text)
+{
+    informed.append(text);
+    if (whileShown)
+        whileShown(text);
+}
+
+void MessageRecorder::warn(QWidget *, const QString &text)
+{
+    warned.append(text);
+    if (whileShown)
+        whileShown(text);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ui/services/messageboxes.h"
+
+#include <QStringList>
+
+#include <functional>
+
+// Records message boxes instead of showing them.
+class MessageRecorder final : public MessageBoxes
+{
+public:
+    void inform(QWidget *, const QString &text) override;
+    void warn(QWidget *, const QString &text) override;
+
+    QStringList informed;
+    QStringList warned;
+    // Runs while a box would be open, e.g. to look at the window behind it.
+    std::function<void(const QString &)> whileShown;
+};

@@ -1,0 +1,29 @@
+#include "support/tempcwd.h"
+
+#include <QFile>
+
+TempCwd::TempCwd()
+    : m_previous(QDir::currentPath())
+{
+    QDir::setCurrent(m_dir.path());
+}
+
+TempCwd::~TempCwd()
+{
+    QDir::setCurrent(m_previous);
+}
+
+QByteArray TempCwd::read(const QString &name) const
+{
+    QFile file(filePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void TempCwd::write(const QString &name, const QByteArray &bytes) const
+{
+    QFile file(filePath(name));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+#include <QTemporaryDir>
+
+// A fresh temporary folder that is the current directory while this lives:
+// the program writes its files into the current directory.
+class TempCwd
+{
+public:
+    TempCwd();
+    ~TempCwd();
+    TempCwd(const TempCwd &) = delete;
+    TempCwd &operator=(const TempCwd &) = delete;
+
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+    QByteArray read(const QString &name) const;
+    void write(const QString &name, const QByteArray &bytes) const;
+
+private:
+    QString m_previous;
+    QTemporaryDir m_dir;
+};

@@ -1,0 +1,111 @@
+// The bytes of Glyphmux.ini, from the font map alone.
+#include "core/fontmap.h"
+#include "support/expectedini.h"
+
+#include <QtTest>
+
+class TestGlyphmuxIni : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void freshStart();
+    void slotModifiers();
+    void italicFeedsAliasLines_data();
+    void italicFeedsAliasLines();
+    void textsAreWrittenUnchanged();
+    void globalsAtTheirLimits();
+};
+
+void TestGlyphmuxIni::freshStart()
+{
+    const QStringList slotLines = {"LatinBold12=@12:Y:W", "LatinBold13=@12:Y:W", "LatinBold17=@16:Y:W",
+                               "LatinBold19=@16:Y:W", "LatinPlain12=@12:Y:W"};
+    const QStringList lines = glyphmuxIniLines(FontMap::initial());
+    QCOMPARE(lines.size(), 32);
+    QCOMPARE(lines, expectedIniLines(slotLines, plainAliasLines(QString())));
+    QCOMPARE(encodeGlyphmuxIni(lines), utf16FileBytes(lines));
+    QVERIFY(encodeGlyphmuxIni(lines).startsWith("\xFF\xFE;\0*\0"));
+    QVERIFY(encodeGlyphmuxIni(lines).endsWith(QByteArray("*\0\r\0\n\0", 6)));
+}
+
+void TestGlyphmuxIni::slotModifiers()
+{
+    FontMap map = FontMap::initial();
+    map.slotValues[0] = {QStringLiteral("Nokia Sans S60"), QStringLiteral("12"), QStringLiteral("10"), true,
+                    QStringLiteral("8")};
+    map.slotValues[1].face = QStringLiteral("Nokia Sans S60");
+    const QStringList lines = glyphmuxIniLines(map);
+    QCOMPARE(lines[11], QStringLiteral("LatinBold12=Nokia Sans S60@12:Y10:I:W8"));
+    QCOMPARE(lines[12], QStringLiteral("LatinBold13=Nokia Sans S60@12:Y:W"));
+    QCOMPARE(lines[13], QStringLiteral("LatinBold17=@16:Y:W"));
+    QCOMPARE(lines[15], QStringLiteral("LatinPlain12=@12:Y:W"));
+    // Slot 1's italic reaches its own line and the Albi12 and Acp5 aliases.
+    QStringList aliases = plainAliasLines(QStringLiteral("Nokia Sans S60"));
+    aliases[6] += QStringLiteral(":I");
+    aliases[13] += QStringLiteral(":I");
+    QCOMPARE(lines.mid(17, 14), aliases);
+}
+
+void TestGlyphmuxIni::italicFeedsAliasLines_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QList<int>>("italicAliases"); // 0-based among the 14
+
+    QTest::newRow("LatinBold12") << 0 << QList<int>{6, 13};
+    QTest::newRow("LatinBold13") << 1 << QList<int>{0, 3, 4, 7, 9, 11};
+    QTest::newRow("LatinBold17") << 2 << QList<int>{1, 2, 5, 8};
+    QTest::newRow("LatinBold19") << 3 << QList<int>{10, 12};
+    QTest::newRow("LatinPlain12") << 4 << QList<int>{};
+}
+
+void TestGlyphmuxIni::italicFeedsAliasLines()
+{
+    QFETCH(int, slot);
+    QFETCH(QList<int>, italicAliases);
+
+    FontMap map = FontMap::initial();
+    map.slotValues[slot].italic = true;
+    const QStringList lines = glyphmuxIniLines(map);
+
+    for (int s = 0; s < 5; ++s)
+        QCOMPARE(lines[11 + s].contains(QStringLiteral(":I")), s == slot);
+    QStringList aliases = plainAliasLines(QString());
+    for (int a : italicAliases)
+        aliases[a] += QStringLiteral(":I");
+    QCOMPARE(lines.mid(17, 14), aliases);
+}
+
+void TestGlyphmuxIni::textsAreWrittenUnchanged()
+{
+    const QString face = QStringLiteral(" Шрифт, 字体; x ");
+    FontMap map = FontMap::initial();
+    map.slotValues[1].face = face;
+    map.slotValues[1].height = QStringLiteral("a;b");
+    map.slotValues[1].width = QStringLiteral(" , ");
+    map.fontPath = QStringLiteral("e:\\Шрифты\\*.ttf");
+    const QStringList lines = glyphmuxIniLines(map);
+    QCOMPARE(lines[12], QStringLiteral("LatinBold13=") + face + QStringLiteral("@12:Ya;b:W , "));
+    QCOMPARE(lines[8], QStringLiteral("ExtraFontFile=e:\\Шрифты\\*.ttf"));
+    QCOMPARE(lines.mid(17, 14), plainAliasLines(face));
+
+    const QByteArray bytes = encodeGlyphmuxIni(lines);
+    QCOMPARE(bytes, utf16FileBytes(lines));
+    // U+5B57 of the CJK name, little-endian.
+    QVERIFY(bytes.contains(QByteArray("\x57\x5B", 2)));
+}
+
+void TestGlyphmuxIni::globalsAtTheirLimits()
+{
+    FontMap map = FontMap::initial();
+    map.zoom = 1;
+    map.chroma = QStringLiteral("0");
+    QStringList lines = glyphmuxIniLines(map);
+    QCOMPARE(lines[6], QStringLiteral("ZoomRatio=1"));
+    QCOMPARE(lines[7], QStringLiteral("Chroma=0"));
+    map.zoom = 300;
+    QCOMPARE(glyphmuxIniLines(map)[6], QStringLiteral("ZoomRatio=300"));
+}
+
+QTEST_GUILESS_MAIN(TestGlyphmuxIni)
+#include "tst_glyphmuxini.moc"
