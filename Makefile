@@ -29,5 +29,12 @@ test: deps-test build
 screenshot: deps-test build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/glyphmux-screenshot docs
 
+# Speed against references measured in the same run; prints ratios last.
+bench:
+	@scripts/install-deps.sh bench
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DGLYPHMUX_BENCH=ON -DBUILD_TESTING=OFF
+	cmake --build build-bench -j $(JOBS)
+	@for b in build-bench/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
 clean:
 	rm -rf $(BUILD)
