@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# The program installs under a prefix and runs from there.
+set -euo pipefail
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install build --prefix "$prefix"
+env -u DISPLAY "$prefix/bin/glyphmux-gui" --version | grep -qx "glyphmux-gui 1.2.4"
+env -u DISPLAY "$prefix/bin/glyphmux-gui" --help | grep -q -- "--version"
+test -f "$prefix/share/applications/glyphmux-gui.desktop"
+test -f "$prefix/share/icons/hicolor/scalable/apps/glyphmux-gui.svg"
+appstreamcli validate --no-net "$prefix/share/metainfo/org.example.glyphmux_gui.metainfo.xml"
+echo "install: ok"
