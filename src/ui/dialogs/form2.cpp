@@ -1,0 +1,89 @@
+#include "ui/dialogs/form2.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel *picture(QWidget *parent, const QString &objectName, const QString &resource)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setPixmap(QPixmap(resource));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+Form2::Form2()
+    : SideWindow(QStringLiteral("Form2"), QStringLiteral("Scegli il modello di cellulare"))
+{
+    m_n70 = new QRadioButton(QStringLiteral("n70/n72/n90"), this);
+    m_n70->setObjectName(QStringLiteral("OptionN70"));
+    m_n70->setChecked(true);
+    m_6630 = new QRadioButton(QStringLiteral("6630/6680/6600"), this);
+    m_6630->setObjectName(QStringLiteral("Option6630"));
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("Command1"));
+    m_ok->setMinimumWidth(80);
+
+    // Each family's picture stands above its option.
+    auto *choices = new QGridLayout;
+    choices->setHorizontalSpacing(28);
+    choices->setVerticalSpacing(8);
+    choices->addWidget(picture(this, QStringLiteral("Image1"), QStringLiteral(":/dialogs/phone_n70.png")), 0, 0);
+    choices->addWidget(picture(this, QStringLiteral("Image2"), QStringLiteral(":/dialogs/phone_6630.png")), 0, 1);
+    choices->addWidget(m_n70, 1, 0, Qt::AlignHCenter);
+    choices->addWidget(m_6630, 1, 1, Qt::AlignHCenter);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addStretch();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 16, 24, 14);
+    layout->setSpacing(16);
+    layout->addLayout(choices);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_ok->setFocus();
+    connect(m_ok, &QPushButton::clicked, this, &Form2::confirm);
+}
+
+QString Form2::copyInstructions(PhoneFamily family)
+{
+    QStringList lines;
+    if (family == PhoneFamily::Model6630)
+        lines << QStringLiteral("c:\\system\\fonts\\freetype.dll");
+    // The last line stands for the chosen TrueType files; its space is meant.
+    lines << QStringLiteral("c:\\system\\fonts\\glyphmux.dll") << QStringLiteral("c:\\data\\fonts\\glyphmux.ini")
+          << QStringLiteral("c:\\data\\fonts\\ font in ttf");
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+PhoneFamily Form2::selectedFamily() const
+{
+    return m_6630->isChecked() ? PhoneFamily::Model6630 : PhoneFamily::N70;
+}
+
+void Form2::confirm()
+{
+    m_elencofile = copyInstructions(selectedFamily());
+    emit modelConfirmed(m_elencofile);
+    hide();
+}
+
+void Form2::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    emit dismissed();
+}

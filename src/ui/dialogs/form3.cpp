@@ -1,0 +1,42 @@
+#include "ui/dialogs/form3.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+Form3::Form3()
+    : SideWindow(QStringLiteral("Form3"), QStringLiteral("Copia i seguenti file:"))
+{
+    m_testo = boldLabel(QStringLiteral("testo"));
+    m_testo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_testo->setMinimumWidth(260);
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("Command1"));
+    m_ok->setMinimumWidth(80);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addStretch();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 18, 24, 14);
+    layout->setSpacing(18);
+    layout->addWidget(m_testo);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_ok->setFocus();
+    connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void Form3::setInstructions(const QString &text)
+{
+    m_testo->setText(text);
+}
+
+QString Form3::instructions() const
+{
+    return m_testo->text();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "ui/dialogs/sidewindow.h"
+
+class QLabel;
+class QPushButton;
+
+// Tells the user which files to copy to which folders of the phone. Created
+// once, then shown and hidden; the text stays until the next confirmation.
+class Form3 final : public SideWindow
+{
+    Q_OBJECT
+public:
+    Form3();
+
+    void setInstructions(const QString &text);
+    QString instructions() const;
+
+private:
+    QLabel *m_testo = nullptr;
+    QPushButton *m_ok = nullptr;
+};
