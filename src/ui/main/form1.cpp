@@ -3,7 +3,11 @@
 #include "core/fontmap.h"
 #include "core/safesave.h"
 #include "ui/apptexts.h"
+#include "ui/dialogs/form2.h"
+#include "ui/dialogs/form3.h"
+#include "ui/dialogs/frmabout.h"
 #include "ui/main/fontmapeditor.h"
+#include "ui/main/savecommand.h"
 #include "ui/services/filechooser.h"
 #include "ui/services/messageboxes.h"
 
@@ -73,7 +77,9 @@ void Form1::buildMenus()
     QAction *help = menuBar()->addAction(QStringLiteral("?"));
     help->setObjectName(QStringLiteral("cmd_help"));
 
-    connect(save, &QAction::triggered, this, [this] { Salva(); });
+    m_saveCommand = new SaveCommand(*this, m_popupAction);
+    connect(save, &QAction::triggered, m_saveCommand, &SaveCommand::run);
+    connect(help, &QAction::triggered, this, [this] { aboutBox().showOver(this); });
     connect(exit, &QAction::triggered, this, &QWidget::close);
     // The check mark has already flipped when triggered arrives.
     connect(m_popupAction, &QAction::triggered, this, &Form1::salvaimpostazioni);
@@ -102,6 +108,7 @@ bool Form1::Salva()
                                    .arg(QFileInfo(iniFileName).absoluteFilePath(), outcome.error));
         return false;
     }
+    m_saveCommand->saved();
     return true;
 }
 
@@ -119,6 +126,37 @@ void Form1::traduci()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    // Ending the main window ends the program: nothing is saved or asked.
+    // Ending the main window ends the program: nothing is saved or asked,
+    // the side windows go with it and no save or title step is left to run.
+    if (m_form2)
+        m_form2->close();
+    if (m_form3)
+        m_form3->close();
+    if (m_about)
+        m_about->close();
+    m_saveCommand->stop();
     event->accept();
+}
+
+Form2 &Form1::form2()
+{
+    if (!m_form2) {
+        m_form2 = std::make_unique<Form2>();
+        m_saveCommand->watch(*m_form2);
+    }
+    return *m_form2;
+}
+
+Form3 &Form1::form3()
+{
+    if (!m_form3)
+        m_form3 = std::make_unique<Form3>();
+    return *m_form3;
+}
+
+frmAbout &Form1::aboutBox()
+{
+    if (!m_about)
+        m_about = std::make_unique<frmAbout>();
+    return *m_about;
 }

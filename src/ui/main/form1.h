@@ -6,8 +6,12 @@
 
 class FileChooser;
 class FontMapEditor;
+class Form2;
+class Form3;
 class MessageBoxes;
 class QAction;
+class SaveCommand;
+class frmAbout;
 struct FontMap;
 
 // The main window: it owns the font map (in its controls), the preview, the
@@ -23,8 +27,9 @@ public:
 
     // Redraws the whole phone-screen preview from the controls.
     void aggiornaanteprima();
-    // Writes Glyphmux.ini into the current directory. False, after telling
-    // the user, when the file could not be written.
+    // Writes Glyphmux.ini into the current directory; after a good write the
+    // progress title follows and, with the popup on, the copy instructions.
+    // False, after telling the user, when the file could not be written.
     bool Salva();
     void caricaimpostazioni();
     void salvaimpostazioni();
@@ -34,6 +39,11 @@ public:
     FontMapEditor &editor() const { return *m_editor; }
     FileChooser &fileChooser() const { return *m_files; }
     MessageBoxes &messageBoxes() const { return *m_messages; }
+
+    // The side windows, each made on first use and kept until the end.
+    Form2 &form2();
+    Form3 &form3();
+    frmAbout &aboutBox();
 
     // Set by the phone-model window when the user confirms a model.
     bool modelloscelto = false;
@@ -51,4 +61,8 @@ private:
     MessageBoxes *m_messages = nullptr;
     FontMapEditor *m_editor = nullptr;
     QAction *m_popupAction = nullptr;
+    SaveCommand *m_saveCommand = nullptr;
+    std::unique_ptr<Form2> m_form2;
+    std::unique_ptr<Form3> m_form3;
+    std::unique_ptr<frmAbout> m_about;
 };

@@ -1,0 +1,132 @@
+#include "ui/main/savecommand.h"
+
+#include "ui/apptexts.h"
+#include "ui/dialogs/form2.h"
+#include "ui/dialogs/form3.h"
+#include "ui/main/form1.h"
+
+#include <QAction>
+#include <QTimer>
+
+namespace {
+// How long each progress text stays in the title.
+constexpr int titleStepMs = 150;
+} // namespace
+
+SaveCommand::SaveCommand(Form1 &window, QAction *popup)
+    : QObject(&window), m_window(window), m_popup(popup)
+{
+    setObjectName(QStringLiteral("saveCommand"));
+    // Started by each good save; its one tick starts the progress title.
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(500);
+    m_timer1->setSingleShot(true);
+    connect(m_timer1, &QTimer::timeout, this, &SaveCommand::startProgressTitle);
+
+    // Repeating one caption many times shows nothing here, so each text
+    // gets a moment of its own. Restarted per text, so a late tick never
+    // shortens the next text's moment.
+    m_titleStep = new QTimer(this);
+    m_titleStep->setObjectName(QStringLiteral("titleStep"));
+    m_titleStep->setInterval(titleStepMs);
+    m_titleStep->setSingleShot(true);
+    m_titleStep->setTimerType(Qt::PreciseTimer);
+    connect(m_titleStep, &QTimer::timeout, this, &SaveCommand::nextProgressTitle);
+}
+
+QStringList SaveCommand::progressTitles()
+{
+    const QString base = AppTexts::nameAndVersion();
+    return {base + QStringLiteral(" salvataggio in corso."), base + QStringLiteral(" salvataggio in corso.."),
+            base + QStringLiteral(" salvataggio in corso...")};
+}
+
+void SaveCommand::run()
+{
+    // The model window is already open for the save that waits: one save
+    // at a time, so bring it forward instead of queueing another.
+    if (m_pending) {
+        Form2 &form2 = m_window.form2();
+        if (form2.isVisible())
+            form2.showOver(&m_window);
+        return;
+    }
+    if (m_popup->isChecked()) {
+        m_pending = true;
+        m_window.form2().showOver(&m_window);
+        return;
+    }
+    writeNow();
+}
+
+void SaveCommand::watch(Form2 &form2)
+{
+    connect(&form2, &Form2::modelConfirmed, this, &SaveCommand::modelConfirmed);
+    connect(&form2, &Form2::dismissed, this, &SaveCommand::cancelPending);
+}
+
+void SaveCommand::modelConfirmed(const QString &elencofile)
+{
+    // The instructions are in place before the save that shows them runs.
+    m_window.form3().setInstructions(elencofile);
+    m_window.modelloscelto = true;
+    if (m_pending) {
+        // Write once the model window has hidden and its click has ended.
+        QTimer::singleShot(0, this, [this] {
+            if (m_pending)
+                writeNow();
+        });
+    }
+}
+
+void SaveCommand::cancelPending()
+{
+    m_pending = false;
+    m_window.modelloscelto = false;
+}
+
+void SaveCommand::writeNow()
+{
+    m_pending = false;
+    m_window.Salva();
+    m_window.modelloscelto = false;
+}
+
+void SaveCommand::saved()
+{
+    if (!m_timer1->isActive())
+        m_timer1->start();
+    if (m_popup->isChecked())
+        m_window.form3().showOver(&m_window);
+}
+
+void SaveCommand::startProgressTitle()
+{
+    m_titleIndex = 0;
+    m_window.setWindowTitle(progressTitles().at(0));
+    m_titleStep->start();
+}
+
+void SaveCommand::nextProgressTitle()
+{
+    const QStringList titles = progressTitles();
+    if (++m_titleIndex < titles.size()) {
+        m_window.setWindowTitle(titles.at(m_titleIndex));
+        m_titleStep->start();
+        return;
+    }
+    m_titleIndex = -1;
+    m_window.setWindowTitle(AppTexts::mainWindowCaption());
+}
+
+void SaveCommand::stop()
+{
+    cancelPending();
+    m_timer1->stop();
+    m_titleStep->stop();
+    if (m_titleIndex >= 0) {
+        m_titleIndex = -1;
+        m_window.setWindowTitle(AppTexts::mainWindowCaption());
+    }
+}
