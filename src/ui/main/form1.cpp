@@ -2,6 +2,7 @@
 
 #include "core/fontmap.h"
 #include "core/safesave.h"
+#include "preview/phonepreview.h"
 #include "ui/apptexts.h"
 #include "ui/dialogs/form2.h"
 #include "ui/dialogs/form3.h"
@@ -15,6 +16,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -47,6 +49,7 @@ Form1::Form1(FileChooser *files, MessageBoxes *messages, QWidget *parent)
     area->setFont(controlsFont);
     setCentralWidget(area);
     m_editor = new FontMapEditor(area);
+    buildPreview(area);
 
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -91,8 +94,47 @@ void Form1::startUp()
     caricaimpostazioni();
 }
 
+void Form1::buildPreview(QWidget *area)
+{
+    PreviewSources sources;
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        sources.faces[i] = m_editor->slot(i).face;
+        sources.sizes[i] = m_editor->slot(i).size;
+        // Typed or set by code, a face change redraws the preview and nothing else.
+        connect(m_editor->slot(i).face, &QLineEdit::textChanged, this, &Form1::aggiornaanteprima);
+    }
+    sources.zoom = m_editor->valoreZoom();
+    sources.chroma = m_editor->chromaValue();
+    m_preview = new PhonePreview(sources, area);
+    m_preview->move(0, 0);
+    connect(m_editor->chromaValue(), &QLineEdit::textChanged, this, &Form1::chromacambiato);
+}
+
 void Form1::aggiornaanteprima()
 {
+    aggiornafont();
+    aggiornafontsize();
+    aggiornacolore();
+}
+
+void Form1::aggiornafont()
+{
+    m_preview->applyFaces();
+}
+
+void Form1::aggiornafontsize()
+{
+    m_preview->applySizes();
+}
+
+void Form1::aggiornacolore()
+{
+    m_preview->applyColour();
+}
+
+void Form1::chromacambiato()
+{
+    aggiornaanteprima();
 }
 
 FontMap Form1::fontMap() const

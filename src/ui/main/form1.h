@@ -9,6 +9,7 @@ class FontMapEditor;
 class Form2;
 class Form3;
 class MessageBoxes;
+class PhonePreview;
 class QAction;
 class SaveCommand;
 class frmAbout;
@@ -27,6 +28,13 @@ public:
 
     // Redraws the whole phone-screen preview from the controls.
     void aggiornaanteprima();
+    // Its three steps: each slot's face, each slot's size at the zoom, and
+    // the grey of the chroma.
+    void aggiornafont();
+    void aggiornafontsize();
+    void aggiornacolore();
+    // The chroma box's text changed.
+    void chromacambiato();
     // Writes Glyphmux.ini into the current directory; after a good write the
     // progress title follows and, with the popup on, the copy instructions.
     // False, after telling the user, when the file could not be written.
@@ -37,6 +45,7 @@ public:
 
     FontMap fontMap() const;
     FontMapEditor &editor() const { return *m_editor; }
+    PhonePreview &preview() const { return *m_preview; }
     FileChooser &fileChooser() const { return *m_files; }
     MessageBoxes &messageBoxes() const { return *m_messages; }
 
@@ -54,12 +63,14 @@ protected:
 private:
     void buildMenus();
     void startUp();
+    void buildPreview(QWidget *area);
 
     std::unique_ptr<FileChooser> m_ownFiles;
     std::unique_ptr<MessageBoxes> m_ownMessages;
     FileChooser *m_files = nullptr;
     MessageBoxes *m_messages = nullptr;
     FontMapEditor *m_editor = nullptr;
+    PhonePreview *m_preview = nullptr;
     QAction *m_popupAction = nullptr;
     SaveCommand *m_saveCommand = nullptr;
     std::unique_ptr<Form2> m_form2;
