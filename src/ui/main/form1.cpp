@@ -100,13 +100,15 @@ void Form1::buildPreview(QWidget *area)
     for (std::size_t i = 0; i < SlotCount; ++i) {
         sources.faces[i] = m_editor->slot(i).face;
         sources.sizes[i] = m_editor->slot(i).size;
-        // Typed or set by code, a face change redraws the preview and nothing else.
-        connect(m_editor->slot(i).face, &QLineEdit::textChanged, this, &Form1::aggiornaanteprima);
     }
     sources.zoom = m_editor->valoreZoom();
     sources.chroma = m_editor->chromaValue();
     m_preview = new PhonePreview(sources, area);
     m_preview->move(0, 0);
+
+    // Typed or set by code, a face change redraws the preview and nothing else.
+    for (const QLineEdit *face : sources.faces)
+        connect(face, &QLineEdit::textChanged, this, &Form1::aggiornaanteprima);
     connect(m_editor->chromaValue(), &QLineEdit::textChanged, this, &Form1::chromacambiato);
 }
 
