@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// Builds TrueType files for tests, from scratch or from a real font with a
+// new "name" table, so that tests get faces the system does not know and
+// damaged files that are easy to read about.
+namespace TestFonts {
+
+// One record of a "name" table; 'bytes' are stored exactly as given.
+struct Name
+{
+    std::uint16_t platformId = 3;
+    std::uint16_t encodingId = 1;
+    std::uint16_t languageId = 0x0409;
+    std::uint16_t nameId = 0;
+    QByteArray bytes;
+};
+
+QByteArray utf16be(const QString &text);
+// A Windows (platform 3, Unicode BMP) record.
+Name windowsName(std::uint16_t nameId, const QString &text, std::uint16_t languageId = 0x0409);
+// A Macintosh (platform 1, Roman, English) record with raw bytes.
+Name macName(std::uint16_t nameId, const QByteArray &bytes);
+// Windows records for family (1), subfamily (2), unique id (3), full name
+// (4) and PostScript name (6).
+QList<Name> familyNames(const QString &family, const QString &subfamily);
+
+// One table of a file. 'offset' and 'length' replace what the directory
+// would say, to describe damaged files.
+struct Table
+{
+    QByteArray tag;
+    QByteArray data;
+    std::optional<std::uint32_t> offset = std::nullopt;
+    std::optional<std::uint32_t> length = std::nullopt;
+};
+
+// Offset table, directory in the order given, then the tables, each on a
+// 4-byte boundary. 'numTables' replaces the real count.
+QByteArray sfnt(const QList<Table> &tables, std::optional<std::uint16_t> numTables = std::nullopt);
+QByteArray headTable(std::uint32_t magic = 0x5F0F3CF5);
+QByteArray nameTable(const QList<Name> &names);
+// An OS/2 table of version 1 (86 bytes) or 0 (78 bytes).
+QByteArray os2Table(std::uint16_t fsSelection, std::uint16_t version = 1);
+// head + name + OS/2: enough for the inspector, not for drawing.
+QByteArray buildTrueType(const QList<Name> &names, std::uint16_t fsSelection = 0);
+
+// The path of a DejaVu font installed on the system (fonts-dejavu-core and
+// fonts-dejavu-extra).
+QString dejaVuPath(const QString &fileName);
+// 'font' (a whole real font file) with its "name" table replaced.
+QByteArray withNameTable(const QByteArray &font, const QByteArray &nameTable);
+// Writes a real font under new names to dir/fileName and returns the path:
+// a drawable face unknown to the system.
+QString writeRenamedFont(const QString &dir, const QString &fileName, const QList<Name> &names,
+                         const QString &sourceFont = dejaVuPath(QStringLiteral("DejaVuSans.ttf")));
+
+} // namespace TestFonts
