@@ -4,7 +4,7 @@
 set -euo pipefail
 
 what=${1:-test}
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev fonts-dejavu-core)
 case "$what" in
   run) ;;
   test) packages+=(fonts-dejavu-extra xvfb xdotool x11-utils x11-apps imagemagick) ;;

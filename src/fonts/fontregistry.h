@@ -1,8 +1,14 @@
 #pragma once
 
+#include "fonts/fontfaces.h"
+
 #include <QFont>
+#include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
+
+#include <optional>
 
 // The program's one shared table of font files it has made drawable, and the
 // place that answers "can the system draw this face, and with which font?".
@@ -19,10 +25,45 @@ public:
     // default family; an unknown one whatever Qt substitutes.
     void applyFace(QFont &font, const QString &face) const;
 
+    // True when 'face' is, exactly and case-sensitively, a family name of a
+    // font the system has or of a file registered here. A font file can be
+    // known by several family names; each of them counts.
+    bool isFaceKnown(const QString &face) const;
+    // As isFaceKnown, but only for fonts the system had without us.
+    bool isInstalled(const QString &face) const;
+
+    // Makes the font file drawable, or counts one more user of it. True when
+    // the file's fonts are registered (now or before).
+    bool addFontFile(const QString &path);
+    // Drops one use of 'path'; the last one unregisters the file.
+    void removeFontFile(const QString &path);
+    // How many uses of 'path' are registered (0: none).
+    int registrations(const QString &path) const;
+
+    // Sends the font-change notice.
+    void notifyFontChange();
+
 signals:
-    // Our registrations changed the set of drawable faces.
+    // The font-change notice: a registration or removal happened that others
+    // may want to redraw for.
     void fontsChanged();
 
 private:
     FontRegistry() = default;
+
+    struct Registration
+    {
+        int id = -1;      // Qt's application font id
+        int uses = 0;
+        FaceIndex faces;  // every family name of the file's fonts
+    };
+
+    static QString key(const QString &path);
+    const FaceIndex &systemFaces() const;
+    const QSet<QString> &qtFamilies() const;
+    QList<FontFace> fontsNamed(const QString &face) const;
+
+    QHash<QString, Registration> m_files;
+    mutable std::optional<FaceIndex> m_system;
+    mutable std::optional<QSet<QString>> m_qtFamilies; // refreshed when registrations change
 };

@@ -1,0 +1,107 @@
+#include "fonts/cfontpreview.h"
+
+#include "fonts/bytereader.h"
+#include "fonts/fontregistry.h"
+#include "fonts/windowslocale.h"
+
+#include <QFileInfo>
+#include <QLocale>
+
+CFontPreview::CFontPreview()
+    : m_systemLocaleId(windowsLocaleId(QLocale::system()))
+{
+}
+
+CFontPreview::~CFontPreview()
+{
+    RemoveFontFile();
+}
+
+void CFontPreview::setFontFile(const QString &path)
+{
+    RemoveFontFile();
+    if (!FileExists(path))
+        return;
+    m_fontFile = path;
+    ReadFontFile(m_fontFile); // a damaged file still gets its face looked up
+    m_installed = FindFaceName(FaceTest::SystemOnly);
+    if (!m_installed) {
+        AddFontFile(m_fontFile);
+        FindFaceName(FaceTest::Drawable);
+    }
+}
+
+bool CFontPreview::FileExists(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+bool CFontPreview::ReadFontFile(const QString &path)
+{
+    const FileSource source(path);
+    if (!source.isOpen())
+        return false;
+    TrueType::FontTables tables = TrueType::readFontTables(source, m_validTrueTypeFile);
+    if (tables.validTrueType)
+        m_validTrueTypeFile = *tables.validTrueType;
+    if (tables.names)
+        m_names = std::move(*tables.names);
+    if (tables.fsSelection)
+        m_fsSelection = *tables.fsSelection;
+    return tables.complete;
+}
+
+QString CFontPreview::GetNameString(std::uint16_t nameId) const
+{
+    return TrueType::nameString(m_names, nameId, m_systemLocaleId);
+}
+
+bool CFontPreview::FindFaceName(FaceTest test)
+{
+    const FontRegistry &registry = FontRegistry::instance();
+    const QString family = GetNameString(TrueType::FamilyId);
+    const QString candidates[] = {
+        family,
+        family + QLatin1Char(' ') + GetNameString(TrueType::SubfamilyId),
+        GetNameString(TrueType::FullNameId),
+    };
+    for (const QString &candidate : candidates) {
+        const bool known = test == FaceTest::SystemOnly ? registry.isInstalled(candidate)
+                                                        : registry.isFaceKnown(candidate);
+        if (known) {
+            m_faceName = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CFontPreview::AddFontFile(const QString &path)
+{
+    FontRegistry &registry = FontRegistry::instance();
+    if (!registry.addFontFile(path))
+        return false;
+    m_registeredFile = path;
+    if (m_broadcast)
+        registry.notifyFontChange();
+    return true;
+}
+
+void CFontPreview::RemoveFontFile()
+{
+    if (!m_registeredFile.isEmpty()) {
+        FontRegistry &registry = FontRegistry::instance();
+        registry.removeFontFile(m_registeredFile);
+        m_registeredFile.clear();
+        if (m_broadcast)
+            registry.notifyFontChange();
+    }
+    // A face that was installed before is never taken away, nor forgotten.
+    if (!m_faceName.isEmpty() && !m_installed) {
+        m_faceName.clear();
+        m_validTrueTypeFile = false;
+    }
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "fonts/truetypeparser.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <cstdint>
+
+// Inspects one TrueType file: reads its names and style bits, makes its face
+// drawable for as long as this object lives (registering the file when the
+// system does not already have the face), and tells the face name under
+// which it can be drawn.
+class CFontPreview final
+{
+public:
+    CFontPreview();
+    ~CFontPreview();
+    Q_DISABLE_COPY_MOVE(CFontPreview)
+
+    // When true, every registration and removal is followed by the
+    // registry's font-change notice.
+    bool Broadcast() const { return m_broadcast; }
+    void setBroadcast(bool on) { m_broadcast = on; }
+
+    // Undoes this object's registration of the previous file, then, when
+    // 'path' is an existing file, reads it and finds (or registers) its face.
+    // A missing path or a folder leaves everything else as it was.
+    void setFontFile(const QString &path);
+    QString FontFile() const { return m_fontFile; }
+
+    // The face name the system draws this font by; empty when none was found.
+    QString FaceName() const { return m_faceName; }
+    // True when the system knew the face before this object registered anything.
+    bool Installed() const { return m_installed; }
+    // True when the "head" table of the last file read has the TrueType magic.
+    bool ValidTrueTypeFile() const { return m_validTrueTypeFile; }
+
+    QString Copyright() const { return GetNameString(TrueType::CopyrightId); }
+    QString FamilyName() const { return GetNameString(TrueType::FamilyId); }
+    QString SubFamilyName() const { return GetNameString(TrueType::SubfamilyId); }
+    QString UniqueIdentifier() const { return GetNameString(TrueType::UniqueId); }
+    QString FullName() const { return GetNameString(TrueType::FullNameId); }
+    QString VersionString() const { return GetNameString(TrueType::VersionId); }
+    QString PostscriptName() const { return GetNameString(TrueType::PostscriptId); }
+    QString Trademark() const { return GetNameString(TrueType::TrademarkId); }
+
+    // Style bits of the OS/2 fsSelection field.
+    bool Italic() const { return TrueType::isBitSet(m_fsSelection, 0); }
+    bool Underlined() const { return TrueType::isBitSet(m_fsSelection, 1); }
+    bool StrikeOut() const { return TrueType::isBitSet(m_fsSelection, 4); }
+    bool Bold() const { return TrueType::isBitSet(m_fsSelection, 5); }
+
+private:
+    enum class FaceTest { SystemOnly, Drawable };
+
+    bool ReadFontFile(const QString &path);
+    QString GetNameString(std::uint16_t nameId) const;
+    bool FindFaceName(FaceTest test);
+    bool AddFontFile(const QString &path);
+    void RemoveFontFile();
+    static bool FileExists(const QString &path);
+
+    bool m_broadcast = false;
+    QString m_fontFile;
+    QString m_faceName;
+    std::uint32_t m_systemLocaleId = 0;
+    bool m_installed = false;
+    bool m_validTrueTypeFile = false;
+    TrueType::NameTable m_names;
+    std::uint16_t m_fsSelection = 0;
+    // The file this object holds a registration of; empty when none. Kept
+    // apart from FaceName so that a file registered without a face found is
+    // still unregistered.
+    QString m_registeredFile;
+};

@@ -1,0 +1,105 @@
+#include "fonts/fontfaces.h"
+
+#ifdef GLYPHMUX_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+
+#include <cstring>
+
+namespace {
+
+QString patternString(FcPattern *pattern, const char *object, int index)
+{
+    FcChar8 *value = nullptr;
+    if (FcPatternGetString(pattern, object, index, &value) != FcResultMatch || !value)
+        return {};
+    return QString::fromUtf8(reinterpret_cast<const char *>(value));
+}
+
+// Qt takes the first family and style of a pattern as the font's family and
+// style; the other family names still name the same font.
+void addPattern(FcPattern *pattern, FaceIndex &index)
+{
+    FontFace face;
+    face.family = patternString(pattern, FC_FAMILY, 0);
+    if (face.family.isEmpty())
+        return;
+    face.style = patternString(pattern, FC_STYLE, 0);
+    int weight = FC_WEIGHT_REGULAR;
+    if (FcPatternGetInteger(pattern, FC_WEIGHT, 0, &weight) == FcResultMatch)
+        face.weight = FcWeightToOpenType(weight);
+    int slant = FC_SLANT_ROMAN;
+    if (FcPatternGetInteger(pattern, FC_SLANT, 0, &slant) == FcResultMatch)
+        face.italic = slant != FC_SLANT_ROMAN;
+    for (int k = 0;; ++k) {
+        const QString name = patternString(pattern, FC_FAMILY, k);
+        if (name.isEmpty())
+            break;
+        QList<FontFace> &fonts = index[name];
+        bool seen = false;
+        for (const FontFace &f : fonts)
+            seen = seen || (f.family == face.family && f.style == face.style);
+        if (!seen)
+            fonts.append(face);
+    }
+}
+
+} // namespace
+
+namespace FontFaces {
+
+bool available()
+{
+    return true;
+}
+
+FaceIndex systemFaces()
+{
+    FaceIndex index;
+    if (FcFontSet *set = FcConfigGetFonts(nullptr, FcSetSystem)) {
+        for (int i = 0; i < set->nfont; ++i)
+            addPattern(set->fonts[i], index);
+    }
+    return index;
+}
+
+FaceIndex applicationFileFaces(const QString &path)
+{
+    // Qt adds each application font to fontconfig's application set under
+    // the path it was given.
+    FaceIndex index;
+    const QByteArray file = path.toUtf8();
+    if (FcFontSet *set = FcConfigGetFonts(nullptr, FcSetApplication)) {
+        for (int i = 0; i < set->nfont; ++i) {
+            FcChar8 *value = nullptr;
+            if (FcPatternGetString(set->fonts[i], FC_FILE, 0, &value) == FcResultMatch
+                && std::strcmp(reinterpret_cast<const char *>(value), file.constData()) == 0)
+                addPattern(set->fonts[i], index);
+        }
+    }
+    return index;
+}
+
+} // namespace FontFaces
+
+#else
+
+namespace FontFaces {
+
+bool available()
+{
+    return false;
+}
+
+FaceIndex systemFaces()
+{
+    return {};
+}
+
+FaceIndex applicationFileFaces(const QString &)
+{
+    return {};
+}
+
+} // namespace FontFaces
+
+#endif
