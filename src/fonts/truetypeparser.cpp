@@ -1,7 +1,5 @@
 #include "fonts/truetypeparser.h"
 
-#include <QVarLengthArray>
-
 #include <algorithm>
 
 namespace TrueType {
@@ -109,21 +107,21 @@ std::optional<NameTable> parseNameTable(QByteArrayView bytes, bool &damaged)
     return names;
 }
 
-void appendUnits(QString &out, const char16_t *units, qsizetype count)
+// Lone surrogates would make an invalid string; show them as U+FFFD.
+QString replaceLoneSurrogates(const QString &in)
 {
-    // Lone surrogates would make an invalid string; show them as U+FFFD.
-    out.reserve(out.size() + count);
-    for (qsizetype i = 0; i < count; ++i) {
-        const char16_t u = units[i];
-        if (QChar::isHighSurrogate(u) && i + 1 < count && QChar::isLowSurrogate(units[i + 1])) {
-            out.append(QChar(u));
-            out.append(QChar(units[++i]));
-        } else if (QChar::isSurrogate(u)) {
-            out.append(QChar(QChar::ReplacementCharacter));
+    QString out;
+    out.reserve(in.size());
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        const QChar u = in[i];
+        if (u.isHighSurrogate() && i + 1 < in.size() && in[i + 1].isLowSurrogate()) {
+            out.append(u);
+            out.append(in[++i]);
         } else {
-            out.append(QChar(u));
+            out.append(u.isSurrogate() ? QChar(QChar::ReplacementCharacter) : u);
         }
     }
+    return out;
 }
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five unassigned
@@ -142,28 +140,29 @@ QString decodeNameString(std::uint16_t platformId, QByteArrayView bytes)
     const auto byte = [&](qsizetype i) -> char16_t {
         return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0;
     };
-    QString out;
     if (bytes.isEmpty())
-        return out;
-    const qsizetype unitCount = bytes.size() / 2;
-    QVarLengthArray<char16_t, 128> units(unitCount);
-    if (platformId == 0 || platformId == 3) {
-        for (qsizetype i = 0; i < unitCount; ++i)
-            units[i] = char16_t(byte(2 * i) << 8 | byte(2 * i + 1));
-    } else if (bytes[0] == 0) {
-        // First byte dropped, a zero appended, read as UTF-16LE.
-        for (qsizetype i = 0; i < unitCount; ++i)
-            units[i] = char16_t(byte(2 * i + 1) | byte(2 * i + 2) << 8);
-    } else {
-        out.resize(bytes.size());
+        return QString();
+    if (platformId != 0 && platformId != 3 && bytes[0] != 0) {
+        QString out(bytes.size(), Qt::Uninitialized);
         for (qsizetype i = 0; i < bytes.size(); ++i) {
             const char16_t b = byte(i);
             out[i] = QChar(b >= 0x80 && b < 0xA0 ? cp1252High[b - 0x80] : b);
         }
         return out;
     }
-    appendUnits(out, units.constData(), unitCount);
-    return out;
+    // UTF-16BE; for the other platforms the first byte is dropped and a zero
+    // appended, which reads Latin-1 text stored as UTF-16BE.
+    const qsizetype shift = platformId == 0 || platformId == 3 ? 0 : 1;
+    QString out(bytes.size() / 2, Qt::Uninitialized);
+    char16_t *units = reinterpret_cast<char16_t *>(out.data());
+    bool surrogates = false;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        const qsizetype at = 2 * i + shift;
+        const char16_t u = shift ? char16_t(byte(at) | byte(at + 1) << 8) : char16_t(byte(at) << 8 | byte(at + 1));
+        units[i] = u;
+        surrogates = surrogates || QChar::isSurrogate(u);
+    }
+    return surrogates ? replaceLoneSurrogates(out) : out;
 }
 
 QString nameString(const NameTable &names, std::uint16_t nameId, std::uint32_t localeId)
