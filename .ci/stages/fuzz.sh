@@ -8,8 +8,9 @@ cd "$(dirname "$0")/../.."
 
 seconds=${FUZZ_SECONDS:-60}
 build=build-fuzz
+mkdir -p "$build"
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DGLYPHMUX_FUZZ=ON -DBUILD_TESTING=OFF > "$build.log" 2>&1 || { cat "$build.log"; exit 1; }
+  -DGLYPHMUX_FUZZ=ON -DBUILD_TESTING=OFF > "$build/configure.log" 2>&1 || { cat "$build/configure.log"; exit 1; }
 cmake --build "$build" -j "$(nproc)" --target fuzz_truetype
 
 work=$(mktemp -d)
