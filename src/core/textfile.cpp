@@ -1,0 +1,74 @@
+#include "core/textfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+
+QString decodeWindows1252(const QByteArray &bytes)
+{
+    // Debian's Qt knows this code page through ICU; a Qt without ICU does
+    // not, and Latin-1 is the closest it offers.
+    QStringDecoder decoder("windows-1252");
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes);
+    return decoder.decode(bytes);
+}
+
+} // namespace
+
+QString decodeLocalText(const QByteArray &bytes)
+{
+    // Stateless, or a sequence cut short at the end would vanish unnoticed
+    // instead of counting as an error.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8.decode(bytes); // decode() is lazy: convert first, then ask
+    if (!utf8.hasError())
+        return text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text;
+    return decodeWindows1252(bytes);
+}
+
+QByteArray encodeLocalText(const QString &text)
+{
+    return text.toUtf8();
+}
+
+FirstLine readFirstLine(const QString &path, CutAtComma cut)
+{
+    FirstLine result;
+    if (QFileInfo(path).isDir()) {
+        result.error = QStringLiteral("è una cartella");
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = file.errorString();
+        return result;
+    }
+
+    QByteArray line;
+    constexpr qint64 chunkSize = 64 * 1024;
+    for (;;) {
+        const QByteArray chunk = file.read(qMin(chunkSize, maxLineBytes - line.size()));
+        if (file.error() != QFileDevice::NoError) {
+            result.error = file.errorString();
+            return result;
+        }
+        qsizetype end = -1;
+        for (qsizetype i = 0; i < chunk.size(); ++i) {
+            const char c = chunk[i];
+            if (c == '\r' || c == '\n' || (c == ',' && cut == CutAtComma::Yes)) {
+                end = i;
+                break;
+            }
+        }
+        line += end < 0 ? chunk : chunk.left(end);
+        if (end >= 0 || chunk.isEmpty() || line.size() >= maxLineBytes)
+            break;
+    }
+    result.ok = true;
+    result.text = decodeLocalText(line);
+    return result;
+}
