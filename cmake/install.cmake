@@ -10,3 +10,12 @@ foreach(size 16 32 48 64 128 256)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME glyphmux-gui.png)
 endforeach()
+
+# Language files go to the share folder; the program looks there, relative to
+# its own folder, when no Data/ stands beside it (as it does in the build tree).
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/Data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/glyphmux-gui/Data
+        FILES_MATCHING PATTERN "*.lng")
+file(RELATIVE_PATH GLYPHMUX_DATA_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_FULL_DATADIR}/glyphmux-gui/Data)
+set_property(SOURCE ${PROJECT_SOURCE_DIR}/src/core/datafolder.cpp APPEND PROPERTY
+             COMPILE_DEFINITIONS GLYPHMUX_DATA_FROM_BIN="${GLYPHMUX_DATA_FROM_BIN}")

@@ -9,4 +9,8 @@ env -u DISPLAY "$prefix/bin/glyphmux-gui" --help | grep -q -- "--version"
 test -f "$prefix/share/applications/glyphmux-gui.desktop"
 test -f "$prefix/share/icons/hicolor/scalable/apps/glyphmux-gui.svg"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.example.glyphmux_gui.metainfo.xml"
+# The language files, where the installed program looks for them.
+for lang in Italiano English Deutsch Francais Espanol; do
+  test -f "$prefix/share/glyphmux-gui/Data/$lang.lng"
+done
 echo "install: ok"
