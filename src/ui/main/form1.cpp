@@ -84,6 +84,7 @@ void Form1::buildMenus()
     connect(save, &QAction::triggered, m_saveCommand, &SaveCommand::run);
     connect(help, &QAction::triggered, this, [this] { aboutBox().showOver(this); });
     connect(exit, &QAction::triggered, this, &QWidget::close);
+    connect(lang, &QAction::triggered, this, &Form1::chooseLanguage);
     // The check mark has already flipped when triggered arrives.
     connect(m_popupAction, &QAction::triggered, this, &Form1::salvaimpostazioni);
 }
@@ -154,18 +155,6 @@ bool Form1::Salva()
     }
     m_saveCommand->saved();
     return true;
-}
-
-void Form1::caricaimpostazioni()
-{
-}
-
-void Form1::salvaimpostazioni()
-{
-}
-
-void Form1::traduci()
-{
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "ui/services/filechooser.h"
+
 #include <QMainWindow>
 
 #include <memory>
 
-class FileChooser;
 class FontMapEditor;
 class Form2;
 class Form3;
@@ -39,9 +40,19 @@ public:
     // progress title follows and, with the popup on, the copy instructions.
     // False, after telling the user, when the file could not be written.
     bool Salva();
+    // settings.fs: read at start-up, written whenever a preference may
+    // have changed (failures stay silent).
     void caricaimpostazioni();
     void salvaimpostazioni();
+    // Applies the language file named by the dialog traduzione.
     void traduci();
+    // "Language" in the Settings menu.
+    void chooseLanguage();
+    // The dialog whose file name is the language file in use.
+    const FileDialogState &traduzione() const { return m_traduzione; }
+    // The phone-model window's title, which the language file sets too.
+    void setPhoneModelTitle(const QString &title);
+    QString phoneModelTitle() const { return m_phoneModelTitle; }
 
     FontMap fontMap() const;
     FontMapEditor &editor() const { return *m_editor; }
@@ -64,6 +75,7 @@ private:
     void buildMenus();
     void startUp();
     void buildPreview(QWidget *area);
+    bool applyLanguageFile(QString *error);
 
     std::unique_ptr<FileChooser> m_ownFiles;
     std::unique_ptr<MessageBoxes> m_ownMessages;
@@ -76,4 +88,6 @@ private:
     std::unique_ptr<Form2> m_form2;
     std::unique_ptr<Form3> m_form3;
     std::unique_ptr<frmAbout> m_about;
+    FileDialogState m_traduzione;
+    QString m_phoneModelTitle;
 };

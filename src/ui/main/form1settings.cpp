@@ -1,0 +1,113 @@
+// Form1's preferences: settings.fs, the language file and the "Language"
+// command. Kept apart from the window's construction.
+#include "ui/main/form1.h"
+
+#include "core/datafolder.h"
+#include "core/languagefile.h"
+#include "core/safesave.h"
+#include "core/settingsfile.h"
+#include "core/textfile.h"
+#include "ui/services/messageboxes.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+
+namespace {
+
+void setCaption(QWidget *root, const char *name, const QString &caption)
+{
+    QWidget *control = root->findChild<QWidget *>(QLatin1String(name));
+    if (auto *frame = qobject_cast<QGroupBox *>(control))
+        frame->setTitle(caption);
+    else if (auto *label = qobject_cast<QLabel *>(control))
+        label->setText(caption);
+}
+
+} // namespace
+
+void Form1::caricaimpostazioni()
+{
+    m_traduzione.initialFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    m_traduzione.filter = languageFileFilter();
+
+    // A missing or unreadable file leaves the popup on and no language.
+    const FirstLine line = readFirstLine(settingsFileName(), CutAtComma::No);
+    if (line.ok) {
+        const StoredSettings stored = parseSettingsLine(line.text);
+        if (stored.popup)
+            m_popupAction->setChecked(*stored.popup);
+        if (!stored.languagePath.isEmpty()) {
+            m_traduzione.fileName = stored.languagePath;
+            traduci(); // a stored file that cannot be read is skipped silently
+        }
+    }
+    salvaimpostazioni();
+}
+
+void Form1::salvaimpostazioni()
+{
+    // The preferences in force stay in force when the file cannot be written.
+    saveFileAtomically(settingsFileName(), formatSettingsFile(m_popupAction->isChecked(), m_traduzione.fileName));
+}
+
+void Form1::traduci()
+{
+    applyLanguageFile(nullptr);
+}
+
+bool Form1::applyLanguageFile(QString *error)
+{
+    if (m_traduzione.fileName.isEmpty())
+        return true;
+    const FirstLine line = readFirstLine(m_traduzione.fileName, CutAtComma::Yes);
+    if (!line.ok) {
+        if (error)
+            *error = line.error;
+        return false;
+    }
+    const QStringList fields = splitLanguageFields(line.text);
+    const auto &table = captionTable();
+    // Fields beyond the table are ignored; missing ones leave their captions.
+    for (std::size_t i = 0; i < table.size() && qsizetype(i) < fields.size(); ++i) {
+        if (i == PhoneModelTitleField)
+            setPhoneModelTitle(fields[qsizetype(i)]);
+        else
+            setCaption(this, table[i].control, fields[qsizetype(i)]);
+    }
+    salvaimpostazioni();
+    return true;
+}
+
+void Form1::chooseLanguage()
+{
+    m_traduzione.initialFolder = QDir::toNativeSeparators(dataFolder());
+    m_traduzione.filter = languageFileFilter();
+    const QString previous = m_traduzione.fileName;
+    if (m_files->chooseFile(this, m_traduzione)) {
+        QString why;
+        if (!applyLanguageFile(&why)) {
+            // Say what went wrong instead of promising a change, and keep
+            // the language that worked.
+            const QString chosen = m_traduzione.fileName;
+            m_traduzione.fileName = previous;
+            m_messages->warn(this, QStringLiteral("Impossibile leggere il file di lingua %1:\n%2")
+                                       .arg(QFileInfo(chosen).absoluteFilePath(), why));
+            salvaimpostazioni();
+            return;
+        }
+    } else {
+        // Cancel applies the language chosen before, if any, once more.
+        traduci();
+    }
+    m_messages->inform(this, QStringLiteral("Restart the program to change language"));
+    salvaimpostazioni();
+}
+
+void Form1::setPhoneModelTitle(const QString &title)
+{
+    m_phoneModelTitle = title;
+}
