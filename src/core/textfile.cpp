@@ -38,6 +38,10 @@ QByteArray encodeLocalText(const QString &text)
 FirstLine readFirstLine(const QString &path, CutAtComma cut)
 {
     FirstLine result;
+    if (path.isEmpty() || path.contains(QChar(0))) {
+        result.error = QStringLiteral("nome di file non valido");
+        return result;
+    }
     if (QFileInfo(path).isDir()) {
         result.error = QStringLiteral("è una cartella");
         return result;
