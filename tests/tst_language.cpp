@@ -6,6 +6,7 @@
 #include "support/scriptedchooser.h"
 #include "support/tempcwd.h"
 #include "support/ui.h"
+#include "ui/dialogs/form2.h"
 #include "ui/main/form1.h"
 
 #include <QAction>
@@ -35,7 +36,7 @@ QStringList numbered(int count) // "T0|T1|...": every caption recognisable
     return captions;
 }
 
-QStringList captionsOf(const Form1 &form)
+QStringList captionsOf(Form1 &form)
 {
     QStringList captions;
     for (const CaptionField &field : captionTable()) {
@@ -45,7 +46,7 @@ QStringList captionsOf(const Form1 &form)
         else if (auto *label = qobject_cast<QLabel *>(control))
             captions << label->text();
         else
-            captions << form.phoneModelTitle();
+            captions << form.form2().windowTitle();
     }
     return captions;
 }
@@ -218,6 +219,7 @@ void TestLanguage::languageCommand()
     Form1 restarted(nullptr, &messages);
     QVERIFY(!restarted.isVisible());
     QCOMPARE(captionsOf(restarted), behind);
+    QVERIFY(!restarted.form2().isVisible()); // titled, not shown
 }
 
 void TestLanguage::unreadableChosenLanguage()

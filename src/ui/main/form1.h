@@ -50,9 +50,9 @@ public:
     void chooseLanguage();
     // The dialog whose file name is the language file in use.
     const FileDialogState &traduzione() const { return m_traduzione; }
-    // The phone-model window's title, which the language file sets too.
+    // The phone-model window's title, which the language file sets too
+    // (making the window, hidden, if it was never shown).
     void setPhoneModelTitle(const QString &title);
-    QString phoneModelTitle() const { return m_phoneModelTitle; }
 
     FontMap fontMap() const;
     FontMapEditor &editor() const { return *m_editor; }
@@ -89,5 +89,4 @@ private:
     std::unique_ptr<Form3> m_form3;
     std::unique_ptr<frmAbout> m_about;
     FileDialogState m_traduzione;
-    QString m_phoneModelTitle;
 };

@@ -7,6 +7,7 @@
 #include "core/safesave.h"
 #include "core/settingsfile.h"
 #include "core/textfile.h"
+#include "ui/dialogs/form2.h"
 #include "ui/services/messageboxes.h"
 
 #include <QAction>
@@ -109,5 +110,5 @@ void Form1::chooseLanguage()
 
 void Form1::setPhoneModelTitle(const QString &title)
 {
-    m_phoneModelTitle = title;
+    form2().setWindowTitle(title);
 }
