@@ -41,12 +41,14 @@ QStringList captionsOf(Form1 &form)
     QStringList captions;
     for (const CaptionField &field : captionTable()) {
         QWidget *control = form.findChild<QWidget *>(QLatin1String(field.control));
-        if (auto *frame = qobject_cast<QGroupBox *>(control))
+        if (&field == &captionTable()[PhoneModelTitleField])
+            captions << form.form2().windowTitle();
+        else if (auto *frame = qobject_cast<QGroupBox *>(control))
             captions << frame->title();
         else if (auto *label = qobject_cast<QLabel *>(control))
             captions << label->text();
         else
-            captions << form.form2().windowTitle();
+            captions << QStringLiteral("<no control %1>").arg(QLatin1String(field.control));
     }
     return captions;
 }
