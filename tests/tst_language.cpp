@@ -120,6 +120,11 @@ void TestLanguage::startUp()
     QCOMPARE(cwd.read(settingsName), written);
     QCOMPARE(captionsOf(form), designed());
     QVERIFY(messages.informed.isEmpty() && messages.warned.isEmpty());
+    // Each caption reaches exactly one control.
+    for (const CaptionField &field : captionTable())
+        QVERIFY2(form.findChildren<QWidget *>(QLatin1String(field.control)).size()
+                     == (&field == &captionTable()[PhoneModelTitleField] ? 0 : 1),
+                 field.control);
 }
 
 void TestLanguage::commaInLanguagePathSurvivesRestart()
@@ -206,6 +211,8 @@ void TestLanguage::languageCommand()
     QCOMPARE(messages.informed, QStringList{restartMessage});
     QCOMPARE(behind.value(30), QStringLiteral("Font names")); // applied before the message
     QCOMPARE(behind.value(38), QStringLiteral("Choose the phone model"));
+    for (const char *name : {"Label37", "menustandby"})
+        QCOMPARE(child<QLabel>(&form, name)->textFormat(), Qt::PlainText);
     QCOMPARE(cwd.read(settingsName), line(QStringLiteral("True|") + englishFile));
 
     // Cancel applies the chosen language once more and still shows the message.

@@ -24,8 +24,11 @@ void setCaption(QWidget *root, const char *name, const QString &caption)
     QWidget *control = root->findChild<QWidget *>(QLatin1String(name));
     if (auto *frame = qobject_cast<QGroupBox *>(control))
         frame->setTitle(caption);
-    else if (auto *label = qobject_cast<QLabel *>(control))
+    else if (auto *label = qobject_cast<QLabel *>(control)) {
+        // A caption from a file is text, never markup to interpret.
+        label->setTextFormat(Qt::PlainText);
         label->setText(caption);
+    }
 }
 
 } // namespace
