@@ -9,6 +9,7 @@ bool QtFileChooser::chooseFile(QWidget *parent, FileDialogState &state)
     QFileDialog dialog(parent, state.title, state.initialFolder, state.filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setDefaultSuffix(state.defaultSuffix);
     if (!state.fileName.isEmpty())
         dialog.selectFile(QFileInfo(state.fileName).fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

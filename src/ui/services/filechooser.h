@@ -10,6 +10,7 @@ struct FileDialogState {
     QString filter;   // e.g. "Font file (*.ttf)"
     QString title;    // empty: the system's default title
     QString fileName; // the last chosen path; kept when the user cancels
+    QString defaultSuffix; // added to a typed name that has none, e.g. "ttf"
 };
 
 // Shows open-file dialogs. The program uses the Qt one; tests script it.
