@@ -9,6 +9,7 @@
 #include "ui/dialogs/frmabout.h"
 #include "ui/main/fontmapeditor.h"
 #include "ui/main/savecommand.h"
+#include "ui/main/sloteditor.h"
 #include "ui/services/filechooser.h"
 #include "ui/services/messageboxes.h"
 
@@ -50,6 +51,7 @@ Form1::Form1(FileChooser *files, MessageBoxes *messages, QWidget *parent)
     setCentralWidget(area);
     m_editor = new FontMapEditor(area);
     buildPreview(area);
+    m_slotEditor = new SlotEditor(*this);
 
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);

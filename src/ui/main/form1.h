@@ -13,6 +13,7 @@ class MessageBoxes;
 class PhonePreview;
 class QAction;
 class SaveCommand;
+class SlotEditor;
 class frmAbout;
 struct FontMap;
 
@@ -57,6 +58,7 @@ public:
     FontMap fontMap() const;
     FontMapEditor &editor() const { return *m_editor; }
     PhonePreview &preview() const { return *m_preview; }
+    SlotEditor &slotEditor() const { return *m_slotEditor; }
     FileChooser &fileChooser() const { return *m_files; }
     MessageBoxes &messageBoxes() const { return *m_messages; }
 
@@ -83,6 +85,7 @@ private:
     MessageBoxes *m_messages = nullptr;
     FontMapEditor *m_editor = nullptr;
     PhonePreview *m_preview = nullptr;
+    SlotEditor *m_slotEditor = nullptr;
     QAction *m_popupAction = nullptr;
     SaveCommand *m_saveCommand = nullptr;
     std::unique_ptr<Form2> m_form2;
