@@ -1,0 +1,11 @@
+# The two programs that bench_startup times.
+qt_add_executable(startup_glyphmux ${CMAKE_CURRENT_SOURCE_DIR}/startup_glyphmux.cpp)
+target_link_libraries(startup_glyphmux PRIVATE glyphmux)
+qt_add_executable(startup_reference ${CMAKE_CURRENT_SOURCE_DIR}/startup_reference.cpp)
+target_link_libraries(startup_reference PRIVATE Qt6::Widgets)
+foreach(target startup_glyphmux startup_reference)
+    target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_options(${target} PRIVATE ${GLYPHMUX_WARNINGS})
+    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+endforeach()
+add_dependencies(bench_startup startup_glyphmux startup_reference)

@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# The real program in a real X server, driven only by real input events:
+# install it, start it in a fresh folder, type, click, save and exit.
+# Usage: desktop-session.sh BUILD_DIR
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+work=$(mktemp -d)
+xserver_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xserver_pid" ] && kill "$xserver_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# Waits up to ~20 s for a shell condition.
+wait_for() {
+  local what=$1; shift
+  for _ in $(seq 1 200); do "$@" && return 0; sleep 0.1; done
+  fail "timed out waiting for $what"
+}
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+mkdir "$work/cwd"
+cd "$work/cwd"
+
+# A display of our own, on a number nobody else uses.
+display=$(( 90 + RANDOM % 400 ))
+while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+export DISPLAY=":$display"
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xserver_pid=$!
+wait_for "the X server" xdpyinfo >/dev/null 2>&1
+
+unset QT_QPA_PLATFORM
+"$work/prefix/bin/glyphmux-gui" >"$work/app.log" 2>&1 &
+app_pid=$!
+
+window=""
+find_window() { window=$(xdotool search --onlyvisible --name '^Glyphmux GUI 1\.2\.4  2nd edition' 2>/dev/null | head -n 1); [ -n "$window" ]; }
+wait_for "the main window" find_window
+title=$(xdotool getwindowname "$window")
+case "$title" in "Glyphmux GUI 1.2.4  2nd edition"*) ;; *) fail "caption is '$title'" ;; esac
+echo "window up: $title"
+
+# settings.fs is written back during start-up.
+settings_are() { [ -f settings.fs ] && [ "$(od -An -c settings.fs | tr -s ' ')" = "$(printf "$1" | od -An -c | tr -s ' ')" ]; }
+wait_for "settings.fs after start" settings_are 'True|\r\n'
+echo "settings.fs: True|"
+
+# The window's layout is fixed: 744 x 388 px under the menu bar.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+menu_height=$((HEIGHT - 388))
+[ "$menu_height" -gt 0 ] || fail "window height $HEIGHT leaves no room for a menu bar"
+client_x=$X
+client_y=$((Y + menu_height))
+click() { xdotool mousemove --sync "$1" "$2" click 1; }
+click_client() { click $((client_x + $1)) $((client_y + $2)); }
+menu() { click $((X + $1)) $((Y + menu_height / 2)); sleep 0.3; }
+
+# The pop-up lines: the pop-up screen stands at x 192, its lines at
+# (8, 56) to (153, 177) of the screen.
+grab_popup_lines() {
+  import -window root -crop "145x121+$((client_x + 200))+$((client_y + 64))" +repage "$1"
+}
+sleep 0.5
+grab_popup_lines "$work/before.png"
+
+# Type a face into LatinBold13 (Frame2 at 8,224; the field at 72,56 in it).
+click_client $((8 + 72 + 40)) $((224 + 56 + 9))
+xdotool type --delay 30 "DejaVu Serif"
+sleep 0.5
+grab_popup_lines "$work/after.png"
+changed=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)
+[ "${changed%% *}" -gt 50 ] 2>/dev/null || fail "typing a face changed only '$changed' pixels of the pop-up lines"
+echo "pop-up lines redrawn: $changed pixels differ"
+
+# Settings > "Show information popup" (second item) turns it off.
+menu 70
+xdotool key --delay 80 Down Down Return
+wait_for "settings.fs after unchecking the popup" settings_are 'False|\r\n'
+echo "settings.fs: False|"
+
+# File > "Save to Glyphmux.ini" writes at once with the popup off.
+menu 20
+xdotool key --delay 80 Down Return
+wait_for "Glyphmux.ini" test -s Glyphmux.ini
+ini=$(iconv -f UTF-16 -t UTF-8 Glyphmux.ini | tr -d '\r')
+grep -qx 'LatinBold13=DejaVu Serif@12:Y:W' <<<"$ini" || fail "no LatinBold13 line with the typed face"
+[ "$(grep -c '^A[a-z0-9]*=DejaVu Serif@' <<<"$ini")" -eq 14 ] || fail "the alias lines lack the typed face"
+echo "Glyphmux.ini written with the typed face"
+
+# File > Exit ends the process with 0 and writes nothing more.
+sleep 1
+before=$(ls -l --time-style=+%s.%N)
+menu 20
+xdotool key --delay 80 Down Down Return
+for _ in $(seq 1 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app_pid" 2>/dev/null && fail "the program is still running after Exit"
+status=0
+wait "$app_pid" || status=$?
+app_pid=""
+[ "$status" -eq 0 ] || { cat "$work/app.log" >&2; fail "exit code $status"; }
+[ "$(ls -l --time-style=+%s.%N)" = "$before" ] || fail "files changed on Exit"
+echo "exit: code 0, nothing written"
