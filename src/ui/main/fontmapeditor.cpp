@@ -29,6 +29,11 @@ QGroupBox *makeFrame(QWidget *area, const char *name, const QString &caption, in
 {
     auto *frame = named(new QGroupBox(caption, area), name);
     frame->setGeometry(twipRect(left, frameTop, width, frameHeight));
+    // The boxes were sized for a narrow dialog font; a slightly condensed
+    // face keeps captions such as "LatinPlain12" and "Chroma" whole.
+    QFont compact = frame->font();
+    compact.setStretch(QFont::SemiCondensed);
+    frame->setFont(compact);
     return frame;
 }
 
