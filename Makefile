@@ -33,8 +33,8 @@ screenshot: deps-test build
 bench:
 	@scripts/install-deps.sh bench
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DGLYPHMUX_BENCH=ON -DBUILD_TESTING=OFF
-	cmake --build build-bench -j $(JOBS)
-	@for b in build-bench/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+	cmake --build build-bench -j $(JOBS) > build-bench.log || { cat build-bench.log; exit 1; }
+	@for b in build-bench/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
 
 clean:
 	rm -rf $(BUILD)

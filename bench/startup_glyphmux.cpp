@@ -1,14 +1,13 @@
-// The editor as main.cpp starts it, ending right after its first paint.
+// The editor exactly as it starts, ending right after its first paint.
 #include "firstpaint.h"
-#include "ui/main/form1.h"
+#include "ui/application.h"
 
-#include <QApplication>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    Form1 window;
-    QuitAfterFirstPaint quitter(&window);
-    window.show();
-    return app.exec();
+    std::unique_ptr<QuitAfterFirstPaint> quitter;
+    return runEditor(argc, argv, [&quitter](QWidget &window) {
+        quitter = std::make_unique<QuitAfterFirstPaint>(&window);
+    });
 }
