@@ -81,8 +81,8 @@ QString drawnFullName(const QLabel *label)
 QStringList italicLabels(const Fixture &f)
 {
     QStringList italic;
-    for (const SlotSpec &spec : slotTable())
-        for (const char *name : spec.previewLabels)
+    for (const SlotSpec &slotDef : slotTable())
+        for (const char *name : slotDef.previewLabels)
             if (f.label(name)->font().italic())
                 italic << QLatin1String(name);
     return italic;
@@ -372,14 +372,14 @@ void TestSlotEditor::steppers()
     QFETCH(int, presses);
     QFETCH(QString, expected);
     Fixture f;
-    const SlotSpec &spec = slotTable()[slot];
-    QLineEdit *size = f.get(spec.sizeField);
+    const SlotSpec &slotDef = slotTable()[slot];
+    QLineEdit *size = f.get(slotDef.sizeField);
     size->setText(start);
     const QStringList before = f.iniLines();
     f.refreshes.clear();
 
     for (int i = 0; i < presses; ++i)
-        f.click(plus ? spec.plusButton : spec.minusButton);
+        f.click(plus ? slotDef.plusButton : slotDef.minusButton);
 
     QCOMPARE(size->text(), expected);
     QCOMPARE(f.refreshes.size(), presses);
@@ -391,9 +391,9 @@ void TestSlotEditor::steppers()
         changed += after[i] != before[i];
     QCOMPARE(changed, start == expected ? 0 : 1);
     // A size at or below the slot's offset draws nothing new: the label keeps its size.
-    QLabel *label = f.label(spec.previewLabels[0]);
-    const std::optional<float> points = previewPointSize(expected.toDouble(), spec.previewSizeOffset, 100);
-    const std::optional<float> initial = previewPointSize(spec.initialSize, spec.previewSizeOffset, 100);
+    QLabel *label = f.label(slotDef.previewLabels[0]);
+    const std::optional<float> points = previewPointSize(expected.toDouble(), slotDef.previewSizeOffset, 100);
+    const std::optional<float> initial = previewPointSize(slotDef.initialSize, slotDef.previewSizeOffset, 100);
     QCOMPARE(label->font().pointSizeF(), double(points ? *points : *initial));
 }
 

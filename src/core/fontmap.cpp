@@ -36,10 +36,10 @@ QStringList glyphmuxIniLines(const FontMap &map)
           << QStringLiteral("ExtraFontFile=") + map.fontPath << separatorLine
           << QStringLiteral("[FontMap]");
 
-    const auto &specs = slotTable();
+    const auto &slotDefs = slotTable();
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const FontMap::Slot &slot = map.slotValues[i];
-        lines << QLatin1String(specs[i].key) + QLatin1Char('=') + slot.face + QLatin1Char('@') + slot.size
+        lines << QLatin1String(slotDefs[i].key) + QLatin1Char('=') + slot.face + QLatin1Char('@') + slot.size
                      + QStringLiteral(":Y") + slot.height + italicFlag(map, i) + QStringLiteral(":W")
                      + slot.width;
     }

@@ -93,20 +93,20 @@ void PhonePreview::buildLabels()
 {
     const auto &table = previewLabelTable();
     for (std::size_t i = 0; i < table.size(); ++i) {
-        const PreviewLabelSpec &spec = table[i];
-        const QString caption = QString::fromUtf8(spec.caption);
-        QLabel *label = spec.fitsText ? new FittingLabel(caption, this) : new QLabel(caption, this);
-        label->setObjectName(QLatin1String(spec.name));
+        const PreviewLabelSpec &labelDef = table[i];
+        const QString caption = QString::fromUtf8(labelDef.caption);
+        QLabel *label = labelDef.fitsText ? new FittingLabel(caption, this) : new QLabel(caption, this);
+        label->setObjectName(QLatin1String(labelDef.name));
         // Captions come from language files too: never read them as markup.
         label->setTextFormat(Qt::PlainText);
-        label->setAlignment((spec.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+        label->setAlignment((labelDef.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
         QFont font(QStringLiteral("Verdana"));
-        font.setPointSizeF(spec.designPointSize);
-        font.setBold(spec.bold);
+        font.setPointSizeF(labelDef.designPointSize);
+        font.setBold(labelDef.bold);
         font.setItalic(false);
         label->setFont(font);
         // After the font, so that the designed box holds until the first refresh.
-        label->setGeometry(spec.box().translated(screenOrigin(spec.screen)));
+        label->setGeometry(labelDef.box().translated(screenOrigin(labelDef.screen)));
         m_labels[i] = label;
     }
 }

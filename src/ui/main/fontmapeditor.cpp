@@ -77,12 +77,12 @@ void FontMapEditor::buildNamesFrame(QWidget *area)
     QGroupBox *frame = makeFrame(area, "Frame2", QStringLiteral("Nomi dei font"), 120, 4335);
     const QIcon openIcon(QStringLiteral(":/buttons/open.bmp"));
     for (std::size_t i = 0; i < SlotCount; ++i) {
-        const SlotSpec &spec = slotTable()[i];
+        const SlotSpec &slotDef = slotTable()[i];
         SlotControls &row = m_slots[i];
         const int top = rowTopInFrame[i];
-        row.rowLabel = makeLabel(frame, spec.rowLabel, QLatin1String(spec.key), twipRect(120, top, 975, 255));
-        row.face = makeTextBox(frame, spec.key, QString(), twipRect(1080, top, 2295, 285), false);
-        row.open = makeButton(frame, spec.openButton, QString(), twipRect(3480, top, 375, 255));
+        row.rowLabel = makeLabel(frame, slotDef.rowLabel, QLatin1String(slotDef.key), twipRect(120, top, 975, 255));
+        row.face = makeTextBox(frame, slotDef.key, QString(), twipRect(1080, top, 2295, 285), false);
+        row.open = makeButton(frame, slotDef.openButton, QString(), twipRect(3480, top, 375, 255));
         row.open->setIcon(openIcon);
         row.open->setIconSize(QSize(16, 15));
     }
@@ -92,14 +92,14 @@ void FontMapEditor::buildSizesFrame(QWidget *area)
 {
     QGroupBox *frame = makeFrame(area, "Frame4", QStringLiteral("Dimensioni del font"), 4560, 1935);
     for (std::size_t i = 0; i < SlotCount; ++i) {
-        const SlotSpec &spec = slotTable()[i];
+        const SlotSpec &slotDef = slotTable()[i];
         SlotControls &row = m_slots[i];
         const int top = rowTopInFrame[i];
-        row.minus = makeButton(frame, spec.minusButton, QStringLiteral("-"), twipRect(360, top, 255, 255));
-        row.size = makeTextBox(frame, spec.sizeField, QString::number(spec.initialSize),
+        row.minus = makeButton(frame, slotDef.minusButton, QStringLiteral("-"), twipRect(360, top, 255, 255));
+        row.size = makeTextBox(frame, slotDef.sizeField, QString::number(slotDef.initialSize),
                                twipRect(720, top, 375, 285), true);
         row.size->setAlignment(Qt::AlignCenter);
-        row.plus = makeButton(frame, spec.plusButton, QStringLiteral("+"), twipRect(1200, top, 255, 255));
+        row.plus = makeButton(frame, slotDef.plusButton, QStringLiteral("+"), twipRect(1200, top, 255, 255));
     }
 }
 
@@ -110,14 +110,14 @@ void FontMapEditor::buildExtrasFrame(QWidget *area)
     makeLabel(frame, "Label38", QStringLiteral("Corsivo"), twipRect(960, 240, 615, 255));
     makeLabel(frame, "Label2", QStringLiteral("Larghezza"), twipRect(1680, 240, 795, 255));
     for (std::size_t i = 0; i < SlotCount; ++i) {
-        const SlotSpec &spec = slotTable()[i];
+        const SlotSpec &slotDef = slotTable()[i];
         SlotControls &row = m_slots[i];
         const int top = rowTopInFrame[i];
-        row.height = makeTextBox(frame, spec.heightField, QString(), twipRect(360, top, 495, 285), false);
+        row.height = makeTextBox(frame, slotDef.heightField, QString(), twipRect(360, top, 495, 285), false);
         // The box alone shows: its caption lies outside the visible part.
-        row.italic = named(new QCheckBox(frame), spec.italicBox);
+        row.italic = named(new QCheckBox(frame), slotDef.italicBox);
         row.italic->setGeometry(twipRect(1200, top, 255, 255));
-        row.width = makeTextBox(frame, spec.widthField, QString(), twipRect(1800, top, 495, 285), false);
+        row.width = makeTextBox(frame, slotDef.widthField, QString(), twipRect(1800, top, 495, 285), false);
     }
 }
 
@@ -154,8 +154,8 @@ void FontMapEditor::buildInfoButtons(QWidget *area)
 {
     constexpr int rowTopInWindow[SlotCount] = {3840, 4200, 4560, 4920, 5280};
     for (std::size_t i = 0; i < SlotCount; ++i) {
-        const SlotSpec &spec = slotTable()[i];
-        QPushButton *info = makeButton(area, spec.infoButton, QStringLiteral("?"),
+        const SlotSpec &slotDef = slotTable()[i];
+        QPushButton *info = makeButton(area, slotDef.infoButton, QStringLiteral("?"),
                                        twipRect(4080, rowTopInWindow[i], 255, 255));
         info->setFlat(true);
         info->setAutoFillBackground(true);

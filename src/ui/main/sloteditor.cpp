@@ -23,7 +23,7 @@ SlotEditor::SlotEditor(Form1 &window)
     setObjectName(QStringLiteral("slotEditor"));
     const FontMapEditor &editor = window.editor();
     for (std::size_t i = 0; i < SlotCount; ++i) {
-        const SlotSpec &spec = slotTable()[i];
+        const SlotSpec &slotDef = slotTable()[i];
         const SlotControls &row = editor.slot(i);
 
         FileDialogState &dialog = m_dialogs[i];
@@ -35,7 +35,7 @@ SlotEditor::SlotEditor(Form1 &window)
             dialog.defaultSuffix = QStringLiteral("ttf");
         }
 
-        for (const char *name : spec.previewLabels) {
+        for (const char *name : slotDef.previewLabels) {
             auto *label = window.preview().findChild<QLabel *>(QLatin1String(name));
             Q_ASSERT(label);
             m_italicLabels[i].push_back(label);
