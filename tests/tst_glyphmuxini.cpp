@@ -1,4 +1,5 @@
-// The bytes of Glyphmux.ini, from the font map alone.
+// Glyphmux.ini from the font map alone: which slot feeds which line, and
+// texts that must pass unchanged.
 #include "core/fontmap.h"
 #include "support/expectedini.h"
 
@@ -9,43 +10,11 @@ class TestGlyphmuxIni : public QObject
     Q_OBJECT
 
 private slots:
-    void freshStart();
-    void slotModifiers();
     void italicFeedsAliasLines_data();
     void italicFeedsAliasLines();
     void textsAreWrittenUnchanged();
     void globalsAtTheirLimits();
 };
-
-void TestGlyphmuxIni::freshStart()
-{
-    const QStringList slotLines = {"LatinBold12=@12:Y:W", "LatinBold13=@12:Y:W", "LatinBold17=@16:Y:W",
-                               "LatinBold19=@16:Y:W", "LatinPlain12=@12:Y:W"};
-    const QStringList lines = glyphmuxIniLines(FontMap::initial());
-    QCOMPARE(lines.size(), 32);
-    QCOMPARE(lines, expectedIniLines(slotLines, plainAliasLines(QString())));
-    QCOMPARE(encodeGlyphmuxIni(lines), utf16FileBytes(lines));
-    QVERIFY(encodeGlyphmuxIni(lines).startsWith("\xFF\xFE;\0*\0"));
-    QVERIFY(encodeGlyphmuxIni(lines).endsWith(QByteArray("*\0\r\0\n\0", 6)));
-}
-
-void TestGlyphmuxIni::slotModifiers()
-{
-    FontMap map = FontMap::initial();
-    map.slotValues[0] = {QStringLiteral("Nokia Sans S60"), QStringLiteral("12"), QStringLiteral("10"), true,
-                    QStringLiteral("8")};
-    map.slotValues[1].face = QStringLiteral("Nokia Sans S60");
-    const QStringList lines = glyphmuxIniLines(map);
-    QCOMPARE(lines[11], QStringLiteral("LatinBold12=Nokia Sans S60@12:Y10:I:W8"));
-    QCOMPARE(lines[12], QStringLiteral("LatinBold13=Nokia Sans S60@12:Y:W"));
-    QCOMPARE(lines[13], QStringLiteral("LatinBold17=@16:Y:W"));
-    QCOMPARE(lines[15], QStringLiteral("LatinPlain12=@12:Y:W"));
-    // Slot 1's italic reaches its own line and the Albi12 and Acp5 aliases.
-    QStringList aliases = plainAliasLines(QStringLiteral("Nokia Sans S60"));
-    aliases[6] += QStringLiteral(":I");
-    aliases[13] += QStringLiteral(":I");
-    QCOMPARE(lines.mid(17, 14), aliases);
-}
 
 void TestGlyphmuxIni::italicFeedsAliasLines_data()
 {
