@@ -1,84 +1,47 @@
-// The phone-screen preview inside the main window: layout, the three refresh
-// steps, their triggers, and what ends up on screen.
+// The phone-screen preview: its arithmetic, its layout inside the main window,
+// the refresh and its triggers, and what ends up on screen.
 #include "core/slottable.h"
 #include "preview/phonepreview.h"
+#include "preview/previewmath.h"
 #include "support/messagerecorder.h"
 #include "support/tempcwd.h"
 #include "support/ui.h"
 #include "ui/main/form1.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QtTest>
-
-#include <functional>
 
 namespace {
 
-// A fresh main window in its own folder, with the preview's controls at hand.
+// Point sizes at start-up, by slot.
+const double startSizes[SlotCount] = {8, 9, 13, 13, 8};
+
 struct Fixture {
     TempCwd cwd;
     MessageRecorder messages;
     Form1 form{nullptr, &messages};
+    QSignalSpy refreshes{&form.preview(), &PhonePreview::refreshed};
 
     QLabel *label(const char *name) const { return child<QLabel>(&form, name); }
     QLineEdit *edit(const char *name) const { return child<QLineEdit>(&form, name); }
-    QLabel *zoom() const { return child<QLabel>(&form, "ValoreZoom"); }
-    QRect inWindow(const QWidget *w) const
-    {
-        return QRect(w->mapTo(form.centralWidget(), QPoint(0, 0)), w->size());
-    }
-    void forEachLabel(const std::function<void(std::size_t slot, QLabel *)> &visit) const
-    {
-        for (std::size_t s = 0; s < SlotCount; ++s)
-            for (const char *name : slotTable()[s].previewLabels) {
-                if (QTest::currentTestFailed())
-                    return; // one failure is enough to say
-                visit(s, label(name));
-            }
-    }
+    QRect inWindow(const QWidget *w) const { return QRect(w->mapTo(form.centralWidget(), QPoint()), w->size()); }
+    // The preview's pixels inside riga1sms's box.
+    QImage smsLine() const { return form.preview().grab(label("riga1sms")->geometry()).toImage(); }
 };
 
-QString drawnFamily(const QLabel *label)
-{
-    return QFontInfo(label->font()).family();
-}
+QString drawnFamily(const QLabel *label) { return QFontInfo(label->font()).family(); }
+QString defaultFamily() { return QFontInfo(QGuiApplication::font()).family(); }
 
-// The pixels of the label's box that differ from the white of the screen
-// picture under it; 0 where they do not, so grabs compare position by position.
-QList<QRgb> textPixels(const Fixture &f, const char *labelName, const char *pictureName)
+// The darkest grey where 'shown' differs from 'blank'; 255 where nothing does.
+int darkestInk(const QImage &shown, const QImage &blank)
 {
-    QWidget &preview = f.form.preview();
-    const QLabel *label = f.label(labelName);
-    const QLabel *picture = f.label(pictureName);
-    const QImage shown = preview.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage under = picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
-    const QRect box = label->geometry().intersected(picture->geometry());
-    QList<QRgb> found;
-    for (int y = box.top(); y <= box.bottom(); ++y) {
-        for (int x = box.left(); x <= box.right(); ++x) {
-            const QRgb pixel = shown.pixel(x, y);
-            const bool onWhite = under.pixel(x - picture->x(), y - picture->y()) == qRgb(255, 255, 255);
-            found.append(onWhite && pixel != qRgb(255, 255, 255) ? pixel : 0);
-        }
-    }
-    return found;
-}
-
-int darkest(const QList<QRgb> &pixels)
-{
-    int lowest = 255;
-    for (QRgb p : pixels)
-        if (p)
-            lowest = std::min({lowest, qRed(p), qGreen(p), qBlue(p)});
-    return lowest;
-}
-
-bool anyText(const QList<QRgb> &pixels)
-{
-    return std::any_of(pixels.begin(), pixels.end(), [](QRgb p) { return p != 0; });
+    int darkest = 255;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (const QRgb p = shown.pixel(x, y); p != blank.pixel(x, y))
+                darkest = std::min({darkest, qRed(p), qGreen(p), qBlue(p)});
+    return darkest;
 }
 
 } // namespace
@@ -88,288 +51,164 @@ class TestPhonePreview : public QObject
     Q_OBJECT
 
 private slots:
-    void screensAndOutlines();
-    void labelBoxes_data();
-    void labelBoxes();
-    void startUpLooks();
-    void faceChangesOnlyItsSlot_data();
-    void faceChangesOnlyItsSlot();
-    void emptyFaceGivesTheDefaultFamily();
-    void oneKeystrokeOneRefresh();
-    void emptyChromaBecomesZero();
-    void sizesFollowSizeFieldAndZoom();
-    void chromaSetsOneGreyForAll();
-    void refreshKeepsCaptionBoxWeightAlignmentItalic();
-    void gridCaptionsFollowTheirText();
+    void pointSizes();
+    void greyRamp();
+    void layout();
+    void refreshFollowsOneSlot_data();
+    void refreshFollowsOneSlot();
+    void triggersAndColour();
     void rendering();
 };
 
-void TestPhonePreview::screensAndOutlines()
+void TestPhonePreview::pointSizes()
+{
+    // Slot, size value, zoom, point size; 0 where there is no usable size and the label keeps its own.
+    const struct { int slot; double size, zoom; float points; } rows[] = {
+        {0, 12, 100, 8}, {1, 12, 100, 9}, {2, 16, 100, 13}, {3, 16, 100, 13}, {4, 12, 100, 8},
+        {2, 16, 150, 19.5f}, {0, 5, 100, 1}, {1, 4, 50, 0.5f}, {1, 4, 33, 0.33f},
+        // At or below the offset, no number (0), zoom 0 or below, beyond float, rounded to zero.
+        {0, 4, 100, 0}, {0, 1, 100, 0}, {0, 0, 100, 0}, {0, 12, 0, 0}, {0, 12, -50, 0},
+        {0, 1e300, 100, 0}, {0, 5, 1e-300, 0}};
+    for (const auto &row : rows)
+        QCOMPARE(previewPointSize(row.size, slotTable()[row.slot].previewSizeOffset, row.zoom).value_or(0), row.points);
+    // Doubling or halving the zoom doubles or halves exactly; one size step adds zoom/100 points.
+    auto at = [](double size, double zoom) { return *previewPointSize(size, 3, zoom); };
+    for (double zoom : {1.0, 37.0, 100.0, 150.0, 300.0}) {
+        QCOMPARE(at(16, zoom * 2), at(16, zoom) * 2);
+        QCOMPARE(at(16, zoom / 2), at(16, zoom) / 2);
+        QVERIFY(qFuzzyCompare(at(17, zoom) - at(16, zoom), static_cast<float>(zoom / 100)));
+    }
+}
+
+void TestPhonePreview::greyRamp()
+{
+    // Both sides of every band boundary, then what else the box may hold; -1: not a number, the colour stays.
+    const QList<QPair<const char *, int>> rows = {
+        {"100", 0}, {"97", 0}, {"96.99", 32}, {"96", 32}, {"90", 32}, {"89", 53}, {"80", 53}, {"79", 78}, {"70", 78},
+        {"69", 100}, {"60", 100}, {"59", 123}, {"50", 123}, {"49", 153}, {"40", 153}, {"39", 180}, {"30", 180},
+        {"29", 202}, {"20", 202}, {"19", 223}, {"10", 223}, {"9", 250}, {"9.5", 250}, {"0", 250}, {"-0.5", 0},
+        {"-3", 0}, {"250", 0}, {" 40 ", 153}, {"", -1}, {"abc", -1}, {"50x", -1}, {"inf", -1}, {"nan", -1}};
+    for (const auto &[text, grey] : rows) {
+        const std::optional<double> chroma = chromaNumber(QString::fromLatin1(text));
+        QVERIFY2((chroma ? chromaGrey(*chroma) : -1) == grey, text);
+    }
+}
+
+void TestPhonePreview::layout()
 {
     Fixture f;
+    f.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.form));
     for (int i = 0; i < 4; ++i) {
         const QByteArray n = QByteArray::number(i + 1);
-        QLabel *picture = f.label("Image" + n);
-        QVERIFY(!picture->pixmap().isNull());
-        QCOMPARE(f.inWindow(picture), QRect(8 + 184 * i, 8, 176, 208));
+        QCOMPARE(f.inWindow(f.label("Image" + n)), QRect(8 + 184 * i, 8, 176, 208));
         QCOMPARE(f.inWindow(child<QWidget>(&f.form, "Shape" + n)), QRect(8 + 184 * i, 8, 177, 209));
     }
     QCOMPARE(f.inWindow(f.label("Image5")), QRect(560, 56, 176, 144));
-    // Every label lies above the pictures.
-    f.forEachLabel([&](std::size_t, QLabel *label) {
-        const QPoint inside = label->geometry().topLeft() + QPoint(2, 2);
-        QCOMPARE(f.form.preview().childAt(inside), label);
+    QCOMPARE(f.inWindow(f.label("operatorstandby")), QRect(72, 16, 97, 33));
+    QCOMPARE(f.inWindow(f.label("galleriamenu")), QRect(472, 192, 81, 25));
+    // Every label lies above the pictures, on a transparent background.
+    for (const PreviewLabelSpec &spec : previewLabelTable()) {
+        QLabel *label = f.label(spec.name);
+        QCOMPARE(f.form.preview().childAt(label->pos() + QPoint(2, 2)), label);
         QVERIFY(!label->autoFillBackground());
-    });
+    }
+    // A grid caption follows its text from its top-left corner; a pop-up line keeps its box.
+    QLabel *menu1 = f.label("menu1"), *riga1 = f.label("riga1pop");
+    const QRect small = menu1->geometry(), lineBox = riga1->geometry();
+    QCOMPARE(f.inWindow(menu1).topLeft(), QPoint(384, 88));
+    menu1->setText(QStringLiteral("Impostazioni del telefono"));
+    riga1->setText(QStringLiteral("Una riga molto più lunga del suo riquadro"));
+    QTRY_VERIFY(menu1->width() > 3 * small.width());
+    QCOMPARE(menu1->pos(), small.topLeft());
+    QCOMPARE(riga1->geometry(), lineBox);
+    menu1->setText(QStringLiteral("menu1"));
+    QTRY_COMPARE(menu1->geometry(), small);
 }
 
-void TestPhonePreview::labelBoxes_data()
-{
-    QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<QRect>("box"); // in the client area
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<bool>("right");
-
-    QTest::newRow("standby title") << QByteArray("operatorstandby") << QRect(72, 16, 97, 33) << "Operatore" << false
-                                   << false;
-    QTest::newRow("profile") << QByteArray("modouso") << QRect(80, 40, 89, 17) << "Silenzioso" << false << false;
-    QTest::newRow("standby right key") << QByteArray("galleriastandby") << QRect(104, 192, 81, 25) << "Galleria"
-                                       << false << true;
-    QTest::newRow("pop-up line 5") << QByteArray("riga5pop") << QRect(200, 160, 145, 25) << "Riga 5" << true << false;
-    QTest::newRow("pop-up left key") << QByteArray("menupop") << QRect(192, 192, 89, 25) << "Menu" << false << false;
-    QTest::newRow("menu title") << QByteArray("operatormenu") << QRect(440, 16, 97, 33) << "Menu" << false << false;
-    QTest::newRow("menu right key") << QByteArray("galleriamenu") << QRect(472, 192, 81, 25) << "Opzioni" << false
-                                    << true;
-    QTest::newRow("counter") << QByteArray("ncar") << QRect(616, 40, 49, 17) << "160 (1)" << false << false;
-    QTest::newRow("sms line 1") << QByteArray("riga1sms") << QRect(576, 96, 169, 17) << "abcdefghilmnopqrstuvz"
-                                << false << false;
-    QTest::newRow("sms line 2") << QByteArray("riga2sms") << QRect(568, 112, 137, 17) << "1234567890" << false
-                                << false;
-    QTest::newRow("sms right key") << QByteArray("galleriasms") << QRect(656, 192, 81, 25) << "Opzioni" << false
-                                   << true;
-}
-
-void TestPhonePreview::labelBoxes()
-{
-    QFETCH(QByteArray, name);
-    QFETCH(QRect, box);
-    QFETCH(QString, caption);
-    QFETCH(bool, bold);
-    QFETCH(bool, right);
-    Fixture f;
-    QLabel *label = f.label(name);
-    QCOMPARE(f.inWindow(label), box);
-    QCOMPARE(label->text(), caption);
-    QCOMPARE(label->font().bold(), bold);
-    QCOMPARE(label->alignment(), (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
-    QCOMPARE(label->textFormat(), Qt::PlainText);
-}
-
-void TestPhonePreview::startUpLooks()
-{
-    Fixture f;
-    const float sizes[SlotCount] = {8, 9, 13, 13, 8};
-    const QString defaultFamily = QFontInfo(QGuiApplication::font()).family();
-    int count = 0;
-    f.forEachLabel([&](std::size_t slot, QLabel *label) {
-        QCOMPARE(label->font().pointSizeF(), sizes[slot]);
-        QCOMPARE(drawnFamily(label), defaultFamily);
-        QVERIFY(!label->font().italic());
-        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::black));
-        ++count;
-    });
-    QCOMPARE(count, 30);
-    // The grid's first caption starts where designed, whatever its size now.
-    QCOMPARE(f.inWindow(f.label("menu1")).topLeft(), QPoint(384, 88));
-}
-
-void TestPhonePreview::faceChangesOnlyItsSlot_data()
+void TestPhonePreview::refreshFollowsOneSlot_data()
 {
     QTest::addColumn<int>("slot");
     for (std::size_t s = 0; s < SlotCount; ++s)
         QTest::newRow(slotTable()[s].key) << int(s);
 }
 
-void TestPhonePreview::faceChangesOnlyItsSlot()
+void TestPhonePreview::refreshFollowsOneSlot()
 {
     QFETCH(int, slot);
     Fixture f;
-    const QString before = drawnFamily(f.label("riga1pop"));
-    QVERIFY(before != QLatin1String("DejaVu Serif"));
-    f.edit(slotTable()[slot].key)->setText(QStringLiteral("DejaVu Serif"));
-    f.forEachLabel([&](std::size_t s, QLabel *label) {
-        QCOMPARE(drawnFamily(label), int(s) == slot ? QStringLiteral("DejaVu Serif") : before);
-    });
+    const SlotSpec &changed = slotTable()[slot];
+    const QString serif = QStringLiteral("DejaVu Serif");
+    QVERIFY(defaultFamily() != serif);
+    f.edit(changed.sizeField)->setText(QStringLiteral("20"));
+    f.label("ValoreZoom")->setText(QStringLiteral("150"));
+    f.edit(changed.key)->setText(serif);
+    // Face and size change on the slot's labels only; all else stays as designed,
+    // the box too except on the grid, which grows with its text.
+    const double mine = (20 - changed.previewSizeOffset) * 1.5;
+    auto check = [&](const QString &family) {
+        for (const PreviewLabelSpec &spec : previewLabelTable()) {
+            const int s = slotOfPreviewLabel(spec.name);
+            const QLabel *label = f.label(spec.name);
+            const QRect box = spec.box().translated(screenOrigin(spec.screen));
+            QCOMPARE(drawnFamily(label), s == slot ? family : defaultFamily());
+            QCOMPARE(label->font().pointSizeF(), s == slot ? mine : startSizes[s] * 1.5);
+            QCOMPARE(s == 4 ? QRect(label->pos(), box.size()) : label->geometry(), box);
+            QVERIFY(s != 4 || label->height() > box.height());
+            QCOMPARE(label->text(), QString::fromUtf8(spec.caption));
+            QCOMPARE(label->alignment(), (spec.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+            QCOMPARE(label->font().bold(), spec.bold);
+            QVERIFY(!label->font().italic());
+        }
+    };
+    check(serif);
+    // A size at the offset gives no point size: the labels keep theirs. An
+    // empty face draws the default family, not what Qt makes of "".
+    f.edit(changed.sizeField)->setText(QString::number(changed.previewSizeOffset));
+    f.edit(changed.key)->clear();
+    check(defaultFamily());
 }
 
-void TestPhonePreview::emptyFaceGivesTheDefaultFamily()
+void TestPhonePreview::triggersAndColour()
 {
     Fixture f;
-    QLineEdit *face = f.edit("LatinBold13");
-    face->setText(QStringLiteral("DejaVu Sans Mono"));
-    QCOMPARE(drawnFamily(f.label("riga3pop")), QStringLiteral("DejaVu Sans Mono"));
-    face->clear();
-    QCOMPARE(drawnFamily(f.label("riga3pop")), QFontInfo(QGuiApplication::font()).family());
-}
+    // One refresh per keystroke.
+    QTest::keyClicks(f.edit("LatinBold19"), QStringLiteral("Dej"));
+    QCOMPARE(f.refreshes.count(), 3);
 
-void TestPhonePreview::oneKeystrokeOneRefresh()
-{
-    Fixture f;
-    QSignalSpy refreshes(&f.form.preview(), &PhonePreview::refreshed);
-    QLineEdit *face = f.edit("LatinBold19");
-    QTest::keyClick(face, Qt::Key_D);
-    QCOMPARE(refreshes.count(), 1);
-    QTest::keyClicks(face, QStringLiteral("ej"));
-    QCOMPARE(refreshes.count(), 3);
-    face->setText(QStringLiteral("DejaVu Serif"));
-    QCOMPARE(refreshes.count(), 4);
-    QCOMPARE(drawnFamily(f.label("operatorsms")), QStringLiteral("DejaVu Serif"));
-    // Fields the preview does not show start nothing.
-    f.edit("H1")->setText(QStringLiteral("3"));
-    QCOMPARE(refreshes.count(), 4);
-}
-
-void TestPhonePreview::emptyChromaBecomesZero()
-{
-    Fixture f;
-    QSignalSpy refreshes(&f.form.preview(), &PhonePreview::refreshed);
-    f.edit("chromavalue")->clear();
-    // The refresh of the cleared box writes "0", whose own refresh runs inside it.
-    QCOMPARE(f.edit("chromavalue")->text(), QStringLiteral("0"));
-    QCOMPARE(refreshes.count(), 2);
-    QCOMPARE(f.form.preview().textColour(), QColor(250, 250, 250));
-}
-
-void TestPhonePreview::sizesFollowSizeFieldAndZoom()
-{
-    Fixture f;
-    auto sizeOf = [&](const char *name) { return f.label(name)->font().pointSizeF(); };
-    f.edit("dim17b")->setText(QStringLiteral("17"));
-    f.form.aggiornaanteprima();
-    QCOMPARE(sizeOf("menusms"), 14.0);
-    QCOMPARE(sizeOf("operatorsms"), 13.0);
-
-    f.zoom()->setText(QStringLiteral("150"));
-    f.form.aggiornaanteprima();
-    QCOMPARE(sizeOf("menusms"), 21.0);
-    QCOMPARE(sizeOf("riga2pop"), 13.5);
-    QCOMPARE(sizeOf("ncar"), 12.0);
-    f.zoom()->setText(QStringLiteral("300"));
-    f.form.aggiornaanteprima();
-    QCOMPARE(sizeOf("riga2pop"), 27.0);
-
-    // Sizes that give no usable point size leave the labels as they were.
-    f.edit("dim12b")->setText(QStringLiteral("4"));
-    f.edit("dim13b")->setText(QStringLiteral("abc"));
-    f.form.aggiornaanteprima();
-    QCOMPARE(sizeOf("ncar"), 24.0);
-    QCOMPARE(sizeOf("riga2pop"), 27.0);
-    f.zoom()->setText(QStringLiteral("0"));
-    f.form.aggiornaanteprima();
-    QCOMPARE(sizeOf("menusms"), 42.0);
-}
-
-void TestPhonePreview::chromaSetsOneGreyForAll()
-{
-    Fixture f;
     QLineEdit *chroma = f.edit("chromavalue");
-    auto allIn = [&](const QColor &grey) {
-        f.forEachLabel([&](std::size_t, QLabel *label) {
-            QCOMPARE(label->palette().color(QPalette::WindowText), grey);
-        });
+    auto allIn = [&](int grey) {
+        for (const PreviewLabelSpec &spec : previewLabelTable())
+            QCOMPARE(f.label(spec.name)->palette().color(QPalette::WindowText), QColor(grey, grey, grey));
     };
+    allIn(0);
     chroma->setText(QStringLiteral("96"));
-    allIn(QColor(32, 32, 32));
-    chroma->setText(QStringLiteral("10"));
-    allIn(QColor(223, 223, 223));
-    // Not a number: the grey stays, the program goes on.
-    chroma->setText(QStringLiteral("abc"));
-    allIn(QColor(223, 223, 223));
-    chroma->setText(QStringLiteral("-5"));
-    allIn(QColor(Qt::black));
-}
-
-void TestPhonePreview::refreshKeepsCaptionBoxWeightAlignmentItalic()
-{
-    Fixture f;
-    struct Before {
-        QString text;
-        QRect box;
-        Qt::Alignment alignment;
-        bool bold;
-    };
-    QHash<QLabel *, Before> before;
-    f.forEachLabel([&](std::size_t, QLabel *label) {
-        before.insert(label, {label->text(), label->geometry(), label->alignment(), label->font().bold()});
-    });
-    // The italic switches flip a label's font directly; refreshes keep that.
-    QFont italic = f.label("galleriapop")->font();
-    italic.setItalic(true);
-    f.label("galleriapop")->setFont(italic);
-
-    f.edit("dim13b")->setText(QStringLiteral("30"));
-    f.edit("dim19b")->setText(QStringLiteral("40"));
-    f.zoom()->setText(QStringLiteral("200"));
-    f.edit("LatinBold13")->setText(QStringLiteral("DejaVu Serif"));
-    f.edit("LatinBold17")->setText(QStringLiteral("No Such Face 42"));
-    f.edit("chromavalue")->setText(QStringLiteral("55"));
-    f.forEachLabel([&](std::size_t slot, QLabel *label) {
-        const Before &was = before[label];
-        QCOMPARE(label->text(), was.text);
-        QCOMPARE(label->alignment(), was.alignment);
-        QCOMPARE(label->font().bold(), was.bold);
-        QCOMPARE(label->font().italic(), label->objectName() == QLatin1String("galleriapop"));
-        if (slot != 4)
-            QCOMPARE(label->geometry(), was.box);
-    });
-}
-
-void TestPhonePreview::gridCaptionsFollowTheirText()
-{
-    Fixture f;
-    f.form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f.form));
-    QLabel *menu1 = f.label("menu1");
-    QLabel *riga1 = f.label("riga1pop");
-    const QRect small = menu1->geometry();
-    const QRect lineBox = riga1->geometry();
-
-    menu1->setText(QStringLiteral("Impostazioni del telefono"));
-    riga1->setText(QStringLiteral("Una riga molto più lunga del suo riquadro"));
-    QTRY_VERIFY(menu1->width() > 3 * small.width());
-    QCOMPARE(menu1->pos(), small.topLeft());
-    QCOMPARE(riga1->geometry(), lineBox);
-
-    menu1->setText(QStringLiteral("menu1"));
-    QTRY_COMPARE(menu1->geometry(), small);
-
-    f.edit("dim12p")->setText(QStringLiteral("40"));
-    f.form.aggiornaanteprima();
-    QVERIFY(menu1->height() > 3 * small.height());
-    QCOMPARE(menu1->pos(), small.topLeft());
-    f.edit("dim12p")->setText(QStringLiteral("12"));
-    f.form.aggiornaanteprima();
-    QCOMPARE(menu1->geometry(), small);
+    allIn(32);
+    f.refreshes.clear();
+    // The refresh of the cleared box writes "0", whose own refresh runs inside it.
+    chroma->clear();
+    QCOMPARE(chroma->text(), QStringLiteral("0"));
+    QCOMPARE(f.refreshes.count(), 2);
+    allIn(250);
 }
 
 void TestPhonePreview::rendering()
 {
     Fixture f;
-    const QList<QRgb> plain = textPixels(f, "riga1sms", "Image4");
-    QVERIFY(anyText(plain));
-    QVERIFY(darkest(plain) < 60);
-
+    QLabel *line = f.label("riga1sms");
+    line->hide();
+    const QImage blank = f.smsLine();
+    line->show();
+    const QImage plain = f.smsLine();
+    QVERIFY(darkestInk(plain, blank) < 60);
     f.edit("LatinBold12")->setText(QStringLiteral("DejaVu Serif"));
-    const QList<QRgb> serif = textPixels(f, "riga1sms", "Image4");
-    QVERIFY(anyText(serif));
-    QVERIFY(serif != plain);
-
+    QVERIFY(darkestInk(f.smsLine(), blank) < 60);
+    QVERIFY(f.smsLine() != plain);
     // Chroma 0: the same letters, drawn almost white.
     f.edit("chromavalue")->setText(QStringLiteral("0"));
-    const QList<QRgb> pale = textPixels(f, "riga1sms", "Image4");
-    QVERIFY(anyText(pale));
-    QVERIFY(darkest(pale) > 200);
+    const int pale = darkestInk(f.smsLine(), blank);
+    QVERIFY(pale > 200 && pale < 255);
 }
 
 QTEST_MAIN(TestPhonePreview)
