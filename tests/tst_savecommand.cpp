@@ -1,6 +1,5 @@
 // "Save to Glyphmux.ini" through the main window: the wait for the phone
 // model, the copy instructions, the progress title and the about box.
-#include "support/expectedini.h"
 #include "support/messagerecorder.h"
 #include "support/tempcwd.h"
 #include "support/ui.h"
@@ -8,306 +7,165 @@
 #include "ui/dialogs/form3.h"
 #include "ui/dialogs/frmabout.h"
 #include "ui/main/form1.h"
-#include "ui/main/savecommand.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
 
-namespace {
+// What Form3 lists for the n70 family.
+const QString n70 = "c:\\system\\fonts\\glyphmux.dll\r\nc:\\data\\fonts\\glyphmux.ini\r\nc:\\data\\fonts\\ font in ttf";
 
-const QString iniName = QStringLiteral("Glyphmux.ini");
-const QString n70Text = QStringLiteral("c:\\system\\fonts\\glyphmux.dll\r\n"
-                                       "c:\\data\\fonts\\glyphmux.ini\r\n"
-                                       "c:\\data\\fonts\\ font in ttf");
-const QString text6630 = QStringLiteral("c:\\system\\fonts\\freetype.dll\r\n") + n70Text;
-
-void save(Form1 &form)
+struct Fixture
 {
-    child<QAction>(&form, "cmd_save")->trigger();
-}
+    Fixture() { form.show(); }
+    void trigger(const char *action) { child<QAction>(&form, action)->trigger(); }
+    void click(QWidget *w, const char *name)
+    {
+        QVERIFY2(w->isVisible(), name); // only what is shown can be clicked
+        QTest::mouseClick(child<QAbstractButton>(w, name), Qt::LeftButton);
+    }
+    // The visible side windows (Form3 with its text), then what runs, is set
+    // or was written, then one entry per warning shown.
+    QStringList state()
+    {
+        QStringList on;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (top != &form && top->isVisible())
+                on << (top == &form.form3() ? "Form3: " + form.form3().instructions() : top->objectName());
+        on.sort();
+        const std::pair<bool, const char *> facts[] = {
+            {child<QTimer>(&form, "Timer1")->isActive(), "Timer1"},
+            {child<QTimer>(&form, "titleStep")->isActive(), "titleStep"},
+            {form.modelloscelto, "modelloscelto"}, {form.windowTitle() != caption, "title"},
+            {!cwd.read(QStringLiteral("Glyphmux.ini")).isEmpty(), "written"}};
+        for (const auto &[fact, name] : facts)
+            if (fact)
+                on << QLatin1String(name);
+        return on + QStringList(messages.warned.size(), QStringLiteral("warning"));
+    }
 
-void confirm(Form1 &form, const char *option = nullptr)
-{
-    if (option)
-        QTest::mouseClick(child<QRadioButton>(&form.form2(), option), Qt::LeftButton);
-    QTest::mouseClick(child<QPushButton>(&form.form2(), "Command1"), Qt::LeftButton);
-}
-
-QTimer *timer1(const Form1 &form)
-{
-    return child<QTimer>(&form, "Timer1");
-}
-
-// Glyphmux.ini of the initial font map.
-QByteArray initialIni()
-{
-    return utf16FileBytes(expectedIniLines({"LatinBold12=@12:Y:W", "LatinBold13=@12:Y:W", "LatinBold17=@16:Y:W",
-                                            "LatinBold19=@16:Y:W", "LatinPlain12=@12:Y:W"},
-                                           plainAliasLines(QString())));
-}
-
-void makeIniReadOnly(const TempCwd &cwd)
-{
-    cwd.write(iniName, "precious");
-    QFile::setPermissions(cwd.filePath(iniName), QFileDevice::ReadOwner);
-}
-
-} // namespace
+    TempCwd cwd;
+    MessageRecorder messages;
+    Form1 form{nullptr, &messages};
+    const QString caption = form.windowTitle();
+};
 
 class TestSaveCommand : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void confirmationWrites_data();
-    void confirmationWrites();
-    void popupOffWritesAtOnce();
-    void oneSavePerConfirmation_data();
-    void oneSavePerConfirmation();
-    void failedSaveShowsOnlyTheError_data();
-    void failedSaveShowsOnlyTheError();
+    void steps_data();
+    void steps();
     void progressTitleRunsThroughTheTexts();
-    void closingTheMainWindowEndsEverything_data();
-    void closingTheMainWindowEndsEverything();
-    void sideWindowsAreMadeOnceAndKept();
+    void sideWindowTexts();
 };
 
-void TestSaveCommand::confirmationWrites_data()
+void TestSaveCommand::steps_data()
 {
-    QTest::addColumn<QStringList>("options"); // the option clicked in each save
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("initial selection") << QStringList{QString()} << n70Text;
-    QTest::newRow("6630") << QStringList{"Option6630"} << text6630;
-    QTest::newRow("6630 then n70") << QStringList{"Option6630", "OptionN70"} << n70Text;
+    const auto saved = [](const QString &text) { return QStringList{"Form3: " + text, "Timer1", "written"}; };
+    // p: popup item off, r: Glyphmux.ini cannot be written, s: save, 6/n: an option,
+    // c: Form2's OK, x: Form2's close box, o: Form3's OK, h: "?", k: frmAbout's
+    // OK, w: wait for the progress title, q: close the main window at once.
+    // Events are handled before every step but q.
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QStringList>("state");
+    QTest::newRow("waiting for the model") << "s6" << QStringList{"Form2"};
+    QTest::newRow("n70") << "sc" << saved(n70);
+    QTest::newRow("6630 then n70") << "s6csnc" << saved(n70);
+    QTest::newRow("6630 stays selected") << "s6csc" << saved("c:\\system\\fonts\\freetype.dll\r\n" + n70);
+    QTest::newRow("copy instructions read") << "sco" << QStringList{"Timer1", "written"};
+    QTest::newRow("popup off, failing") << "prs" << QStringList{"warning"};
+    QTest::newRow("popup on, failing") << "rsc" << QStringList{"warning"};
+    QTest::newRow("model window closed") << "s6x" << QStringList();
+    QTest::newRow("closed, saved again") << "rsxsc" << QStringList{"warning"};
+    QTest::newRow("saved again while open") << "rssc" << QStringList{"warning"};
+    QTest::newRow("about box beside Form2") << "shh" << QStringList{"Form2", "frmAbout"};
+    QTest::newRow("about box OK") << "hk" << QStringList();
+    QTest::newRow("about box again") << "hkhh" << QStringList{"frmAbout"};
+    QTest::newRow("ended waiting") << "hsq" << QStringList();
+    QTest::newRow("ended, write on its way") << "hscq" << QStringList();
+    QTest::newRow("ended, title pending") << "hsc.q" << QStringList{"written"};
+    QTest::newRow("ended, title running") << "hscwq" << QStringList{"written"};
 }
 
-void TestSaveCommand::confirmationWrites()
+void TestSaveCommand::steps()
 {
-    QFETCH(QStringList, options);
-    QFETCH(QString, expected);
-    TempCwd cwd;
-    MessageRecorder messages;
-    Form1 form(nullptr, &messages);
-    form.show();
-    bool last6630 = false;
-    for (const QString &option : options) {
-        QFile::remove(cwd.filePath(iniName));
-        save(form);
-        QVERIFY(form.form2().isVisible());
-        QCOMPARE(child<QRadioButton>(&form.form2(), "Option6630")->isChecked(), last6630);
-        QCoreApplication::processEvents();
-        QVERIFY(!QFile::exists(cwd.filePath(iniName)));
-        QVERIFY(!form.modelloscelto);
-
-        confirm(form, option.isEmpty() ? nullptr : option.toLatin1().constData());
-        last6630 = option == QLatin1String("Option6630");
-        QVERIFY(!form.form2().isVisible());
-        QTRY_VERIFY(QFile::exists(cwd.filePath(iniName)));
-        QVERIFY(form.form3().isVisible());
-        QVERIFY(!form.modelloscelto);
-        QVERIFY(timer1(form)->isActive());
+    QFETCH(QString, steps);
+    QFETCH(QStringList, state);
+    Fixture f;
+    for (const QChar step : steps) {
+        if (step != QLatin1Char('q'))
+            QCoreApplication::processEvents();
+        switch (step.unicode()) {
+        case 'p': f.trigger("visualizza_pop"); break;
+        case 'r': QVERIFY(QDir().mkdir(QStringLiteral("Glyphmux.ini"))); break; // a folder in its way
+        case 's': f.trigger("cmd_save"); break;
+        case '6': f.click(&f.form.form2(), "Option6630"); break;
+        case 'n': f.click(&f.form.form2(), "OptionN70"); break;
+        case 'c': f.click(&f.form.form2(), "Command1"); break;
+        case 'x': QVERIFY(f.form.form2().close()); break;
+        case 'o': f.click(&f.form.form3(), "Command1"); break;
+        case 'h': f.trigger("cmd_help"); break;
+        case 'k': f.click(&f.form.aboutBox(), "cmdOK"); break;
+        case 'w': QTRY_VERIFY(f.state().contains("title")); break;
+        case 'q': QVERIFY(f.form.close()); break;
+        }
     }
-    QCOMPARE(child<QLabel>(&form.form3(), "testo")->text(), expected);
-    QCOMPARE(cwd.read(iniName), initialIni());
-    QVERIFY(messages.warned.isEmpty());
-}
-
-void TestSaveCommand::popupOffWritesAtOnce()
-{
-    TempCwd cwd;
-    MessageRecorder messages;
-    Form1 form(nullptr, &messages);
-    form.show();
-    child<QAction>(&form, "visualizza_pop")->trigger();
-    save(form);
-    QCOMPARE(cwd.read(iniName), initialIni());
-    QVERIFY(!form.form2().isVisible());
-    QVERIFY(!form.form3().isVisible());
-    QVERIFY(!form.modelloscelto);
-    QCOMPARE(timer1(form)->interval(), 500);
-    QVERIFY(timer1(form)->isActive());
-}
-
-void TestSaveCommand::oneSavePerConfirmation_data()
-{
-    QTest::addColumn<bool>("closeFirst"); // else the command is chosen twice
-    QTest::newRow("model window closed, then saved again") << true;
-    QTest::newRow("save chosen while the model window is open") << false;
-}
-
-// Every attempt to write a read-only Glyphmux.ini shows one warning, so the
-// warnings count the writes.
-void TestSaveCommand::oneSavePerConfirmation()
-{
-    QFETCH(bool, closeFirst);
-    TempCwd cwd;
-    makeIniReadOnly(cwd);
-    MessageRecorder messages;
-    Form1 form(nullptr, &messages);
-    form.show();
-    save(form);
-    if (closeFirst) {
-        QVERIFY(form.form2().close());
-        QCoreApplication::processEvents();
-        QVERIFY(messages.warned.isEmpty());
-        QVERIFY(!form.form2().isVisible());
-        QVERIFY(!form.modelloscelto);
-    }
-    save(form);
-    QVERIFY(form.form2().isVisible());
-    QVERIFY(messages.warned.isEmpty());
-    confirm(form);
-    QTRY_COMPARE(messages.warned.size(), 1);
     QCoreApplication::processEvents();
-    QCOMPARE(messages.warned.size(), 1);
-    QVERIFY(!form.form2().isVisible());
-}
-
-void TestSaveCommand::failedSaveShowsOnlyTheError_data()
-{
-    QTest::addColumn<bool>("popup");
-    QTest::newRow("popup on") << true;
-    QTest::newRow("popup off") << false;
-}
-
-void TestSaveCommand::failedSaveShowsOnlyTheError()
-{
-    QFETCH(bool, popup);
-    TempCwd cwd;
-    makeIniReadOnly(cwd);
-    MessageRecorder messages;
-    Form1 form(nullptr, &messages);
-    form.show();
-    if (!popup)
-        child<QAction>(&form, "visualizza_pop")->trigger();
-    const QString title = form.windowTitle();
-    save(form);
-    if (popup)
-        confirm(form);
-    QTRY_COMPARE(messages.warned.size(), 1);
-    QCOMPARE(cwd.read(iniName), QByteArray("precious"));
-    // Timer1 is the only thing that starts the progress title.
-    QVERIFY(!timer1(form)->isActive());
-    QCOMPARE(form.windowTitle(), title);
-    QVERIFY(!form.form3().isVisible());
-    QVERIFY(!form.modelloscelto);
+    QCOMPARE(f.state(), state);
+    // The side windows' controls are not the main window's.
+    for (const char *name : {"lblTitle", "OptionN70", "testo"})
+        QVERIFY2(!f.form.findChild<QObject *>(QLatin1String(name)), name);
 }
 
 void TestSaveCommand::progressTitleRunsThroughTheTexts()
 {
-    TempCwd cwd;
-    MessageRecorder messages;
-    Form1 form(nullptr, &messages);
-    form.show();
-    child<QAction>(&form, "visualizza_pop")->trigger();
-    const QString normal = form.windowTitle();
+    Fixture f;
+    f.trigger("visualizza_pop");
     QStringList titles;
     QList<qint64> times;
     QElapsedTimer clock;
-    connect(&form, &QWidget::windowTitleChanged, &form, [&](const QString &title) {
+    connect(&f.form, &QWidget::windowTitleChanged, &f.form, [&](const QString &title) {
         titles << title;
         times << clock.elapsed();
     });
     clock.start();
-    save(form);
-    QVERIFY(titles.isEmpty());
+    f.trigger("cmd_save");
+    QCOMPARE(f.state(), (QStringList{"Timer1", "written"})); // at once, no side window
     QTRY_COMPARE_WITH_TIMEOUT(titles.size(), 4, 5000);
-    const QStringList expected = {"Glyphmux GUI 1.2.4 salvataggio in corso.", "Glyphmux GUI 1.2.4 salvataggio in corso..",
-                                  "Glyphmux GUI 1.2.4 salvataggio in corso...", normal};
-    QCOMPARE(titles, expected);
-    QCOMPARE(SaveCommand::progressTitles(), expected.mid(0, 3));
+    const QString progress = QStringLiteral("Glyphmux GUI 1.2.4 salvataggio in corso");
+    QCOMPARE(titles, (QStringList{progress + ".", progress + "..", progress + "...", f.caption}));
     // Half a second after the save, then each text stays for a moment;
     // lower bounds only, a busy machine may be late but never early.
     QVERIFY2(times[0] >= 450, qPrintable(QString::number(times[0])));
     for (int i = 1; i < 4; ++i)
         QVERIFY2(times[i] - times[i - 1] >= 100, qPrintable(QString::number(times[i] - times[i - 1])));
-    QVERIFY(!timer1(form)->isActive());
-    QVERIFY(!child<QTimer>(&form, "titleStep")->isActive());
+    QCOMPARE(f.state(), QStringList{"written"});
 }
 
-void TestSaveCommand::closingTheMainWindowEndsEverything_data()
+void TestSaveCommand::sideWindowTexts()
 {
-    QTest::addColumn<int>("stage");
-    QTest::addColumn<bool>("written");
-    QTest::newRow("waiting for the model") << 0 << false;
-    QTest::newRow("confirmation on its way") << 1 << false;
-    QTest::newRow("title pending") << 2 << true;
-    QTest::newRow("title running") << 3 << true;
-}
-
-void TestSaveCommand::closingTheMainWindowEndsEverything()
-{
-    QFETCH(int, stage);
-    QFETCH(bool, written);
-    TempCwd cwd;
-    MessageRecorder messages;
-    Form1 form(nullptr, &messages);
-    form.show();
-    const QString normal = form.windowTitle();
-    child<QAction>(&form, "cmd_help")->trigger();
-    save(form);
-    if (stage >= 1)
-        confirm(form);
-    if (stage >= 2)
-        QTRY_VERIFY(form.form3().isVisible());
-    if (stage >= 3)
-        QTRY_VERIFY(form.windowTitle() != normal);
-
-    QVERIFY(form.close());
-    QVERIFY(!form.form2().isVisible());
-    QVERIFY(!form.form3().isVisible());
-    QVERIFY(!form.aboutBox().isVisible());
-    QVERIFY(!timer1(form)->isActive());
-    QVERIFY(!child<QTimer>(&form, "titleStep")->isActive());
-    QCOMPARE(form.windowTitle(), normal);
-    QCoreApplication::processEvents();
-    QCOMPARE(QFile::exists(cwd.filePath(iniName)), written);
-    QVERIFY(!form.form3().isVisible());
-    QVERIFY(!form.modelloscelto);
-}
-
-void TestSaveCommand::sideWindowsAreMadeOnceAndKept()
-{
-    TempCwd cwd;
-    MessageRecorder messages;
-    Form1 form(nullptr, &messages);
-    form.show();
-    // A language can retitle the model window before it was ever shown.
-    form.form2().setWindowTitle(QStringLiteral("Choose the phone"));
-    Form2 *form2 = &form.form2();
-    save(form);
-    QCOMPARE(&form.form2(), form2);
-    QCOMPARE(form2->windowTitle(), QStringLiteral("Choose the phone"));
-
-    auto *help = child<QAction>(&form, "cmd_help");
-    help->trigger();
-    frmAbout *about = &form.aboutBox();
-    QVERIFY(about->isVisible());
-    help->trigger();
-    QCOMPARE(&form.aboutBox(), about);
-    QVERIFY(about->isVisible());
-    QVERIFY(form2->isVisible());
-    QCOMPARE(child<QLabel>(about, "lblTitle")->text(), QStringLiteral("Glyphmux GUI"));
-    QCOMPARE(child<QLabel>(about, "lblVersion")->text(), QStringLiteral("Versione 1.2.4"));
-    QTest::mouseClick(child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
-    QVERIFY(!about->isVisible());
-    help->trigger();
-    QVERIFY(about->isVisible());
-
-    int aboutBoxes = 0;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        aboutBoxes += top->objectName() == QLatin1String("frmAbout");
-    QCOMPARE(aboutBoxes, 1);
-    // The side windows' controls are not the main window's.
-    QVERIFY(!form.findChild<QObject *>(QStringLiteral("lblTitle")));
-    QVERIFY(!form.findChild<QObject *>(QStringLiteral("OptionN70")));
-    QVERIFY(!form.findChild<QObject *>(QStringLiteral("testo")));
-    QVERIFY(!form.form3().parent());
+    Fixture f;
+    QWidget *const form2 = &f.form.form2(), *const form3 = &f.form.form3(), *const about = &f.form.aboutBox();
+    QCOMPARE((QStringList{form2->windowTitle(), form3->windowTitle(), about->windowTitle()}),
+             (QStringList{"Scegli il modello di cellulare", "Copia i seguenti file:", "Informazioni su Glyphmux GUI"}));
+    for (QWidget *window : {form2, form3, about}) // closing one must never end the program
+        QVERIFY2(!window->testAttribute(Qt::WA_QuitOnClose), qPrintable(window->objectName()));
+    const auto text = [](QWidget *w, const char *name) { return child<QWidget>(w, name)->property("text").toString(); };
+    QCOMPARE(text(form2, "OptionN70"), QStringLiteral("n70/n72/n90"));
+    QCOMPARE(text(form2, "Option6630"), QStringLiteral("6630/6680/6600"));
+    QVERIFY(!child<QLabel>(form2, "Image1")->pixmap().isNull() && !child<QLabel>(form2, "Image2")->pixmap().isNull());
+    QVERIFY(child<QLabel>(form3, "testo")->font().bold());
+    QCOMPARE((QStringList{text(about, "lblTitle"), text(about, "lblVersion"), text(about, "Label1")}),
+             (QStringList{"Glyphmux GUI", "Versione 1.2.4", "Glyphmux.dll"}));
+    const QRegularExpression forum(R"(^https?://([a-z0-9-]+\.)*example\.org)"
+                                   R"(/home/forum/index\.php\?showtopic=\w+&st=\w+$)");
+    QVERIFY2(forum.match(text(about, "Text1")).hasMatch(), qPrintable(text(about, "Text1")));
 }
 
 QTEST_MAIN(TestSaveCommand)
