@@ -108,8 +108,8 @@ void TestPhonePreview::layout()
     QCOMPARE(f.inWindow(f.label("operatorstandby")), QRect(72, 16, 97, 33));
     QCOMPARE(f.inWindow(f.label("galleriamenu")), QRect(472, 192, 81, 25));
     // Every label lies above the pictures, on a transparent background.
-    for (const PreviewLabelSpec &spec : previewLabelTable()) {
-        QLabel *label = f.label(spec.name);
+    for (const PreviewLabelSpec &labelDef : previewLabelTable()) {
+        QLabel *label = f.label(labelDef.name);
         QCOMPARE(f.form.preview().childAt(label->pos() + QPoint(2, 2)), label);
         QVERIFY(!label->autoFillBackground());
     }
@@ -147,18 +147,18 @@ void TestPhonePreview::refreshFollowsOneSlot()
     // the box too except on the grid, which grows with its text.
     const double mine = (20 - changed.previewSizeOffset) * 1.5;
     auto check = [&](const QString &family) {
-        for (const PreviewLabelSpec &spec : previewLabelTable()) {
-            const int s = slotOfPreviewLabel(spec.name);
-            const QLabel *label = f.label(spec.name);
-            const QRect box = spec.box().translated(screenOrigin(spec.screen));
+        for (const PreviewLabelSpec &labelDef : previewLabelTable()) {
+            const int s = slotOfPreviewLabel(labelDef.name);
+            const QLabel *label = f.label(labelDef.name);
+            const QRect box = labelDef.box().translated(screenOrigin(labelDef.screen));
             QCOMPARE(drawnFamily(label), s == slot ? family : defaultFamily());
             QCOMPARE(label->font().pointSizeF(), s == slot ? mine : startSizes[s] * 1.5);
             QCOMPARE(s == 4 ? QRect(label->pos(), box.size()) : label->geometry(), box);
             QVERIFY(s != 4 || label->height() > box.height());
-            QCOMPARE(label->text(), QString::fromUtf8(spec.caption));
-            QCOMPARE(label->alignment(), (spec.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+            QCOMPARE(label->text(), QString::fromUtf8(labelDef.caption));
+            QCOMPARE(label->alignment(), (labelDef.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
             QCOMPARE(label->textFormat(), Qt::PlainText);
-            QCOMPARE(label->font().bold(), spec.bold);
+            QCOMPARE(label->font().bold(), labelDef.bold);
             QVERIFY(!label->font().italic());
         }
     };
@@ -179,8 +179,8 @@ void TestPhonePreview::triggersAndColour()
 
     QLineEdit *chroma = f.edit("chromavalue");
     auto allIn = [&](int grey) {
-        for (const PreviewLabelSpec &spec : previewLabelTable())
-            QCOMPARE(f.label(spec.name)->palette().color(QPalette::WindowText), QColor(grey, grey, grey));
+        for (const PreviewLabelSpec &labelDef : previewLabelTable())
+            QCOMPARE(f.label(labelDef.name)->palette().color(QPalette::WindowText), QColor(grey, grey, grey));
     };
     allIn(0);
     chroma->setText(QStringLiteral("96"));
