@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QByteArray>
 #include <QList>
-#include <QString>
+#include <QStringEncoder>
 
-#include <cstdint>
 #include <optional>
 
 // Builds TrueType files for tests, from scratch or from a real font with a
@@ -15,18 +13,14 @@ namespace TestFonts {
 // One record of a "name" table; 'bytes' are stored exactly as given.
 struct Name
 {
-    std::uint16_t platformId = 3;
-    std::uint16_t encodingId = 1;
-    std::uint16_t languageId = 0x0409;
-    std::uint16_t nameId = 0;
+    std::uint16_t platformId = 3, encodingId = 1, languageId = 0x0409, nameId = 0;
     QByteArray bytes;
 };
 
-QByteArray utf16be(const QString &text);
+inline QByteArray utf16be(const QString &text) { return QStringEncoder(QStringEncoder::Utf16BE).encode(text); }
 // A Windows (platform 3, Unicode BMP) record.
-Name windowsName(std::uint16_t nameId, const QString &text, std::uint16_t languageId = 0x0409);
-// A Macintosh (platform 1, Roman, English) record with raw bytes.
-Name macName(std::uint16_t nameId, const QByteArray &bytes);
+inline Name windowsName(std::uint16_t nameId, const QString &text, std::uint16_t languageId = 0x0409)
+{ return Name{3, 1, languageId, nameId, utf16be(text)}; }
 // Windows records for family (1), subfamily (2), unique id (3), full name
 // (4) and PostScript name (6).
 QList<Name> familyNames(const QString &family, const QString &subfamily);
@@ -35,10 +29,8 @@ QList<Name> familyNames(const QString &family, const QString &subfamily);
 // would say, to describe damaged files.
 struct Table
 {
-    QByteArray tag;
-    QByteArray data;
-    std::optional<std::uint32_t> offset = std::nullopt;
-    std::optional<std::uint32_t> length = std::nullopt;
+    QByteArray tag, data;
+    std::optional<std::uint32_t> offset = std::nullopt, length = std::nullopt;
 };
 
 // Offset table, directory in the order given, then the tables, each on a
@@ -49,15 +41,16 @@ QByteArray nameTable(const QList<Name> &names);
 // An OS/2 table of version 1 (86 bytes) or 0 (78 bytes).
 QByteArray os2Table(std::uint16_t fsSelection, std::uint16_t version = 1);
 // head + name + OS/2: enough for the inspector, not for drawing.
-QByteArray buildTrueType(const QList<Name> &names, std::uint16_t fsSelection = 0);
+inline QByteArray buildTrueType(const QList<Name> &names, std::uint16_t fsSelection = 0)
+{ return sfnt({{"head", headTable()}, {"name", nameTable(names)}, {"OS/2", os2Table(fsSelection)}}); }
 
 // The path of a DejaVu font installed on the system (fonts-dejavu-core and
 // fonts-dejavu-extra).
-QString dejaVuPath(const QString &fileName);
-// 'font' (a whole real font file) with its "name" table replaced.
-QByteArray withNameTable(const QByteArray &font, const QByteArray &nameTable);
-// Writes a real font under new names to dir/fileName and returns the path:
-// a drawable face unknown to the system.
+inline QString dejaVuPath(const QString &fileName) { return QStringLiteral("/usr/share/fonts/truetype/dejavu/") + fileName; }
+// Writes 'bytes' to 'path'; returns the path, or empty on failure.
+QString writeFile(const QString &path, const QByteArray &bytes);
+// Writes a real font under new names to dir/fileName and returns the path
+// (empty on failure): a drawable face unknown to the system.
 QString writeRenamedFont(const QString &dir, const QString &fileName, const QList<Name> &names,
                          const QString &sourceFont = dejaVuPath(QStringLiteral("DejaVuSans.ttf")));
 
