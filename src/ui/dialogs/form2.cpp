@@ -30,9 +30,7 @@ Form2::Form2()
     m_n70->setChecked(true);
     m_6630 = new QRadioButton(QStringLiteral("6630/6680/6600"), this);
     m_6630->setObjectName(QStringLiteral("Option6630"));
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("Command1"));
-    m_ok->setMinimumWidth(80);
+    m_ok = okButton(QStringLiteral("Command1"));
 
     // Each family's picture stands above its option.
     auto *choices = new QGridLayout;
@@ -43,10 +41,7 @@ Form2::Form2()
     choices->addWidget(m_n70, 1, 0, Qt::AlignHCenter);
     choices->addWidget(m_6630, 1, 1, Qt::AlignHCenter);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addStretch();
+    QHBoxLayout *buttons = buttonRow(m_ok, true);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 16, 24, 14);

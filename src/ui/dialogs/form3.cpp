@@ -11,14 +11,9 @@ Form3::Form3()
     m_testo = boldLabel(QStringLiteral("testo"));
     m_testo->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_testo->setMinimumWidth(260);
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("Command1"));
-    m_ok->setMinimumWidth(80);
+    m_ok = okButton(QStringLiteral("Command1"));
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addStretch();
+    QHBoxLayout *buttons = buttonRow(m_ok, true);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 18, 24, 14);

@@ -49,13 +49,9 @@ frmAbout::frmAbout()
     address->setCursorPosition(0);
     address->setMinimumWidth(address->fontMetrics().horizontalAdvance(supportAddress()) + 16);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("cmdOK"));
-    m_ok->setMinimumWidth(80);
+    m_ok = okButton(QStringLiteral("cmdOK"));
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
+    QHBoxLayout *buttons = buttonRow(m_ok, false);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 14);

@@ -2,7 +2,9 @@
 
 #include "fonts/fontregistry.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 
 SideWindow::SideWindow(const QString &objectName, const QString &title)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -26,6 +28,24 @@ QLabel *SideWindow::boldLabel(const QString &objectName, const QString &text)
     face.setBold(true);
     label->setFont(face);
     return label;
+}
+
+QPushButton *SideWindow::okButton(const QString &objectName)
+{
+    auto *button = new QPushButton(QStringLiteral("OK"), this);
+    button->setObjectName(objectName);
+    button->setMinimumWidth(80);
+    return button;
+}
+
+QHBoxLayout *SideWindow::buttonRow(QPushButton *button, bool centred)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(button);
+    if (centred)
+        row->addStretch();
+    return row;
 }
 
 void SideWindow::showOver(const QWidget *owner)

@@ -2,7 +2,9 @@
 
 #include <QWidget>
 
+class QHBoxLayout;
 class QLabel;
+class QPushButton;
 
 // A small fixed-size window beside the main one. It has no parent on purpose:
 // its control names repeat names of the main window's controls, and the main
@@ -20,4 +22,8 @@ protected:
 
     // A label in the windows' label font, bold "MS Sans Serif".
     QLabel *boldLabel(const QString &objectName, const QString &text = QString());
+    // The window's "OK" button, and the row that holds it: centred, or at
+    // the right edge.
+    QPushButton *okButton(const QString &objectName);
+    static QHBoxLayout *buttonRow(QPushButton *button, bool centred);
 };
