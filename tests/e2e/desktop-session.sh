@@ -15,7 +15,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() { echo "FAIL: $*" >&2; cat "$work"/*.log >&2 2>/dev/null || true; exit 1; }
 # Waits up to ~20 s for a shell condition.
 wait_for() {
   local what=$1; shift
@@ -38,7 +38,8 @@ cd "$work/cwd"
 
 # A display of our own: the server takes a free number itself (no race with
 # other servers) and writes it, once it accepts clients, to descriptor 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# No reset when the last client leaves: the next one would find it gone.
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xserver_pid=$!
 display_written() { [ "$(wc -l <"$work/display")" -ge 1 ]; }
 wait_for "the X server" display_written
