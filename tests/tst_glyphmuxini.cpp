@@ -1,6 +1,7 @@
 // Glyphmux.ini from the font map alone: which slot feeds which line, and
 // texts that must pass unchanged.
 #include "core/fontmap.h"
+#include "core/glyphmuxini.h"
 #include "support/expectedini.h"
 
 #include <QtTest>

@@ -1,5 +1,6 @@
 // The phone-screen preview: its arithmetic, its layout inside the main window,
 // the refresh and its triggers, and what ends up on screen.
+#include "core/fontmap.h"
 #include "core/slottable.h"
 #include "preview/phonepreview.h"
 #include "preview/previewmath.h"
@@ -136,20 +137,22 @@ void TestPhonePreview::refreshFollowsOneSlot_data()
 void TestPhonePreview::refreshFollowsOneSlot()
 {
     QFETCH(int, slot);
-    Fixture f;
+    // The preview alone, told a font map: no window, no controls.
+    PhonePreview preview;
     const SlotSpec &changed = slotTable()[slot];
     const QString serif = QStringLiteral("DejaVu Serif");
     QVERIFY(defaultFamily() != serif);
-    f.edit(changed.sizeField)->setText(QStringLiteral("20"));
-    f.label("ValoreZoom")->setText(QStringLiteral("150"));
-    f.edit(changed.key)->setText(serif);
-    // Face and size change on the slot's labels only; all else stays as designed,
-    // the box too except on the grid, which grows with its text.
+    FontMap map = FontMap::initial();
+    map.slotValues[slot] = {serif, QStringLiteral("20px"), {}, true, {}};
+    map.zoom = 150;
+    preview.showMap(map);
+    // Face, size and slant change on the slot's labels only; all else stays as
+    // designed, the box too except on the grid, which grows with its text.
     const double mine = (20 - changed.previewSizeOffset) * 1.5;
-    auto check = [&](const QString &family) {
+    auto check = [&](const QString &family, bool italic) {
         for (const PreviewLabelSpec &labelDef : previewLabelTable()) {
             const int s = slotOfPreviewLabel(labelDef.name);
-            const QLabel *label = f.label(labelDef.name);
+            const QLabel *label = child<QLabel>(&preview, labelDef.name);
             const QRect box = labelDef.box().translated(screenOrigin(labelDef.screen));
             QCOMPARE(drawnFamily(label), s == slot ? family : defaultFamily());
             QCOMPARE(label->font().pointSizeF(), s == slot ? mine : startSizes[s] * 1.5);
@@ -159,15 +162,15 @@ void TestPhonePreview::refreshFollowsOneSlot()
             QCOMPARE(label->alignment(), (labelDef.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
             QCOMPARE(label->textFormat(), Qt::PlainText);
             QCOMPARE(label->font().bold(), labelDef.bold);
-            QVERIFY(!label->font().italic());
+            QCOMPARE(label->font().italic(), italic && s == slot);
         }
     };
-    check(serif);
+    check(serif, true);
     // A size at the offset gives no point size: the labels keep theirs. An
     // empty face draws the default family, not what Qt makes of "".
-    f.edit(changed.sizeField)->setText(QString::number(changed.previewSizeOffset));
-    f.edit(changed.key)->clear();
-    check(defaultFamily());
+    map.slotValues[slot] = {{}, QString::number(changed.previewSizeOffset), {}, false, {}};
+    preview.showMap(map);
+    check(defaultFamily(), false);
 }
 
 void TestPhonePreview::triggersAndColour()

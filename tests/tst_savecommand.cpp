@@ -40,7 +40,7 @@ struct Fixture
         const std::pair<bool, const char *> facts[] = {
             {child<QTimer>(&form, "Timer1")->isActive(), "Timer1"},
             {child<QTimer>(&form, "titleStep")->isActive(), "titleStep"},
-            {form.modelloscelto, "modelloscelto"}, {form.windowTitle() != caption, "title"},
+            {form.modelloscelto(), "modelloscelto"}, {form.windowTitle() != caption, "title"},
             {!cwd.read(QStringLiteral("Glyphmux.ini")).isEmpty(), "written"}};
         for (const auto &[fact, name] : facts)
             if (fact)

@@ -2,6 +2,7 @@
 // chroma and zoom, the information buttons, and one edit from the open
 // button to the saved file.
 #include "core/fontmap.h"
+#include "core/glyphmuxini.h"
 #include "fonts/fontregistry.h"
 #include "preview/phonepreview.h"
 #include "preview/previewmath.h"
@@ -109,15 +110,19 @@ void TestSlotEditor::fontChoice()
     // Same file in slots 2 and 1, then a new choice for slot 1: slot 2 still draws it.
     const QString face = QStringLiteral("Glyphmux Shared Probe"), other = QStringLiteral("Glyphmux Other Probe");
     const QString shared = f.font(face, "shared.ttf");
+    f.refreshes.clear();
     f.choose(1, shared);
+    QCOMPARE(f.refreshes.size(), 1); // one redraw per choice
     QVERIFY(field->text() == face && field->toolTip().isEmpty() && f.get("LatinBold12")->text().isEmpty());
     cancelChangesNothing(); // after a choice
     f.choose(0, shared);
     f.choose(0, f.font(other, "other.ttf"));
     QCOMPARE(FontRegistry::instance().registrations(shared), 1);
     QVERIFY(drawnFrom(f.label("riga3pop"), face) && drawnFrom(f.label("riga1sms"), other));
-    // The same file again in the same slot: let go, then taken up anew.
+    // The same file again in the same slot: let go, taken up anew, redrawn once.
+    f.refreshes.clear();
     f.choose(1, shared);
+    QCOMPARE(f.refreshes.size(), 1);
     QVERIFY(drawnFrom(f.label("riga3pop"), face));
 }
 

@@ -1,12 +1,12 @@
 #include "preview/phonepreview.h"
 
+#include "core/fontmap.h"
 #include "core/textnumber.h"
 #include "fonts/fontregistry.h"
 #include "preview/previewmath.h"
 
 #include <QEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 
 #include <cstring>
@@ -63,9 +63,8 @@ QLabel *makePicture(QWidget *parent, const QString &name, const char *resource, 
 
 } // namespace
 
-PhonePreview::PhonePreview(const PreviewSources &sources, QWidget *parent)
+PhonePreview::PhonePreview(QWidget *parent)
     : QWidget(parent)
-    , m_sources(sources)
 {
     setObjectName(QStringLiteral("phonePreview"));
     setFixedSize(screenOrigin(ScreenCount).x(), ScreenHeight + 2 * screenOrigin(0).y());
@@ -128,21 +127,21 @@ PhonePreview::Visits PhonePreview::visitsInOrder(const PreviewLabelOrder &order)
     return visits;
 }
 
-void PhonePreview::applyFaces()
+void PhonePreview::applyFaces(const FontMap &map)
 {
     const FontRegistry &registry = FontRegistry::instance();
     for (const Visit &visit : m_faceVisits) {
         QFont font = visit.label->font();
-        registry.applyFace(font, m_sources.faces[visit.slot]->text());
+        registry.applyFace(font, map.slotValues[visit.slot].face);
         visit.label->setFont(font);
     }
 }
 
-void PhonePreview::applySizes()
+void PhonePreview::applySizes(const FontMap &map)
 {
+    const double zoom = map.zoom;
     for (const Visit &visit : m_sizeVisits) {
-        const double zoom = leadingNumber(m_sources.zoom->text());
-        const double size = leadingNumber(m_sources.sizes[visit.slot]->text());
+        const double size = leadingNumber(map.slotValues[visit.slot].size);
         const std::optional<float> points = previewPointSize(size, slotTable()[visit.slot].previewSizeOffset, zoom);
         if (!points)
             continue;
@@ -152,13 +151,9 @@ void PhonePreview::applySizes()
     }
 }
 
-void PhonePreview::applyColour()
+void PhonePreview::applyColour(const QString &chromaText)
 {
-    // Writing the box raises its change event, whose refresh runs to the end
-    // before this one goes on.
-    if (m_sources.chroma->text().isEmpty())
-        m_sources.chroma->setText(QStringLiteral("0"));
-    if (const std::optional<double> chroma = chromaNumber(m_sources.chroma->text())) {
+    if (const std::optional<double> chroma = chromaNumber(chromaText)) {
         const int grey = chromaGrey(*chroma);
         const QColor colour(grey, grey, grey);
         // One colour set here reaches every label: cheaper than a palette each.
@@ -169,6 +164,28 @@ void PhonePreview::applyColour()
         }
     }
     emit refreshed();
+}
+
+void PhonePreview::applyItalic(std::size_t slot, bool italic)
+{
+    for (const char *name : slotTable()[slot].previewLabels) {
+        for (std::size_t i = 0; i < PreviewLabelCount; ++i) {
+            if (std::strcmp(previewLabelTable()[i].name, name) != 0)
+                continue;
+            QFont font = m_labels[i]->font();
+            font.setItalic(italic);
+            m_labels[i]->setFont(font);
+        }
+    }
+}
+
+void PhonePreview::showMap(const FontMap &map)
+{
+    for (std::size_t slot = 0; slot < SlotCount; ++slot)
+        applyItalic(slot, map.slotValues[slot].italic);
+    applyFaces(map);
+    applySizes(map);
+    applyColour(map.chroma);
 }
 
 QColor PhonePreview::textColour() const

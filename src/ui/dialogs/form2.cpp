@@ -72,8 +72,7 @@ PhoneFamily Form2::selectedFamily() const
 
 void Form2::confirm()
 {
-    m_elencofile = copyInstructions(selectedFamily());
-    emit modelConfirmed(m_elencofile);
+    emit modelConfirmed(copyInstructions(selectedFamily()));
     hide();
 }
 

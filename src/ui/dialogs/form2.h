@@ -20,8 +20,6 @@ public:
     static QString copyInstructions(PhoneFamily family);
 
     PhoneFamily selectedFamily() const;
-    // The instructions of the last confirmation; empty before the first one.
-    const QString &elencofile() const { return m_elencofile; }
 
 signals:
     // OK was pressed; the window hides itself right after this.
@@ -38,5 +36,4 @@ private:
     QRadioButton *m_n70 = nullptr;
     QRadioButton *m_6630 = nullptr;
     QPushButton *m_ok = nullptr;
-    QString m_elencofile;
 };

@@ -1,7 +1,5 @@
 #include "ui/main/form1.h"
 
-#include "core/fontmap.h"
-#include "core/safesave.h"
 #include "preview/phonepreview.h"
 #include "ui/apptexts.h"
 #include "ui/dialogs/form2.h"
@@ -15,15 +13,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-
-namespace {
-const QString iniFileName = QStringLiteral("Glyphmux.ini");
-}
 
 Form1::Form1(FileChooser *files, MessageBoxes *messages, QWidget *parent)
     : QMainWindow(parent)
@@ -49,9 +41,15 @@ Form1::Form1(FileChooser *files, MessageBoxes *messages, QWidget *parent)
     controlsFont.setPixelSize(11);
     area->setFont(controlsFont);
     setCentralWidget(area);
-    m_editor = new FontMapEditor(area);
-    buildPreview(area);
-    m_slotEditor = new SlotEditor(*this);
+    m_document = new FontMapDocument(this);
+    m_editor = new FontMapEditor(area, *m_document);
+    m_preview = new PhonePreview(area);
+    m_preview->move(0, 0);
+    m_slotEditor = new SlotEditor(*m_editor, *m_document, *m_files, *m_messages, *this);
+    // After the editor's own connection, so the controls show a value
+    // before the preview redraws for it.
+    connect(m_document, &FontMapDocument::changed, this, &Form1::documentChanged);
+    connect(m_slotEditor, &SlotEditor::previewOutdated, this, &Form1::aggiornaanteprima);
 
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -82,7 +80,7 @@ void Form1::buildMenus()
     QAction *help = menuBar()->addAction(QStringLiteral("?"));
     help->setObjectName(QStringLiteral("cmd_help"));
 
-    m_saveCommand = new SaveCommand(*this, m_popupAction);
+    m_saveCommand = new SaveCommand(*m_document, m_sideWindows, *m_messages, *this, m_popupAction);
     connect(save, &QAction::triggered, m_saveCommand, &SaveCommand::run);
     connect(help, &QAction::triggered, this, [this] { aboutBox().showOver(this); });
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -97,22 +95,24 @@ void Form1::startUp()
     caricaimpostazioni();
 }
 
-void Form1::buildPreview(QWidget *area)
+void Form1::documentChanged(FontMapDocument::Field field, int slot)
 {
-    PreviewSources sources;
-    for (std::size_t i = 0; i < SlotCount; ++i) {
-        sources.faces[i] = m_editor->slot(i).face;
-        sources.sizes[i] = m_editor->slot(i).size;
+    // Sizes move only through their steppers, which redraw themselves; the
+    // height, width and font path are not drawn.
+    switch (field) {
+    case FontMapDocument::Field::Face:
+    case FontMapDocument::Field::Zoom:
+        return aggiornaanteprima();
+    case FontMapDocument::Field::Italic:
+        return cambiacorsivo(std::size_t(slot));
+    case FontMapDocument::Field::Chroma:
+        return chromacambiato();
+    case FontMapDocument::Field::Size:
+    case FontMapDocument::Field::Height:
+    case FontMapDocument::Field::Width:
+    case FontMapDocument::Field::FontPath:
+        return;
     }
-    sources.zoom = m_editor->valoreZoom();
-    sources.chroma = m_editor->chromaValue();
-    m_preview = new PhonePreview(sources, area);
-    m_preview->move(0, 0);
-
-    // Typed or set by code, a face change redraws the preview and nothing else.
-    for (const QLineEdit *face : sources.faces)
-        connect(face, &QLineEdit::textChanged, this, &Form1::aggiornaanteprima);
-    connect(m_editor->chromaValue(), &QLineEdit::textChanged, this, &Form1::chromacambiato);
 }
 
 void Form1::aggiornaanteprima()
@@ -124,17 +124,21 @@ void Form1::aggiornaanteprima()
 
 void Form1::aggiornafont()
 {
-    m_preview->applyFaces();
+    m_preview->applyFaces(m_document->map());
 }
 
 void Form1::aggiornafontsize()
 {
-    m_preview->applySizes();
+    m_preview->applySizes(m_document->map());
 }
 
 void Form1::aggiornacolore()
 {
-    m_preview->applyColour();
+    // Writing "0" into an empty chroma raises its change, whose refresh
+    // runs to the end before this one goes on.
+    if (m_document->map().chroma.isEmpty())
+        m_document->setChroma(QStringLiteral("0"));
+    m_preview->applyColour(m_document->map().chroma);
 }
 
 void Form1::chromacambiato()
@@ -142,56 +146,42 @@ void Form1::chromacambiato()
     aggiornaanteprima();
 }
 
-FontMap Form1::fontMap() const
+void Form1::cambiacorsivo(std::size_t slot)
 {
-    return m_editor->fontMap();
+    m_preview->applyItalic(slot, m_document->slotValue(slot).italic);
+    aggiornaanteprima();
 }
 
 bool Form1::Salva()
 {
-    const SaveOutcome outcome = saveFileAtomically(iniFileName, encodeGlyphmuxIni(glyphmuxIniLines(fontMap())));
-    if (!outcome.ok) {
-        m_messages->warn(this, QStringLiteral("Impossibile salvare %1:\n%2")
-                                   .arg(QFileInfo(iniFileName).absoluteFilePath(), outcome.error));
-        return false;
-    }
-    m_saveCommand->saved();
-    return true;
+    return m_saveCommand->Salva();
+}
+
+bool Form1::modelloscelto() const
+{
+    return m_saveCommand->modelloscelto();
 }
 
 void Form1::closeEvent(QCloseEvent *event)
 {
     // Ending the main window ends the program: nothing is saved or asked,
     // the side windows go with it and no save or title step is left to run.
-    if (m_form2)
-        m_form2->close();
-    if (m_form3)
-        m_form3->close();
-    if (m_about)
-        m_about->close();
+    m_sideWindows.closeAll();
     m_saveCommand->stop();
     event->accept();
 }
 
 Form2 &Form1::form2()
 {
-    if (!m_form2) {
-        m_form2 = std::make_unique<Form2>();
-        m_saveCommand->watch(*m_form2);
-    }
-    return *m_form2;
+    return m_sideWindows.phoneModel();
 }
 
 Form3 &Form1::form3()
 {
-    if (!m_form3)
-        m_form3 = std::make_unique<Form3>();
-    return *m_form3;
+    return m_sideWindows.copyList();
 }
 
 frmAbout &Form1::aboutBox()
 {
-    if (!m_about)
-        m_about = std::make_unique<frmAbout>();
-    return *m_about;
+    return m_sideWindows.about();
 }
