@@ -7,7 +7,7 @@
 #include "support/messagerecorder.h"
 #include "support/tempcwd.h"
 #include "support/ui.h"
-#include "ui/main/form1.h"
+#include "ui/main/mainwindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +21,7 @@ const double startSizes[SlotCount] = {8, 9, 13, 13, 8};
 struct Fixture {
     TempCwd cwd;
     MessageRecorder messages;
-    Form1 form{nullptr, &messages};
+    MainWindow form{nullptr, &messages};
     QSignalSpy refreshes{&form.preview(), &PhonePreview::refreshed};
 
     QLabel *label(const char *name) const { return child<QLabel>(&form, name); }
@@ -109,7 +109,7 @@ void TestPhonePreview::layout()
     QCOMPARE(f.inWindow(f.label("operatorstandby")), QRect(72, 16, 97, 33));
     QCOMPARE(f.inWindow(f.label("galleriamenu")), QRect(472, 192, 81, 25));
     // Every label lies above the pictures, on a transparent background.
-    for (const PreviewLabelSpec &labelDef : previewLabelTable()) {
+    for (const PreviewLabelInfo &labelDef : previewLabelTable()) {
         QLabel *label = f.label(labelDef.name);
         QCOMPARE(f.form.preview().childAt(label->pos() + QPoint(2, 2)), label);
         QVERIFY(!label->autoFillBackground());
@@ -139,7 +139,7 @@ void TestPhonePreview::refreshFollowsOneSlot()
     QFETCH(int, slot);
     // The preview alone, told a font map: no window, no controls.
     PhonePreview preview;
-    const SlotSpec &changed = slotTable()[slot];
+    const SlotInfo &changed = slotTable()[slot];
     const QString serif = QStringLiteral("DejaVu Serif");
     QVERIFY(defaultFamily() != serif);
     FontMap map = FontMap::initial();
@@ -150,7 +150,7 @@ void TestPhonePreview::refreshFollowsOneSlot()
     // designed, the box too except on the grid, which grows with its text.
     const double mine = (20 - changed.previewSizeOffset) * 1.5;
     auto check = [&](const QString &family, bool italic) {
-        for (const PreviewLabelSpec &labelDef : previewLabelTable()) {
+        for (const PreviewLabelInfo &labelDef : previewLabelTable()) {
             const int s = slotOfPreviewLabel(labelDef.name);
             const QLabel *label = child<QLabel>(&preview, labelDef.name);
             const QRect box = labelDef.box().translated(screenOrigin(labelDef.screen));
@@ -182,7 +182,7 @@ void TestPhonePreview::triggersAndColour()
 
     QLineEdit *chroma = f.edit("chromavalue");
     auto allIn = [&](int grey) {
-        for (const PreviewLabelSpec &labelDef : previewLabelTable())
+        for (const PreviewLabelInfo &labelDef : previewLabelTable())
             QCOMPARE(f.label(labelDef.name)->palette().color(QPalette::WindowText), QColor(grey, grey, grey));
     };
     allIn(0);

@@ -12,7 +12,7 @@
 #include "support/tempcwd.h"
 #include "support/truetypebuilder.h"
 #include "support/ui.h"
-#include "ui/main/form1.h"
+#include "ui/main/mainwindow.h"
 #include "ui/main/sloteditor.h"
 
 #include <QtTest>
@@ -27,7 +27,7 @@ struct Fixture {
     TempCwd cwd;
     MessageRecorder messages;
     ScriptedChooser chooser;
-    Form1 form{&chooser, &messages};
+    MainWindow form{&chooser, &messages};
     QSignalSpy refreshes{&form.preview(), &PhonePreview::refreshed};
 
     template <typename T = QLineEdit>
@@ -163,7 +163,7 @@ void TestSlotEditor::steppersAndItalics()
     QVERIFY(italic().isEmpty());
     QCOMPARE(f.refreshes.size(), 2);
     // Each box flips its own slot's labels: all five together slant every label once.
-    for (const SlotSpec &slotDef : slotTable())
+    for (const SlotInfo &slotDef : slotTable())
         f.get<QCheckBox>(slotDef.italicBox)->setChecked(true);
     QCOMPARE(italic().size(), qsizetype(PreviewLabelCount));
 }

@@ -39,7 +39,7 @@ QStringList glyphmuxIniLines(const FontMap &map)
 
     lines << separatorLine;
     const QString &aliasFace = map.slotValues[1].face;
-    for (const AliasSpec &alias : aliasTable()) {
+    for (const AliasLine &alias : aliasTable()) {
         lines << QLatin1String(alias.name) + QLatin1Char('=') + aliasFace + QLatin1Char('@')
                      + QString::number(alias.size) + italicFlag(map, alias.italicSlot);
     }

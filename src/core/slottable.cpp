@@ -18,7 +18,7 @@ constexpr NameList listOf(const char *const (&names)[N])
     return NameList{names, N};
 }
 
-const std::array<SlotSpec, SlotCount> slotSpecs = {{
+const std::array<SlotInfo, SlotCount> slotInfos = {{
     {"LatinBold12", "dim12b", "H1", "IT1", "W1", "Label16", "Apri1", "CommonDialog1", "ttf12b",
      "info12b", "Font degli sms e modo d'uso", "Command4", "Command5", 12, 5, 4, listOf(labels12b)},
     {"LatinBold13", "dim13b", "H2", "IT2", "W2", "Label17", "Apri2", "CommonDialog2", "ttf13b",
@@ -33,7 +33,7 @@ const std::array<SlotSpec, SlotCount> slotSpecs = {{
      "info12p", "Font del testo nel menu", "Command13", "Command12", 12, 5, 4, listOf(labels12p)},
 }};
 
-const std::array<AliasSpec, AliasCount> aliases = {{
+const std::array<AliasLine, AliasCount> aliases = {{
     {"Alp13", 13, 1},
     {"Alp17", 17, 2},
     {"Alb17", 17, 2},
@@ -52,20 +52,20 @@ const std::array<AliasSpec, AliasCount> aliases = {{
 
 } // namespace
 
-const std::array<SlotSpec, SlotCount> &slotTable()
+const std::array<SlotInfo, SlotCount> &slotTable()
 {
-    return slotSpecs;
+    return slotInfos;
 }
 
-const std::array<AliasSpec, AliasCount> &aliasTable()
+const std::array<AliasLine, AliasCount> &aliasTable()
 {
     return aliases;
 }
 
 int slotOfPreviewLabel(const char *labelName)
 {
-    for (std::size_t s = 0; s < slotSpecs.size(); ++s) {
-        for (const char *name : slotSpecs[s].previewLabels) {
+    for (std::size_t s = 0; s < slotInfos.size(); ++s) {
+        for (const char *name : slotInfos[s].previewLabels) {
             if (std::strcmp(name, labelName) == 0)
                 return static_cast<int>(s);
         }

@@ -17,7 +17,7 @@ struct NameList {
     const char *operator[](std::size_t i) const { return names[i]; }
 };
 
-struct SlotSpec {
+struct SlotInfo {
     const char *key;          // phone font key; also the face field's name
     const char *sizeField;    // read-only size box
     const char *heightField;
@@ -38,17 +38,17 @@ struct SlotSpec {
 };
 
 inline constexpr std::size_t SlotCount = 5;
-const std::array<SlotSpec, SlotCount> &slotTable();
+const std::array<SlotInfo, SlotCount> &slotTable();
 
 // The fourteen alias lines of Glyphmux.ini: all take the face of slot 2,
 // a fixed size and the italic flag of the slot named here (0-based).
-struct AliasSpec {
+struct AliasLine {
     const char *name;
     int size;
     std::size_t italicSlot;
 };
 inline constexpr std::size_t AliasCount = 14;
-const std::array<AliasSpec, AliasCount> &aliasTable();
+const std::array<AliasLine, AliasCount> &aliasTable();
 
 // The slot that draws the given preview label, or -1.
 int slotOfPreviewLabel(const char *labelName);

@@ -92,7 +92,7 @@ void PhonePreview::buildLabels()
 {
     const auto &table = previewLabelTable();
     for (std::size_t i = 0; i < table.size(); ++i) {
-        const PreviewLabelSpec &labelDef = table[i];
+        const PreviewLabelInfo &labelDef = table[i];
         const QString caption = QString::fromUtf8(labelDef.caption);
         QLabel *label = labelDef.fitsText ? new FittingLabel(caption, this) : new QLabel(caption, this);
         label->setObjectName(QLatin1String(labelDef.name));

@@ -8,7 +8,7 @@ enum Screen { Standby, Popup, Menu, Sms };
 constexpr double Small = 8.25, Title = 9.75, Popup9 = 9, SoftKey = 11.25;
 constexpr bool Bold = true, Regular = false, Right = true, Left = false, Fits = true, Fixed = false;
 
-const std::array<PreviewLabelSpec, PreviewLabelCount> labels = {{
+const std::array<PreviewLabelInfo, PreviewLabelCount> labels = {{
     {"operatorstandby", Standby, 64, 8, 97, 33, "Operatore", Title, Regular, Left, Fixed},
     {"modouso", Standby, 72, 32, 89, 17, "Silenzioso", Small, Regular, Left, Fixed},
     {"menustandby", Standby, 0, 184, 89, 25, "Menu", SoftKey, Regular, Left, Fixed},
@@ -59,7 +59,7 @@ const PreviewLabelOrder sizeOrder = {
 
 } // namespace
 
-const std::array<PreviewLabelSpec, PreviewLabelCount> &previewLabelTable()
+const std::array<PreviewLabelInfo, PreviewLabelCount> &previewLabelTable()
 {
     return labels;
 }

@@ -19,7 +19,7 @@ constexpr QPoint screenOrigin(int index)
     return QPoint(8 + index * (ScreenWidth + 8), 8);
 }
 
-struct PreviewLabelSpec {
+struct PreviewLabelInfo {
     const char *name;
     int screen;
     int x, y, width, height;   // box on its screen, px
@@ -33,7 +33,7 @@ struct PreviewLabelSpec {
 };
 
 inline constexpr std::size_t PreviewLabelCount = 30;
-const std::array<PreviewLabelSpec, PreviewLabelCount> &previewLabelTable();
+const std::array<PreviewLabelInfo, PreviewLabelCount> &previewLabelTable();
 
 // The orders in which the face and size steps visit the labels. (The colour
 // step sets one colour that all labels inherit, so it has no order.)

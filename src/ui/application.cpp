@@ -1,7 +1,7 @@
 #include "ui/application.h"
 
 #include "appversion.h"
-#include "ui/main/form1.h"
+#include "ui/main/mainwindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -45,7 +45,7 @@ int runEditor(int argc, char *argv[], const std::function<void(QWidget &)> &show
     nameApplication();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/glyphmux-gui-64.png")));
 
-    Form1 window;
+    MainWindow window;
     window.show();
     if (shown)
         shown(window);

@@ -1,30 +1,30 @@
 #include "ui/dialogs/sidewindows.h"
 
-#include "ui/dialogs/form2.h"
-#include "ui/dialogs/form3.h"
-#include "ui/dialogs/frmabout.h"
+#include "ui/dialogs/phonemodeldialog.h"
+#include "ui/dialogs/copylistdialog.h"
+#include "ui/dialogs/aboutdialog.h"
 
 SideWindows::SideWindows() = default;
 SideWindows::~SideWindows() = default;
 
-Form2 &SideWindows::phoneModel()
+PhoneModelDialog &SideWindows::phoneModel()
 {
     if (!m_phoneModel)
-        m_phoneModel = std::make_unique<Form2>();
+        m_phoneModel = std::make_unique<PhoneModelDialog>();
     return *m_phoneModel;
 }
 
-Form3 &SideWindows::copyList()
+CopyListDialog &SideWindows::copyList()
 {
     if (!m_copyList)
-        m_copyList = std::make_unique<Form3>();
+        m_copyList = std::make_unique<CopyListDialog>();
     return *m_copyList;
 }
 
-frmAbout &SideWindows::about()
+AboutDialog &SideWindows::about()
 {
     if (!m_about)
-        m_about = std::make_unique<frmAbout>();
+        m_about = std::make_unique<AboutDialog>();
     return *m_about;
 }
 

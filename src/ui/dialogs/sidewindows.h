@@ -2,9 +2,9 @@
 
 #include <memory>
 
-class Form2;
-class Form3;
-class frmAbout;
+class AboutDialog;
+class CopyListDialog;
+class PhoneModelDialog;
 
 // The three windows beside the main one, each made on first use and kept
 // until the end.
@@ -14,14 +14,14 @@ public:
     SideWindows();
     ~SideWindows();
 
-    Form2 &phoneModel();
-    Form3 &copyList();
-    frmAbout &about();
+    PhoneModelDialog &phoneModel();
+    CopyListDialog &copyList();
+    AboutDialog &about();
     // Closes those that were made.
     void closeAll();
 
 private:
-    std::unique_ptr<Form2> m_phoneModel;
-    std::unique_ptr<Form3> m_copyList;
-    std::unique_ptr<frmAbout> m_about;
+    std::unique_ptr<PhoneModelDialog> m_phoneModel;
+    std::unique_ptr<CopyListDialog> m_copyList;
+    std::unique_ptr<AboutDialog> m_about;
 };

@@ -79,7 +79,7 @@ void FontMapEditor::buildNamesFrame(QWidget *area)
     QGroupBox *frame = makeFrame(area, "Frame2", QStringLiteral("Nomi dei font"), 120, 4335);
     const QIcon openIcon(QStringLiteral(":/buttons/open.bmp"));
     for (std::size_t i = 0; i < SlotCount; ++i) {
-        const SlotSpec &slotDef = slotTable()[i];
+        const SlotInfo &slotDef = slotTable()[i];
         SlotControls &row = m_slots[i];
         const int top = rowTopInFrame[i];
         row.rowLabel = makeLabel(frame, slotDef.rowLabel, QLatin1String(slotDef.key), twipRect(120, top, 975, 255));
@@ -94,7 +94,7 @@ void FontMapEditor::buildSizesFrame(QWidget *area)
 {
     QGroupBox *frame = makeFrame(area, "Frame4", QStringLiteral("Dimensioni del font"), 4560, 1935);
     for (std::size_t i = 0; i < SlotCount; ++i) {
-        const SlotSpec &slotDef = slotTable()[i];
+        const SlotInfo &slotDef = slotTable()[i];
         SlotControls &row = m_slots[i];
         const int top = rowTopInFrame[i];
         row.minus = makeButton(frame, slotDef.minusButton, QStringLiteral("-"), twipRect(360, top, 255, 255));
@@ -112,7 +112,7 @@ void FontMapEditor::buildExtrasFrame(QWidget *area)
     makeLabel(frame, "Label38", QStringLiteral("Corsivo"), twipRect(960, 240, 615, 255));
     makeLabel(frame, "Label2", QStringLiteral("Larghezza"), twipRect(1680, 240, 795, 255));
     for (std::size_t i = 0; i < SlotCount; ++i) {
-        const SlotSpec &slotDef = slotTable()[i];
+        const SlotInfo &slotDef = slotTable()[i];
         SlotControls &row = m_slots[i];
         const int top = rowTopInFrame[i];
         row.height = makeTextBox(frame, slotDef.heightField, QString(), twipRect(360, top, 495, 285), false);
@@ -156,7 +156,7 @@ void FontMapEditor::buildInfoButtons(QWidget *area)
 {
     constexpr int rowTopInWindow[SlotCount] = {3840, 4200, 4560, 4920, 5280};
     for (std::size_t i = 0; i < SlotCount; ++i) {
-        const SlotSpec &slotDef = slotTable()[i];
+        const SlotInfo &slotDef = slotTable()[i];
         QPushButton *info = makeButton(area, slotDef.infoButton, QStringLiteral("?"),
                                        twipRect(4080, rowTopInWindow[i], 255, 255));
         info->setFlat(true);

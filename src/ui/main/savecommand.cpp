@@ -4,8 +4,8 @@
 #include "core/glyphmuxini.h"
 #include "core/safesave.h"
 #include "ui/apptexts.h"
-#include "ui/dialogs/form2.h"
-#include "ui/dialogs/form3.h"
+#include "ui/dialogs/phonemodeldialog.h"
+#include "ui/dialogs/copylistdialog.h"
 #include "ui/dialogs/sidewindows.h"
 #include "ui/services/messageboxes.h"
 
@@ -60,7 +60,7 @@ void SaveCommand::run()
     // The model window is already open for the save that waits: one save
     // at a time, so bring it forward instead of queueing another.
     if (m_pending) {
-        Form2 &form2 = m_sideWindows.phoneModel();
+        PhoneModelDialog &form2 = m_sideWindows.phoneModel();
         if (form2.isVisible())
             form2.showOver(&m_window);
         return;
@@ -68,9 +68,9 @@ void SaveCommand::run()
     if (m_popup->isChecked()) {
         // Only this command shows the window, so its answers are followed
         // from the first time it does.
-        Form2 &form2 = m_sideWindows.phoneModel();
-        connect(&form2, &Form2::modelConfirmed, this, &SaveCommand::modelConfirmed, Qt::UniqueConnection);
-        connect(&form2, &Form2::dismissed, this, &SaveCommand::cancelPending, Qt::UniqueConnection);
+        PhoneModelDialog &form2 = m_sideWindows.phoneModel();
+        connect(&form2, &PhoneModelDialog::modelConfirmed, this, &SaveCommand::modelConfirmed, Qt::UniqueConnection);
+        connect(&form2, &PhoneModelDialog::dismissed, this, &SaveCommand::cancelPending, Qt::UniqueConnection);
         m_pending = true;
         form2.showOver(&m_window);
         return;

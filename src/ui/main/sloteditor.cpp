@@ -2,7 +2,7 @@
 
 #include "core/fontmapdocument.h"
 #include "core/textnumber.h"
-#include "fonts/cfontpreview.h"
+#include "fonts/fontfileinspector.h"
 #include "ui/main/fontmapeditor.h"
 #include "ui/services/messageboxes.h"
 
@@ -63,7 +63,7 @@ void SlotEditor::aprifont(std::size_t slot)
     // The old inspector lets go of its file before the new one looks: a face
     // that only it kept registered is looked up afresh.
     m_inspectors[slot].reset();
-    m_inspectors[slot] = std::make_unique<CFontPreview>();
+    m_inspectors[slot] = std::make_unique<FontFileInspector>();
     m_inspectors[slot]->setFontFile(dialog.fileName);
     const QString faceName = m_inspectors[slot]->FaceName();
 

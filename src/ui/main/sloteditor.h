@@ -8,7 +8,7 @@
 #include <array>
 #include <memory>
 
-class CFontPreview;
+class FontFileInspector;
 class FontMapDocument;
 class FontMapEditor;
 class MessageBoxes;
@@ -38,7 +38,7 @@ public:
     void aggiornachroma();
 
     // The slot's inspector (ttf12b ... ttf12p); null before the first choice.
-    const CFontPreview *inspector(std::size_t slot) const { return m_inspectors[slot].get(); }
+    const FontFileInspector *inspector(std::size_t slot) const { return m_inspectors[slot].get(); }
     // What the slot's dialog (CommonDialog1 ... 5) keeps between uses.
     const FileDialogState &dialog(std::size_t slot) const { return m_dialogs[slot]; }
 
@@ -56,6 +56,6 @@ private:
     FileChooser &m_files;
     MessageBoxes &m_messages;
     QWidget &m_window;
-    std::array<std::unique_ptr<CFontPreview>, SlotCount> m_inspectors;
+    std::array<std::unique_ptr<FontFileInspector>, SlotCount> m_inspectors;
     std::array<FileDialogState, SlotCount> m_dialogs;
 };

@@ -10,11 +10,11 @@ enum class PhoneFamily { N70, Model6630 };
 
 // Asks for the phone family before a save. Created once, then shown and
 // hidden; the option chosen last stays selected.
-class Form2 final : public SideWindow
+class PhoneModelDialog final : public SideWindow
 {
     Q_OBJECT
 public:
-    Form2();
+    PhoneModelDialog();
 
     // The phone paths the user has to copy to, one per line, joined by CR LF.
     static QString copyInstructions(PhoneFamily family);

@@ -9,26 +9,23 @@
 #include <memory>
 
 class FontMapEditor;
-class Form2;
-class Form3;
 class MessageBoxes;
 class PhonePreview;
 class QAction;
 class SaveCommand;
 class SlotEditor;
-class frmAbout;
 
 // The main window: it owns the font map document, the controls that edit it,
 // the preview that shows it, the menus and the side windows, and lives for
 // the whole run.
-class Form1 final : public QMainWindow
+class MainWindow final : public QMainWindow
 {
     Q_OBJECT
 public:
     // The chooser and message boxes are the program's own when null; tests
     // pass scripted ones. They must outlive the window.
-    explicit Form1(FileChooser *files = nullptr, MessageBoxes *messages = nullptr, QWidget *parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(FileChooser *files = nullptr, MessageBoxes *messages = nullptr, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // Redraws the whole phone-screen preview from the document.
     void aggiornaanteprima();
@@ -59,16 +56,11 @@ public:
 
     const FontMap &fontMap() const { return m_document->map(); }
     FontMapDocument &document() const { return *m_document; }
-    FontMapEditor &editor() const { return *m_editor; }
     PhonePreview &preview() const { return *m_preview; }
     SlotEditor &slotEditor() const { return *m_slotEditor; }
-    FileChooser &fileChooser() const { return *m_files; }
-    MessageBoxes &messageBoxes() const { return *m_messages; }
 
     // The side windows, each made on first use and kept until the end.
-    Form2 &form2();
-    Form3 &form3();
-    frmAbout &aboutBox();
+    SideWindows &sideWindows() { return m_sideWindows; }
 
     // Set while a confirmed phone model is being saved.
     bool modelloscelto() const;

@@ -1,10 +1,10 @@
-#include "ui/main/form1.h"
+#include "ui/main/mainwindow.h"
 
 #include "preview/phonepreview.h"
 #include "ui/apptexts.h"
-#include "ui/dialogs/form2.h"
-#include "ui/dialogs/form3.h"
-#include "ui/dialogs/frmabout.h"
+#include "ui/dialogs/phonemodeldialog.h"
+#include "ui/dialogs/copylistdialog.h"
+#include "ui/dialogs/aboutdialog.h"
 #include "ui/main/fontmapeditor.h"
 #include "ui/main/savecommand.h"
 #include "ui/main/sloteditor.h"
@@ -17,7 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-Form1::Form1(FileChooser *files, MessageBoxes *messages, QWidget *parent)
+MainWindow::MainWindow(FileChooser *files, MessageBoxes *messages, QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -48,17 +48,17 @@ Form1::Form1(FileChooser *files, MessageBoxes *messages, QWidget *parent)
     m_slotEditor = new SlotEditor(*m_editor, *m_document, *m_files, *m_messages, *this);
     // After the editor's own connection, so the controls show a value
     // before the preview redraws for it.
-    connect(m_document, &FontMapDocument::changed, this, &Form1::documentChanged);
-    connect(m_slotEditor, &SlotEditor::previewOutdated, this, &Form1::aggiornaanteprima);
+    connect(m_document, &FontMapDocument::changed, this, &MainWindow::documentChanged);
+    connect(m_slotEditor, &SlotEditor::previewOutdated, this, &MainWindow::aggiornaanteprima);
 
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     startUp();
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::buildMenus()
+void MainWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("cmd_file"));
@@ -82,20 +82,20 @@ void Form1::buildMenus()
 
     m_saveCommand = new SaveCommand(*m_document, m_sideWindows, *m_messages, *this, m_popupAction);
     connect(save, &QAction::triggered, m_saveCommand, &SaveCommand::run);
-    connect(help, &QAction::triggered, this, [this] { aboutBox().showOver(this); });
+    connect(help, &QAction::triggered, this, [this] { m_sideWindows.about().showOver(this); });
     connect(exit, &QAction::triggered, this, &QWidget::close);
-    connect(lang, &QAction::triggered, this, &Form1::chooseLanguage);
+    connect(lang, &QAction::triggered, this, &MainWindow::chooseLanguage);
     // The check mark has already flipped when triggered arrives.
-    connect(m_popupAction, &QAction::triggered, this, &Form1::salvaimpostazioni);
+    connect(m_popupAction, &QAction::triggered, this, &MainWindow::salvaimpostazioni);
 }
 
-void Form1::startUp()
+void MainWindow::startUp()
 {
     aggiornaanteprima();
     caricaimpostazioni();
 }
 
-void Form1::documentChanged(FontMapDocument::Field field, int slot)
+void MainWindow::documentChanged(FontMapDocument::Field field, int slot)
 {
     // Sizes move only through their steppers, which redraw themselves; the
     // height, width and font path are not drawn.
@@ -115,24 +115,24 @@ void Form1::documentChanged(FontMapDocument::Field field, int slot)
     }
 }
 
-void Form1::aggiornaanteprima()
+void MainWindow::aggiornaanteprima()
 {
     aggiornafont();
     aggiornafontsize();
     aggiornacolore();
 }
 
-void Form1::aggiornafont()
+void MainWindow::aggiornafont()
 {
     m_preview->applyFaces(m_document->map());
 }
 
-void Form1::aggiornafontsize()
+void MainWindow::aggiornafontsize()
 {
     m_preview->applySizes(m_document->map());
 }
 
-void Form1::aggiornacolore()
+void MainWindow::aggiornacolore()
 {
     // Writing "0" into an empty chroma raises its change, whose refresh
     // runs to the end before this one goes on.
@@ -141,47 +141,32 @@ void Form1::aggiornacolore()
     m_preview->applyColour(m_document->map().chroma);
 }
 
-void Form1::chromacambiato()
+void MainWindow::chromacambiato()
 {
     aggiornaanteprima();
 }
 
-void Form1::cambiacorsivo(std::size_t slot)
+void MainWindow::cambiacorsivo(std::size_t slot)
 {
     m_preview->applyItalic(slot, m_document->slotValue(slot).italic);
     aggiornaanteprima();
 }
 
-bool Form1::Salva()
+bool MainWindow::Salva()
 {
     return m_saveCommand->Salva();
 }
 
-bool Form1::modelloscelto() const
+bool MainWindow::modelloscelto() const
 {
     return m_saveCommand->modelloscelto();
 }
 
-void Form1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Ending the main window ends the program: nothing is saved or asked,
     // the side windows go with it and no save or title step is left to run.
     m_sideWindows.closeAll();
     m_saveCommand->stop();
     event->accept();
-}
-
-Form2 &Form1::form2()
-{
-    return m_sideWindows.phoneModel();
-}
-
-Form3 &Form1::form3()
-{
-    return m_sideWindows.copyList();
-}
-
-frmAbout &Form1::aboutBox()
-{
-    return m_sideWindows.about();
 }

@@ -1,6 +1,6 @@
 // The TrueType inspector and the shared font registry: faces found,
 // registered while in use, drawn by their own names, and let go.
-#include "fonts/cfontpreview.h"
+#include "fonts/fontfileinspector.h"
 #include "fonts/fontregistry.h"
 #include "fonts/windowslocale.h"
 #include "support/truetypebuilder.h"
@@ -33,7 +33,7 @@ QString drawn(const QString &face, bool bold = false)
 
 } // namespace
 
-class TestCFontPreview : public QObject
+class TestFontFileInspector : public QObject
 {
     Q_OBJECT
 
@@ -48,7 +48,7 @@ class TestCFontPreview : public QObject
 private slots:
     void readsNamesAndStyleBits()
     {
-        CFontPreview insp;
+        FontFileInspector insp;
         // Name IDs 0..7, in the system's locale; a later family record in another locale loses.
         const QStringList texts = {"(c) Glyphmux", "Glyphmux Shell", "Bold Italic", "Glyphmux Shell 1.0",
                                    "Glyphmux Shell Bold Italic", "Version 1.0", "GlyphmuxShell-BoldItalic", "Shell is a mark"};
@@ -76,7 +76,7 @@ private slots:
         const QString face = QStringLiteral("Glyphmux Probe Shared");
         const QString path = renamed(familyNames(face, QStringLiteral("Book")));
         QSignalSpy notices(&registry(), &FontRegistry::fontsChanged);
-        auto quiet = std::make_unique<CFontPreview>(), loud = std::make_unique<CFontPreview>();
+        auto quiet = std::make_unique<FontFileInspector>(), loud = std::make_unique<FontFileInspector>();
         loud->setBroadcast(true);
         loud->setFontFile(dejaVuPath(QStringLiteral("DejaVuSans.ttf"))); // installed: nothing registered
         quiet->setFontFile(path);
@@ -99,7 +99,7 @@ private slots:
         const QString face = QStringLiteral("Glyphmux Probe Left");
         const QString unknown = renamed(familyNames(face, QStringLiteral("Book")));
         for (const QString &path : {QDir::tempPath(), QStringLiteral("/nonexistent/nothing.ttf"), QString()}) {
-            CFontPreview insp;
+            FontFileInspector insp;
             insp.setFontFile(installed);
             insp.setFontFile(path);
             QVERIFY(insp.FontFile() == installed && insp.FaceName() == QStringLiteral("DejaVu Sans") && insp.Installed());
@@ -136,7 +136,7 @@ private slots:
             {lost, "", "", ""},
         };
         {
-            CFontPreview inspectors[std::size(cases)];
+            FontFileInspector inspectors[std::size(cases)];
             for (std::size_t i = 0; i < std::size(cases); ++i) {
                 inspectors[i].setFontFile(cases[i][0]);
                 QCOMPARE(inspectors[i].FaceName(), cases[i][1]);
@@ -157,5 +157,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCFontPreview)
-#include "tst_cfontpreview.moc"
+QTEST_MAIN(TestFontFileInspector)
+#include "tst_fontfileinspector.moc"
