@@ -3,7 +3,7 @@
 // same pictures and 30 texts with one QPainter. Prints medians and the ratio.
 #include "core/slottable.h"
 #include "preview/phonepreview.h"
-#include "preview/previewlabels.h"
+#include "core/previewlabels.h"
 #include "ui/main/mainwindow.h"
 
 #include <QApplication>

@@ -221,9 +221,11 @@ void TestSlotEditor::wholeRoadToTheFile()
     QCOMPARE(f.refreshes.size(), refreshes);
 
     // The pop-up lines are drawn from the chosen file, at (13 - 3) points.
-    for (const char *line : slotTable()[1].previewLabels) {
-        QVERIFY2(drawnFrom(f.label(line), face), line);
-        QCOMPARE(f.label(line)->font().pointSizeF(), 10.0);
+    for (const PreviewLabelInfo &line : previewLabelTable()) {
+        if (line.slot != 1)
+            continue;
+        QVERIFY2(drawnFrom(f.label(line.name), face), line.name);
+        QCOMPARE(f.label(line.name)->font().pointSizeF(), 10.0);
     }
     QVERIFY(f.form.Salva());
     const QStringList slotLines = {"LatinBold12=@12:Y:W", "LatinBold13=" + face + "@13:Yx1:W9 a",

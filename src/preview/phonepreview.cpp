@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPainter>
 
-#include <cstring>
 
 namespace {
 
@@ -71,8 +70,6 @@ PhonePreview::PhonePreview(QWidget *parent)
     // Later children stack above earlier ones: pictures, outlines, labels.
     buildScreens();
     buildLabels();
-    m_faceVisits = visitsInOrder(faceStepOrder());
-    m_sizeVisits = visitsInOrder(sizeStepOrder());
 }
 
 void PhonePreview::buildScreens()
@@ -110,44 +107,28 @@ void PhonePreview::buildLabels()
     }
 }
 
-PhonePreview::Visits PhonePreview::visitsInOrder(const PreviewLabelOrder &order) const
-{
-    const auto &table = previewLabelTable();
-    Visits visits;
-    for (std::size_t v = 0; v < order.size(); ++v) {
-        for (std::size_t i = 0; i < table.size(); ++i) {
-            if (std::strcmp(table[i].name, order[v]) == 0) {
-                const int slot = slotOfPreviewLabel(order[v]);
-                Q_ASSERT(slot >= 0);
-                visits[v] = Visit{m_labels[i], static_cast<std::size_t>(slot)};
-            }
-        }
-        Q_ASSERT(visits[v].label);
-    }
-    return visits;
-}
-
 void PhonePreview::applyFaces(const FontMap &map)
 {
     const FontRegistry &registry = FontRegistry::instance();
-    for (const Visit &visit : m_faceVisits) {
-        QFont font = visit.label->font();
-        registry.applyFace(font, map.slotValues[visit.slot].face);
-        visit.label->setFont(font);
+    for (std::size_t i : faceStepOrder()) {
+        QFont font = m_labels[i]->font();
+        registry.applyFace(font, map.slotValues[previewLabelTable()[i].slot].face);
+        m_labels[i]->setFont(font);
     }
 }
 
 void PhonePreview::applySizes(const FontMap &map)
 {
     const double zoom = map.zoom;
-    for (const Visit &visit : m_sizeVisits) {
-        const double size = leadingNumber(map.slotValues[visit.slot].size);
-        const std::optional<float> points = previewPointSize(size, slotTable()[visit.slot].previewSizeOffset, zoom);
+    for (std::size_t i : sizeStepOrder()) {
+        const std::size_t slot = previewLabelTable()[i].slot;
+        const double size = leadingNumber(map.slotValues[slot].size);
+        const std::optional<float> points = previewPointSize(size, slotTable()[slot].previewSizeOffset, zoom);
         if (!points)
             continue;
-        QFont font = visit.label->font();
+        QFont font = m_labels[i]->font();
         font.setPointSizeF(*points);
-        visit.label->setFont(font);
+        m_labels[i]->setFont(font);
     }
 }
 
@@ -168,14 +149,12 @@ void PhonePreview::applyColour(const QString &chromaText)
 
 void PhonePreview::applyItalic(std::size_t slot, bool italic)
 {
-    for (const char *name : slotTable()[slot].previewLabels) {
-        for (std::size_t i = 0; i < PreviewLabelCount; ++i) {
-            if (std::strcmp(previewLabelTable()[i].name, name) != 0)
-                continue;
-            QFont font = m_labels[i]->font();
-            font.setItalic(italic);
-            m_labels[i]->setFont(font);
-        }
+    for (std::size_t i = 0; i < PreviewLabelCount; ++i) {
+        if (previewLabelTable()[i].slot != slot)
+            continue;
+        QFont font = m_labels[i]->font();
+        font.setItalic(italic);
+        m_labels[i]->setFont(font);
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/slottable.h"
-#include "preview/previewlabels.h"
+#include "core/previewlabels.h"
 
 #include <QWidget>
 
@@ -43,19 +43,9 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    // One label as a refresh step visits it.
-    struct Visit {
-        QLabel *label = nullptr;
-        std::size_t slot = 0;
-    };
-    using Visits = std::array<Visit, PreviewLabelCount>;
-
     void buildScreens();
     void buildLabels();
     void fitCaptions();
-    Visits visitsInOrder(const PreviewLabelOrder &order) const;
 
     std::array<QLabel *, PreviewLabelCount> m_labels{};
-    Visits m_faceVisits{};
-    Visits m_sizeVisits{};
 };

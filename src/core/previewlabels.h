@@ -5,8 +5,9 @@
 #include <array>
 #include <cstddef>
 
-// The 30 texts laid over the four phone screens, as the window designs them.
-// Which slot draws each one comes from the slot table, not from here.
+// The 30 texts laid over the four phone screens, as the window designs them,
+// with the slot that draws each one. The one list of their names: the
+// preview, its refresh steps and the language file all read it from here.
 
 inline constexpr int ScreenCount = 4;
 inline constexpr int ScreenWidth = 176;
@@ -21,6 +22,7 @@ constexpr QPoint screenOrigin(int index)
 
 struct PreviewLabelInfo {
     const char *name;
+    std::size_t slot;          // the font slot that draws it
     int screen;
     int x, y, width, height;   // box on its screen, px
     const char *caption;
@@ -28,6 +30,9 @@ struct PreviewLabelInfo {
     bool bold;                 // never changes
     bool rightAligned;
     bool fitsText;             // box follows the text from its top-left corner
+    int faceStep;              // place in the refresh's face step
+    int sizeStep;              // place in the refresh's size step
+    int languageField;         // field of a language file that holds its caption
 
     QRect box() const { return QRect(x, y, width, height); }
 };
@@ -35,8 +40,13 @@ struct PreviewLabelInfo {
 inline constexpr std::size_t PreviewLabelCount = 30;
 const std::array<PreviewLabelInfo, PreviewLabelCount> &previewLabelTable();
 
-// The orders in which the face and size steps visit the labels. (The colour
-// step sets one colour that all labels inherit, so it has no order.)
-using PreviewLabelOrder = std::array<const char *, PreviewLabelCount>;
+// Indexes into the table in the order the face and size steps visit the
+// labels (the colour step sets one colour that all labels inherit, so it has
+// no order), and in the order of the language file's first fields.
+using PreviewLabelOrder = std::array<std::size_t, PreviewLabelCount>;
 const PreviewLabelOrder &faceStepOrder();
 const PreviewLabelOrder &sizeStepOrder();
+const PreviewLabelOrder &languageFieldOrder();
+
+// The slot that draws the given preview label, or -1.
+int slotOfPreviewLabel(const char *labelName);
