@@ -109,7 +109,9 @@ private slots:
         QFile::setPermissions(cwd.filePath(fs), QFileDevice::ReadOwner);
         child<QAction>(&*form, "visualizza_pop")->trigger();
         QCOMPARE(cwd.read(fs), written);
-        QVERIFY(messages.informed.isEmpty() && messages.warned.isEmpty() && !form->sideWindows().phoneModel().isVisible());
+        QCOMPARE(messages.informed, QStringList());
+        QCOMPARE(messages.warned, QStringList());
+        QVERIFY(!form->sideWindows().phoneModel().isVisible());
     }
 
     void languageCommand()

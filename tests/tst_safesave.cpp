@@ -35,7 +35,8 @@ void TestSafeSave::failureKeepsWhatWasThere()
 
     // A folder in the way of the new file.
     SaveOutcome outcome = saveFileAtomically(QStringLiteral("dir.txt"), "new");
-    QVERIFY(!outcome.ok && !outcome.error.isEmpty());
+    QVERIFY(!outcome.ok);
+    QVERIFY(!outcome.error.isEmpty());
     QVERIFY(QFileInfo(cwd.filePath(QStringLiteral("dir.txt"))).isDir());
 
     // A write that stops short, as on a full disk: here a file-size limit.
@@ -48,7 +49,8 @@ void TestSafeSave::failureKeepsWhatWasThere()
     outcome = saveFileAtomically(QStringLiteral("a.txt"), QByteArray(64 * 1024, 'n'));
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, oldHandler);
-    QVERIFY(!outcome.ok && !outcome.error.isEmpty());
+    QVERIFY(!outcome.ok);
+    QVERIFY(!outcome.error.isEmpty());
     QCOMPARE(cwd.read(QStringLiteral("a.txt")), old);
 
     // Neither failure leaves a temporary file behind.

@@ -88,8 +88,11 @@ void TestSlotEditor::fontChoice()
         const QFont font = f.label("riga3pop")->font();
         f.refreshes.clear();
         f.choose(1, std::nullopt);
-        QVERIFY(field->text() == face && editor.inspector(1) == inspector && editor.dialog(1).fileName == last
-                && f.label("riga3pop")->font() == font && f.refreshes.isEmpty());
+        QCOMPARE(field->text(), face);
+        QCOMPARE(editor.inspector(1), inspector);
+        QCOMPARE(editor.dialog(1).fileName, last);
+        QCOMPARE(f.label("riga3pop")->font(), font);
+        QCOMPARE(f.refreshes.size(), 0);
     };
     cancelChangesNothing(); // no choice yet
     field->setText(QStringLiteral("Typed By Hand"));
@@ -104,7 +107,8 @@ void TestSlotEditor::fontChoice()
         QTest::keyClicks(field, QStringLiteral("X"));
         QVERIFY(field->toolTip().isEmpty());
         f.choose(1, path);
-        QVERIFY2(field->text().isEmpty() && field->toolTip().contains(QDir::toNativeSeparators(path)), bad);
+        QVERIFY2(field->text().isEmpty(), bad);
+        QVERIFY2(field->toolTip().contains(QDir::toNativeSeparators(path)), bad);
     }
 
     // Same file in slots 2 and 1, then a new choice for slot 1: slot 2 still draws it.
@@ -113,12 +117,15 @@ void TestSlotEditor::fontChoice()
     f.refreshes.clear();
     f.choose(1, shared);
     QCOMPARE(f.refreshes.size(), 1); // one redraw per choice
-    QVERIFY(field->text() == face && field->toolTip().isEmpty() && f.get("LatinBold12")->text().isEmpty());
+    QCOMPARE(field->text(), face);
+    QCOMPARE(field->toolTip(), QString());
+    QCOMPARE(f.get("LatinBold12")->text(), QString());
     cancelChangesNothing(); // after a choice
     f.choose(0, shared);
     f.choose(0, f.font(other, "other.ttf"));
     QCOMPARE(FontRegistry::instance().registrations(shared), 1);
-    QVERIFY(drawnFrom(f.label("riga3pop"), face) && drawnFrom(f.label("riga1sms"), other));
+    QVERIFY(drawnFrom(f.label("riga3pop"), face));
+    QVERIFY(drawnFrom(f.label("riga1sms"), other));
     // The same file again in the same slot: let go, taken up anew, redrawn once.
     f.refreshes.clear();
     f.choose(1, shared);
@@ -205,7 +212,8 @@ void TestSlotEditor::chromaZoomAndInfo()
                           "Font del testo nella parte bassa dello schermo",
                           "Font del testo nella parte alta dello schermo", "Font del testo nel menu"}));
     QCOMPARE(glyphmuxIniLines(f.form.fontMap()), lines);
-    QVERIFY(f.messages.warned.isEmpty() && !QFile::exists(f.cwd.filePath(QStringLiteral("Glyphmux.ini"))));
+    QCOMPARE(f.messages.warned, QStringList());
+    QVERIFY(!QFile::exists(f.cwd.filePath(QStringLiteral("Glyphmux.ini"))));
 }
 
 void TestSlotEditor::wholeRoadToTheFile()
