@@ -36,7 +36,8 @@ void TestSafeSave::failureKeepsWhatWasThere()
     // A folder in the way of the new file.
     SaveOutcome outcome = saveFileAtomically(QStringLiteral("dir.txt"), "new");
     QVERIFY(!outcome.ok);
-    QVERIFY(!outcome.error.isEmpty());
+    QCOMPARE(outcome.error.kind, FileError::Kind::Open);
+    QCOMPARE(outcome.error.path, QStringLiteral("dir.txt"));
     QVERIFY(QFileInfo(cwd.filePath(QStringLiteral("dir.txt"))).isDir());
 
     // A write that stops short, as on a full disk: here a file-size limit.
@@ -50,7 +51,7 @@ void TestSafeSave::failureKeepsWhatWasThere()
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, oldHandler);
     QVERIFY(!outcome.ok);
-    QVERIFY(!outcome.error.isEmpty());
+    QCOMPARE(outcome.error.kind, FileError::Kind::Write);
     QCOMPARE(cwd.read(QStringLiteral("a.txt")), old);
 
     // Neither failure leaves a temporary file behind.

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/fileerror.h"
+
 #include <QByteArray>
-#include <QString>
 
 // Replaces a file with new bytes without ever leaving it half written: the
 // bytes go to a temporary file that is renamed over the old one only when
@@ -9,7 +10,7 @@
 // left alone (also for root, who would otherwise overwrite it).
 struct SaveOutcome {
     bool ok = false;
-    QString error; // why it failed, for the user; empty on success
+    FileError error; // why it failed; no error on success
 };
 
 SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes);

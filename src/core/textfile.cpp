@@ -39,16 +39,16 @@ FirstLine readFirstLine(const QString &path, CutAtComma cut)
 {
     FirstLine result;
     if (path.isEmpty() || path.contains(QChar(0))) {
-        result.error = QStringLiteral("nome di file non valido");
+        result.error = {FileError::Kind::InvalidName, path, QFileDevice::OpenError, {}};
         return result;
     }
     if (QFileInfo(path).isDir()) {
-        result.error = QStringLiteral("è una cartella");
+        result.error = {FileError::Kind::IsFolder, path, QFileDevice::OpenError, {}};
         return result;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = file.errorString();
+        result.error = {FileError::Kind::Open, path, file.error(), file.errorString()};
         return result;
     }
 
@@ -57,7 +57,7 @@ FirstLine readFirstLine(const QString &path, CutAtComma cut)
     for (;;) {
         const QByteArray chunk = file.read(qMin(chunkSize, maxLineBytes - line.size()));
         if (file.error() != QFileDevice::NoError) {
-            result.error = file.errorString();
+            result.error = {FileError::Kind::Read, path, file.error(), file.errorString()};
             return result;
         }
         qsizetype end = -1;

@@ -8,6 +8,7 @@
 #include "core/settingsstore.h"
 #include "core/textfile.h"
 #include "ui/dialogs/phonemodeldialog.h"
+#include "ui/fileerrortext.h"
 #include "ui/services/messageboxes.h"
 
 #include <QAction>
@@ -70,7 +71,7 @@ bool MainWindow::applyLanguageFile(QString *error)
     const FirstLine line = readFirstLine(m_traduzione.fileName, CutAtComma::Yes);
     if (!line.ok) {
         if (error)
-            *error = line.error;
+            *error = fileErrorText(line.error);
         return false;
     }
     const QStringList fields = splitLanguageFields(line.text);

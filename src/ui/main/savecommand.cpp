@@ -7,6 +7,7 @@
 #include "ui/dialogs/phonemodeldialog.h"
 #include "ui/dialogs/copylistdialog.h"
 #include "ui/dialogs/sidewindows.h"
+#include "ui/fileerrortext.h"
 #include "ui/services/messageboxes.h"
 
 #include <QAction>
@@ -110,7 +111,8 @@ bool SaveCommand::Salva()
     const SaveOutcome outcome = saveFileAtomically(iniFileName, glyphmuxIniBytes(m_document.map()));
     if (!outcome.ok) {
         m_messages.warn(&m_window, QStringLiteral("Impossibile salvare %1:\n%2")
-                                       .arg(QFileInfo(iniFileName).absoluteFilePath(), outcome.error));
+                                       .arg(QFileInfo(iniFileName).absoluteFilePath(),
+                                            fileErrorText(outcome.error)));
         return false;
     }
     saved();
