@@ -97,6 +97,7 @@ SEEDS = {
     "name-length-4g": sfnt([(b"head", head()), (b"name", name(FAMILY), None, 0xFFFFFF00)]),
     "repeated-name-entries": sfnt([(b"head", head())] + [(b"name", b"", 12 + 16 * 0xFFFF + 56, len(name(FAMILY)))] * 0xFFFD
                                   + [(b"name", name(FAMILY))]),
+    "sixty-five-name-tables": sfnt([(b"head", head())] + [(b"name", name([win(1, str(k))])) for k in range(65)]),
 }
 
 

@@ -125,6 +125,10 @@ private slots:
                                                      << false << "damaged valid=1 names=Probe|Book fs=-";
         QTest::newRow("the same table again, cut short") << withHead({{"name", name}, {"name", {}, 12 + 16 * 4 + 56, 20}, {"name", second}})
                                                         << false << "damaged valid=1 names=Probe|Book fs=-";
+        QList<Table> many;
+        for (int k = 1; k <= 65; ++k)
+            many.append({"name", nameTable({windowsName(1, QString::number(k))})});
+        QTest::newRow("a 65th different name table") << withHead(many) << false << "damaged valid=1 names=64 fs=-";
         QTest::newRow("OS/2 too short") << withHead({{"name", name}, {"OS/2", os2Table(1).left(60)}})
                                         << false << "damaged valid=1 names=Probe|Book fs=-";
     }

@@ -21,6 +21,10 @@ constexpr std::uint64_t os2NeededSize = os2FsSelectionOffset + 2;
 // No single read is larger, whatever a file claims. The largest directory
 // (0xFFFF entries) and the largest record list (0xFFFF records) fit.
 constexpr std::uint64_t maxReadSize = 1 << 20;
+// A real font has one "name" table. The walk stops at a directory entry
+// that would make it read the header of more different ones than this, as at
+// a damaged table, so that a crafted directory cannot make it read 65,535.
+constexpr qsizetype maxNameTables = 64;
 
 struct TableEntry
 {
@@ -274,8 +278,13 @@ FontTables readFontTables(const ByteSource &source, bool validBefore)
     for (const TableEntry &entry : *entries) {
         if (entry.is("name")) {
             auto it = headers.find(entry.offset);
-            if (it == headers.end())
+            if (it == headers.end()) {
+                if (headers.size() == maxNameTables) {
+                    walked = false;
+                    break;
+                }
                 it = headers.insert(entry.offset, readNameHeader(source, entry.offset));
+            }
             const std::optional<NameHeader> &header = *it;
             if (entry.length < nameHeaderSize || !source.contains(entry.offset, entry.length) || !header
                 || !header->fits(entry.length)) {

@@ -68,7 +68,8 @@ struct FontTables
 // (complete stays false) and keeps the last "name" and "OS/2" taken before
 // it. Name records whose string lies outside the table are kept with an
 // empty string. Only the bytes used are read (no single read above 1 MiB),
-// and each table once, however often the directory lists it.
+// and each table once, however often the directory lists it; an entry that
+// would bring in a 65th different "name" table stops the walk too.
 FontTables readFontTables(const ByteSource &source, bool validBefore = false);
 
 // The text of one name record. Platforms 0 (Unicode) and 3 (Windows) are
