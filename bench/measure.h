@@ -37,7 +37,9 @@ inline std::vector<std::vector<double>> timeCalls(const std::vector<std::functio
     std::vector<std::vector<double>> out(candidates.size());
     QElapsedTimer timer;
     for (int i = 0; i < calls; ++i) {
-        for (std::size_t c = 0; c < candidates.size(); ++c) {
+        // Every other round in reverse, so that no candidate always comes first.
+        for (std::size_t k = 0; k < candidates.size(); ++k) {
+            const std::size_t c = i % 2 ? candidates.size() - 1 - k : k;
             timer.start();
             candidates[c]();
             out[c].push_back(double(timer.nsecsElapsed()) / 1000.0);

@@ -194,28 +194,44 @@ int main(int argc, char **argv)
     }
     goals.add(QStringLiteral("peak extra memory of one inspection, MiB"), double(worstPeak) / (1 << 20), 16, "");
 
-    // A face the system does not know: a renamed DejaVu Sans.
-    const QString unknown = TestFonts::writeRenamedFont(
-        dir.path(), QStringLiteral("bench.ttf"),
-        TestFonts::familyNames(QStringLiteral("Glyphmux Bench Face"), QStringLiteral("Book")));
-    if (unknown.isEmpty())
-        return 1;
-    const auto choice = Bench::timeCalls({
-        [&] {
-            CFontPreview insp;
-            insp.setFontFile(unknown);
-            sink = sink + std::size_t(insp.FaceName().size());
-        },
-        [&] {
-            const int id = QFontDatabase::addApplicationFont(unknown);
-            QFontDatabase::removeApplicationFont(id);
-            sink = sink + std::size_t(id + 1);
-        }}, 100);
-    const Bench::Spread r = Bench::spread(Bench::ratios(choice[0], choice[1]));
-    std::printf("\nfont choice (inspect, register, find face, release): %.1f us; addApplicationFont + remove alone: %.1f us;"
-                " ratio %.2f [%.2f..%.2f]\n", Bench::spread(choice[0]).median, Bench::spread(choice[1]).median,
-                r.median, r.low, r.high);
-    goals.add(QStringLiteral("font choice / addApplicationFont"), r.median, 1.2);
+    // Font choice: a slot takes a file never seen before (a renamed DejaVu
+    // Sans), letting go of its previous one; the reference registers another
+    // such file with Qt, nothing else. Once with nothing else held, once
+    // while four other slots hold large fonts (renamed Droid Sans Fallback).
+    const int calls = 100;
+    int made = 0;
+    const auto renamedCopy = [&](const QString &source) {
+        ++made;
+        return TestFonts::writeRenamedFont(dir.path(), QStringLiteral("choice%1.ttf").arg(made),
+                                           TestFonts::familyNames(QStringLiteral("Glyphmux Bench Face %1").arg(made),
+                                                                  QStringLiteral("Book")), source);
+    };
+    std::vector<std::unique_ptr<CFontPreview>> others;
+    for (const char *held : {"none held", "four large fonts held"}) {
+        QStringList ours, reference;
+        for (int i = 0; i <= calls; ++i) {
+            ours.append(renamedCopy(TestFonts::dejaVuPath(QStringLiteral("DejaVuSans.ttf"))));
+            reference.append(renamedCopy(TestFonts::dejaVuPath(QStringLiteral("DejaVuSans.ttf"))));
+        }
+        CFontPreview slot;
+        int next = 0, nextReference = 0;
+        const auto choice = Bench::timeCalls({
+            [&] {
+                slot.setFontFile(ours[next++]);
+                sink = sink + std::size_t(slot.FaceName().size());
+            },
+            [&] {
+                sink = sink + std::size_t(QFontDatabase::addApplicationFont(reference[nextReference++]) + 1);
+            }}, calls);
+        const Bench::Spread r = Bench::spread(Bench::ratios(choice[0], choice[1]));
+        std::printf("\nfont choice, %s: %.1f us; addApplicationFont alone: %.1f us; ratio %.2f [%.2f..%.2f]\n", held,
+                    Bench::spread(choice[0]).median, Bench::spread(choice[1]).median, r.median, r.low, r.high);
+        goals.add(QStringLiteral("font choice / addApplicationFont, %1").arg(QLatin1String(held)), r.median, 1.2);
+        for (int i = 0; i < 4; ++i) {
+            others.push_back(std::make_unique<CFontPreview>());
+            others.back()->setFontFile(renamedCopy(QStringLiteral("/usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf")));
+        }
+    }
     Bench::printLoad("at end");
     return goals.print();
 }

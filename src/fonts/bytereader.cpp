@@ -36,6 +36,24 @@ FileSource::~FileSource()
 
 std::optional<QByteArray> FileSource::readAt(std::uint64_t offset, std::uint64_t len) const
 {
+    constexpr std::uint64_t window = 8192;
+    if (!m_open || !contains(offset, len))
+        return std::nullopt;
+    if (len > window / 2)
+        return readFromFile(offset, len);
+    const std::uint64_t cached = std::uint64_t(m_window.size());
+    if (offset < m_windowOffset || offset - m_windowOffset > cached || len > cached - (offset - m_windowOffset)) {
+        auto ahead = readFromFile(offset, std::min(window, m_size - offset));
+        if (!ahead)
+            return std::nullopt;
+        m_window = std::move(*ahead);
+        m_windowOffset = offset;
+    }
+    return m_window.mid(qsizetype(offset - m_windowOffset), qsizetype(len));
+}
+
+std::optional<QByteArray> FileSource::readFromFile(std::uint64_t offset, std::uint64_t len) const
+{
     if (!m_open || !contains(offset, len) || len > std::uint64_t(std::numeric_limits<qsizetype>::max()))
         return std::nullopt;
     QByteArray out(qsizetype(len), Qt::Uninitialized);

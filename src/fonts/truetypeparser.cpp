@@ -58,7 +58,7 @@ std::optional<QByteArray> readInTable(const ByteSource &source, const TableEntry
 std::optional<QList<TableEntry>> readDirectory(const ByteSource &source)
 {
     const auto header = readBounded(source, 0, offsetTableSize);
-    if (!header)
+    if (!header || header->startsWith("ttcf")) // a collection is not read
         return std::nullopt;
     ByteReader offsets(*header);
     offsets.seek(4); // sfnt version: not checked

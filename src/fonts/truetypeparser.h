@@ -61,7 +61,8 @@ struct FontTables
     std::optional<std::uint16_t> fsSelection; // of the last "OS/2" table read
 };
 
-// Reads the directory and the tables above. 'validBefore' is what the caller
+// Reads the directory and the tables above; a collection (several fonts in
+// one file) is not read at all. 'validBefore' is what the caller
 // believed before: a file without any "head" table is judged by it. Every
 // count, offset and length is checked against the file and the table it
 // belongs to; the walk over the directory stops at the first damaged table
