@@ -66,14 +66,17 @@ T median(std::vector<T> values)
     return values[values.size() / 2];
 }
 
-// The editor's widgets by Qt class ("QLabel=30,..."; pictures apart) and
-// the picture files of as many pictures as it shows.
+// The editor's widgets by Qt class ("QLabel=30,..."; pictures apart), the
+// fonts they use, and the picture files of as many pictures as it shows.
 std::vector<std::string> referenceArguments()
 {
     Form1 window;
     QMap<QString, int> kinds;
     int pictures = 0;
+    QStringList fonts; // each font the editor's widgets are drawn with, once
     for (QWidget *w : window.findChildren<QWidget *>()) {
+        if (!fonts.contains(w->font().toString()))
+            fonts.append(w->font().toString());
         const auto *label = qobject_cast<QLabel *>(w);
         if (label && !label->pixmap().isNull()) {
             ++pictures;
@@ -87,8 +90,9 @@ std::vector<std::string> referenceArguments()
     QStringList list;
     for (auto it = kinds.begin(); it != kinds.end(); ++it)
         list.append(QStringLiteral("%1=%2").arg(it.key()).arg(it.value()));
-    std::printf("editor widgets: %s; pictures: %d\n", qPrintable(list.join(QLatin1Char(' '))), pictures);
-    std::vector<std::string> args = {list.join(QLatin1Char(',')).toStdString()};
+    std::printf("editor widgets: %s; pictures: %d; fonts: %lld\n", qPrintable(list.join(QLatin1Char(' '))), pictures,
+                fonts.size());
+    std::vector<std::string> args = {list.join(QLatin1Char(',')).toStdString(), fonts.join(QLatin1Char('|')).toStdString()};
     const char *files[] = {"standby", "popup", "menu", "sms", "sms-editor"};
     for (int i = 0; i < pictures && i < 5; ++i)
         args.push_back(std::string(GLYPHMUX_SOURCE_DIR "/resources/preview/") + files[i] + ".png");

@@ -1,6 +1,7 @@
 // The reference: a plain main window with the same menus, the same kinds
 // and numbers of widgets as the editor and the same pictures, ending right
-// after its first paint. Arguments: "Kind=count,..." and picture files.
+// after its first paint. Arguments: "Kind=count,...", the editor's fonts
+// ("font|font|...", as QFont::toString gives them) and picture files.
 #include "firstpaint.h"
 
 #include <QApplication>
@@ -57,9 +58,18 @@ int main(int argc, char *argv[])
             m = m->superClass();
         ++present[QLatin1String(m->className())];
     }
+    // The widgets take the editor's fonts in turn.
+    QList<QFont> fonts;
+    for (const QString &description : QString::fromLocal8Bit(argc > 2 ? argv[2] : "").split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+        QFont font;
+        if (font.fromString(description))
+            fonts.append(font);
+    }
     int placed = 0;
     const auto place = [&](QWidget *w) {
         w->setGeometry((placed * 37) % 700, (placed * 13) % 370, 40, 17);
+        if (!fonts.isEmpty())
+            w->setFont(fonts[placed % fonts.size()]);
         ++placed;
     };
     for (const QString &kind : QString::fromLocal8Bit(argc > 1 ? argv[1] : "").split(QLatin1Char(','), Qt::SkipEmptyParts)) {
@@ -69,7 +79,7 @@ int main(int argc, char *argv[])
         for (int i = 0; i < count; ++i)
             place(make(i));
     }
-    for (int i = 2; i < argc; ++i) { // the pictures, decoded as the editor decodes its own
+    for (int i = 3; i < argc; ++i) { // the pictures, decoded as the editor decodes its own
         auto *picture = new QLabel(area);
         picture->setPixmap(QPixmap(QString::fromLocal8Bit(argv[i])));
         picture->move((i * 180) % 600, 20);
