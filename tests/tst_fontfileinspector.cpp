@@ -5,6 +5,7 @@
 #include "fonts/windowslocale.h"
 #include "support/truetypebuilder.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QRawFont>
 #include <QtTest>
@@ -104,7 +105,26 @@ private slots:
         loud.reset();
         QCOMPARE(notices.size(), 2);
         QVERIFY(!registry().isFaceKnown(face));
-        QVERIFY(!QFontDatabase::families().contains(face)); // let go by Qt too
+        // Qt keeps the file until unused files go together; asked for in any
+        // case, its face must not be drawn from it.
+        QVERIFY(QFontDatabase::families().contains(face));
+        QVERIFY(drawn(face.toUpper()) != face + QStringLiteral(" Book"));
+        QVERIFY(!QFontDatabase::families().contains(face)); // let go by Qt then
+
+        // A collection of one drawable font, or a file whose head is wrong: never registered.
+        QFile source(renamed(familyNames(QStringLiteral("Glyphmux Probe Bundled"), QStringLiteral("Book"))));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QByteArray collection = QByteArray("ttcf\0\1\0\0\0\0\0\1\0\0\0\x10", 16) + source.readAll();
+        for (int i = 0; i < qFromBigEndian<quint16>(collection.constData() + 20); ++i) {
+            char *offset = collection.data() + 16 + 12 + 16 * i + 8;
+            qToBigEndian(qFromBigEndian<quint32>(offset) + 16, offset);
+        }
+        for (const QString &refused : {written(collection), written(sfnt({{"head", headTable(0)}, {"name", nameTable(familyNames(face, "Book"))}}))}) {
+            FontFileInspector insp;
+            insp.setFontFile(refused);
+            QVERIFY(insp.FaceName().isEmpty());
+            QCOMPARE(registry().registrations(refused), 0);
+        }
     }
 
     void missingPathKeepsPreviousFile()
