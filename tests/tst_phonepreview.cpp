@@ -50,134 +50,129 @@ class TestPhonePreview : public QObject
     Q_OBJECT
 
 private slots:
-    void pointSizes();
-    void layout();
-    void refreshFollowsOneSlot();
-    void triggersAndRendering();
-};
-
-void TestPhonePreview::pointSizes()
-{
-    // Slot, size value, zoom, point size; 0 where there is no usable size and the label keeps its own:
-    // at or below the offset, zoom 0 or below, beyond float, rounded to zero.
-    const struct { int slot; double size, zoom; float points; } rows[] = {
-        {0, 12, 100, 8}, {1, 12, 100, 9}, {2, 16, 100, 13}, {3, 16, 100, 13}, {4, 12, 100, 8}, {2, 16, 150, 19.5f},
-        {2, 17, 37, 5.18f}, {0, 5, 100, 1}, {1, 4, 50, 0.5f}, {1, 4, 33, 0.33f}, {0, 4, 100, 0}, {0, 1, 100, 0},
-        {0, 0, 100, 0}, {0, 12, 0, 0}, {0, 12, -50, 0}, {0, 1e300, 100, 0}, {0, 5, 1e-300, 0}};
-    for (const auto &row : rows)
-        QCOMPARE(previewPointSize(row.size, slotTable()[row.slot].previewSizeOffset, row.zoom).value_or(0), row.points);
-    // Both sides of band boundaries, then what else the box may hold; -1: not a number, the colour stays.
-    const QList<QPair<const char *, int>> greys = {
-        {"100", 0}, {"97", 0}, {"96.99", 32}, {"90", 32}, {"89", 53}, {"70", 78}, {"69", 100}, {"50", 123},
-        {"49", 153}, {"30", 180}, {"29", 202}, {"10", 223}, {"9.5", 250}, {"0", 250}, {"-0.5", 0}, {"250", 0},
-        {" 40 ", 153}, {"", -1}, {"50x", -1}, {"inf", -1}, {"nan", -1}};
-    for (const auto &[text, grey] : greys) {
-        const std::optional<double> chroma = chromaNumber(QString::fromLatin1(text));
-        QVERIFY2((chroma ? chromaGrey(*chroma) : -1) == grey, text);
+    void pointSizes()
+    {
+        // Slot, size value, zoom, point size; 0 where there is no usable size and the label keeps its own:
+        // at or below the offset, zoom 0 or below, beyond float, rounded to zero.
+        const struct { int slot; double size, zoom; float points; } rows[] = {
+            {0, 12, 100, 8}, {1, 12, 100, 9}, {2, 16, 100, 13}, {3, 16, 100, 13}, {4, 12, 100, 8}, {2, 16, 150, 19.5f},
+            {2, 17, 37, 5.18f}, {0, 5, 100, 1}, {1, 4, 50, 0.5f}, {1, 4, 33, 0.33f}, {0, 4, 100, 0}, {0, 1, 100, 0},
+            {0, 0, 100, 0}, {0, 12, 0, 0}, {0, 12, -50, 0}, {0, 1e300, 100, 0}, {0, 5, 1e-300, 0}};
+        for (const auto &row : rows)
+            QCOMPARE(previewPointSize(row.size, slotTable()[row.slot].previewSizeOffset, row.zoom).value_or(0), row.points);
+        // Both sides of band boundaries, then what else the box may hold; -1: not a number, the colour stays.
+        const QList<QPair<const char *, int>> greys = {
+            {"100", 0}, {"97", 0}, {"96.99", 32}, {"90", 32}, {"89", 53}, {"70", 78}, {"69", 100}, {"50", 123},
+            {"49", 153}, {"30", 180}, {"29", 202}, {"10", 223}, {"9.5", 250}, {"0", 250}, {"-0.5", 0}, {"250", 0},
+            {" 40 ", 153}, {"", -1}, {"50x", -1}, {"inf", -1}, {"nan", -1}};
+        for (const auto &[text, grey] : greys) {
+            const std::optional<double> chroma = chromaNumber(QString::fromLatin1(text));
+            QVERIFY2((chroma ? chromaGrey(*chroma) : -1) == grey, text);
+        }
     }
-}
 
-void TestPhonePreview::layout()
-{
-    Fixture f;
-    f.form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f.form));
-    for (int i = 0; i < 4; ++i) {
-        const QByteArray n = QByteArray::number(i + 1);
-        QCOMPARE(f.inWindow(f.label("Image" + n)), QRect(8 + 184 * i, 8, 176, 208));
-        QCOMPARE(f.inWindow(child<QWidget>(&f.form, "Shape" + n)), QRect(8 + 184 * i, 8, 177, 209));
+    void layout()
+    {
+        Fixture f;
+        f.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.form));
+        for (int i = 0; i < 4; ++i) {
+            const QByteArray n = QByteArray::number(i + 1);
+            QCOMPARE(f.inWindow(f.label("Image" + n)), QRect(8 + 184 * i, 8, 176, 208));
+            QCOMPARE(f.inWindow(child<QWidget>(&f.form, "Shape" + n)), QRect(8 + 184 * i, 8, 177, 209));
+        }
+        QCOMPARE(f.inWindow(f.label("Image5")), QRect(560, 56, 176, 144));
+        QCOMPARE(f.inWindow(f.label("operatorstandby")), QRect(72, 16, 97, 33));
+        QCOMPARE(f.inWindow(f.label("galleriamenu")), QRect(472, 192, 81, 25));
+        // Every label lies above the pictures, on a transparent background.
+        for (const PreviewLabelInfo &labelDef : previewLabelTable()) {
+            QLabel *label = f.label(labelDef.name);
+            QCOMPARE(f.form.preview().childAt(label->pos() + QPoint(2, 2)), label);
+            QVERIFY(!label->autoFillBackground());
+        }
+        // A grid caption follows its text from its top-left corner; a pop-up line keeps its box.
+        QLabel *menu1 = f.label("menu1"), *riga1 = f.label("riga1pop");
+        const QRect small = menu1->geometry(), lineBox = riga1->geometry();
+        QCOMPARE(f.inWindow(menu1).topLeft(), QPoint(384, 88));
+        menu1->setText(QStringLiteral("Impostazioni del telefono"));
+        riga1->setText(QStringLiteral("Una riga molto più lunga del suo riquadro"));
+        QTRY_VERIFY(menu1->width() > 3 * small.width());
+        QCOMPARE(menu1->pos(), small.topLeft());
+        QCOMPARE(riga1->geometry(), lineBox);
+        menu1->setText(QStringLiteral("menu1"));
+        QTRY_COMPARE(menu1->geometry(), small);
     }
-    QCOMPARE(f.inWindow(f.label("Image5")), QRect(560, 56, 176, 144));
-    QCOMPARE(f.inWindow(f.label("operatorstandby")), QRect(72, 16, 97, 33));
-    QCOMPARE(f.inWindow(f.label("galleriamenu")), QRect(472, 192, 81, 25));
-    // Every label lies above the pictures, on a transparent background.
-    for (const PreviewLabelInfo &labelDef : previewLabelTable()) {
-        QLabel *label = f.label(labelDef.name);
-        QCOMPARE(f.form.preview().childAt(label->pos() + QPoint(2, 2)), label);
-        QVERIFY(!label->autoFillBackground());
-    }
-    // A grid caption follows its text from its top-left corner; a pop-up line keeps its box.
-    QLabel *menu1 = f.label("menu1"), *riga1 = f.label("riga1pop");
-    const QRect small = menu1->geometry(), lineBox = riga1->geometry();
-    QCOMPARE(f.inWindow(menu1).topLeft(), QPoint(384, 88));
-    menu1->setText(QStringLiteral("Impostazioni del telefono"));
-    riga1->setText(QStringLiteral("Una riga molto più lunga del suo riquadro"));
-    QTRY_VERIFY(menu1->width() > 3 * small.width());
-    QCOMPARE(menu1->pos(), small.topLeft());
-    QCOMPARE(riga1->geometry(), lineBox);
-    menu1->setText(QStringLiteral("menu1"));
-    QTRY_COMPARE(menu1->geometry(), small);
-}
 
-void TestPhonePreview::refreshFollowsOneSlot()
-{
-    // The preview alone, told a font map: no window, no controls.
-    const QString serif = QStringLiteral("DejaVu Serif");
-    QVERIFY(defaultFamily() != serif);
-    for (int slot = 0; slot < int(SlotCount); ++slot) {
-        PhonePreview preview;
-        const int offset = slotTable()[slot].previewSizeOffset;
-        FontMap map = FontMap::initial();
-        map.slotValues[slot] = {serif, QStringLiteral("20px"), {}, true, {}};
-        map.zoom = 150;
-        // Face, size and slant change on the slot's labels only; all else stays as
-        // designed, the box too except on the grid, which grows with its text.
-        auto check = [&](const QString &family, bool italic) {
-            preview.showMap(map);
-            for (const PreviewLabelInfo &labelDef : previewLabelTable()) {
-                const int s = slotOfPreviewLabel(labelDef.name);
-                const QLabel *label = child<QLabel>(&preview, labelDef.name);
-                const QRect box = labelDef.box().translated(screenOrigin(labelDef.screen));
-                QCOMPARE(drawnFamily(label), s == slot ? family : defaultFamily());
-                QCOMPARE(label->font().pointSizeF(), s == slot ? (20 - offset) * 1.5 : startSizes[s] * 1.5);
-                QCOMPARE(s == 4 ? QRect(label->pos(), box.size()) : label->geometry(), box);
-                QVERIFY(s != 4 || label->height() > box.height());
-                QCOMPARE(label->alignment(), (labelDef.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
-                QCOMPARE(label->font().bold(), labelDef.bold);
-                QCOMPARE(label->textFormat(), Qt::PlainText); // captions come from language files
-                QCOMPARE(label->font().italic(), italic && s == slot);
-            }
+    void refreshFollowsOneSlot()
+    {
+        // The preview alone, told a font map: no window, no controls.
+        const QString serif = QStringLiteral("DejaVu Serif");
+        QVERIFY(defaultFamily() != serif);
+        for (int slot = 0; slot < int(SlotCount); ++slot) {
+            PhonePreview preview;
+            const int offset = slotTable()[slot].previewSizeOffset;
+            FontMap map = FontMap::initial();
+            map.slotValues[slot] = {serif, QStringLiteral("20px"), {}, true, {}};
+            map.zoom = 150;
+            // Face, size and slant change on the slot's labels only; all else stays as
+            // designed, the box too except on the grid, which grows with its text.
+            auto check = [&](const QString &family, bool italic) {
+                preview.showMap(map);
+                for (const PreviewLabelInfo &labelDef : previewLabelTable()) {
+                    const int s = slotOfPreviewLabel(labelDef.name);
+                    const QLabel *label = child<QLabel>(&preview, labelDef.name);
+                    const QRect box = labelDef.box().translated(screenOrigin(labelDef.screen));
+                    QCOMPARE(drawnFamily(label), s == slot ? family : defaultFamily());
+                    QCOMPARE(label->font().pointSizeF(), s == slot ? (20 - offset) * 1.5 : startSizes[s] * 1.5);
+                    QCOMPARE(s == 4 ? QRect(label->pos(), box.size()) : label->geometry(), box);
+                    QVERIFY(s != 4 || label->height() > box.height());
+                    QCOMPARE(label->alignment(), (labelDef.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+                    QCOMPARE(label->font().bold(), labelDef.bold);
+                    QCOMPARE(label->textFormat(), Qt::PlainText); // captions come from language files
+                    QCOMPARE(label->font().italic(), italic && s == slot);
+                }
+            };
+            check(serif, true);
+            // A size at the offset gives no point size: the labels keep theirs. An
+            // empty face draws the default family, not what Qt makes of "".
+            map.slotValues[slot] = {{}, QString::number(offset), {}, false, {}};
+            check(defaultFamily(), false);
+        }
+    }
+
+    void triggersAndRendering()
+    {
+        Fixture f;
+        QLabel *line = f.label("riga1sms");
+        line->hide();
+        const QImage blank = f.smsLine();
+        line->show();
+        const QImage plain = f.smsLine();
+        QVERIFY(darkestInk(plain, blank) < 60);
+        // One refresh per keystroke; other letters, as dark.
+        QTest::keyClicks(f.edit("LatinBold12"), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(f.refreshes.count(), 12);
+        QVERIFY(darkestInk(f.smsLine(), blank) < 60);
+        QVERIFY(f.smsLine() != plain);
+
+        QLineEdit *chroma = f.edit("chromavalue");
+        auto allIn = [&](int grey) {
+            for (const PreviewLabelInfo &labelDef : previewLabelTable())
+                QCOMPARE(f.label(labelDef.name)->palette().color(QPalette::WindowText), QColor(grey, grey, grey));
         };
-        check(serif, true);
-        // A size at the offset gives no point size: the labels keep theirs. An
-        // empty face draws the default family, not what Qt makes of "".
-        map.slotValues[slot] = {{}, QString::number(offset), {}, false, {}};
-        check(defaultFamily(), false);
+        allIn(0);
+        chroma->setText(QStringLiteral("96"));
+        allIn(32);
+        f.refreshes.clear();
+        // The refresh of the cleared box writes "0", whose own refresh runs inside it.
+        chroma->clear();
+        QCOMPARE(chroma->text(), QStringLiteral("0"));
+        QCOMPARE(f.refreshes.count(), 2);
+        allIn(250);
+        const int pale = darkestInk(f.smsLine(), blank); // the same letters, almost white
+        QVERIFY(pale > 200 && pale < 255);
     }
-}
-
-void TestPhonePreview::triggersAndRendering()
-{
-    Fixture f;
-    QLabel *line = f.label("riga1sms");
-    line->hide();
-    const QImage blank = f.smsLine();
-    line->show();
-    const QImage plain = f.smsLine();
-    QVERIFY(darkestInk(plain, blank) < 60);
-    // One refresh per keystroke; other letters, as dark.
-    QTest::keyClicks(f.edit("LatinBold12"), QStringLiteral("DejaVu Serif"));
-    QCOMPARE(f.refreshes.count(), 12);
-    QVERIFY(darkestInk(f.smsLine(), blank) < 60);
-    QVERIFY(f.smsLine() != plain);
-
-    QLineEdit *chroma = f.edit("chromavalue");
-    auto allIn = [&](int grey) {
-        for (const PreviewLabelInfo &labelDef : previewLabelTable())
-            QCOMPARE(f.label(labelDef.name)->palette().color(QPalette::WindowText), QColor(grey, grey, grey));
-    };
-    allIn(0);
-    chroma->setText(QStringLiteral("96"));
-    allIn(32);
-    f.refreshes.clear();
-    // The refresh of the cleared box writes "0", whose own refresh runs inside it.
-    chroma->clear();
-    QCOMPARE(chroma->text(), QStringLiteral("0"));
-    QCOMPARE(f.refreshes.count(), 2);
-    allIn(250);
-    const int pale = darkestInk(f.smsLine(), blank); // the same letters, almost white
-    QVERIFY(pale > 200 && pale < 255);
-}
+};
 
 QTEST_MAIN(TestPhonePreview)
 #include "tst_phonepreview.moc"
