@@ -60,11 +60,12 @@ private slots:
             {0, 0, 100, 0}, {0, 12, 0, 0}, {0, 12, -50, 0}, {0, 1e300, 100, 0}, {0, 5, 1e-300, 0}};
         for (const auto &row : rows)
             QCOMPARE(previewPointSize(row.size, slotTable()[row.slot].previewSizeOffset, row.zoom).value_or(0), row.points);
-        // Both sides of band boundaries, then what else the box may hold; -1: not a number, the colour stays.
+        // Both sides of every band boundary, then what else the box may hold; -1: not a number, the colour stays.
         const QList<QPair<const char *, int>> greys = {
-            {"100", 0}, {"97", 0}, {"96.99", 32}, {"90", 32}, {"89", 53}, {"70", 78}, {"69", 100}, {"50", 123},
-            {"49", 153}, {"30", 180}, {"29", 202}, {"10", 223}, {"9.5", 250}, {"0", 250}, {"-0.5", 0}, {"250", 0},
-            {" 40 ", 153}, {"", -1}, {"50x", -1}, {"inf", -1}, {"nan", -1}};
+            {"100", 0}, {"97", 0}, {"96.99", 32}, {"90", 32}, {"89", 53}, {"80", 53}, {"79", 78}, {"70", 78}, {"69", 100},
+            {"60", 100}, {"59", 123}, {"50", 123}, {"49", 153}, {"40", 153}, {"39", 180}, {"30", 180}, {"29", 202},
+            {"20", 202}, {"19", 223}, {"10", 223}, {"9.5", 250}, {"0", 250}, {"-0.5", 0}, {"250", 0}, {" 40 ", 153},
+            {"", -1}, {"50x", -1}, {"inf", -1}, {"nan", -1}};
         for (const auto &[text, grey] : greys) {
             const std::optional<double> chroma = chromaNumber(QString::fromLatin1(text));
             QVERIFY2((chroma ? chromaGrey(*chroma) : -1) == grey, text);
