@@ -151,16 +151,12 @@ private slots:
 
     void facesUnderTheirOwnNames()
     {
-        // Columns: file, face, full names of the files drawn for it regular and
-        // bold. Qt lists DejaVuSans-ExtraLight.ttf only as "DejaVu Sans", style
-        // ExtraLight; its own family name (ID 1) is "DejaVu Sans Light". "DejaVu
-        // Sans Condensed" is a family Qt knows itself: regular and bold draw
-        // what the system's own matching picks. The rest are not installed: a
-        // renamed ExtraLight, and a Book of the same typographic family, which
-        // its name must still give while the ExtraLight is registered; then files
-        // whose ID 1 the font system skips, so that it names them by their
-        // typographic family (ID 16): found as family + subfamily, as the full
-        // name, or not at all.
+        // File, face, full names of the files drawn for it regular and bold.
+        // Installed: an ExtraLight Qt lists only under "DejaVu Sans" (its ID 1 is
+        // "DejaVu Sans Light"); a family Qt knows itself, drawn as the system
+        // matches. Not installed: a renamed ExtraLight; a Book of the same
+        // typographic family; files whose ID 1 the font system skips, found by
+        // ID 16 as family + subfamily, as the full name, or not at all.
         const QString lost = renamed({win(16, "Probe Lost")});
         const QString extraLight = dejaVuPath("DejaVuSans-ExtraLight.ttf");
         const QStringList cases[] = {
