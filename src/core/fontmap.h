@@ -16,12 +16,23 @@ struct FontMap {
         QString height;
         bool italic = false;
         QString width;
+        bool operator==(const Slot &o) const
+        {
+            return face == o.face && size == o.size && height == o.height && italic == o.italic
+                && width == o.width;
+        }
     };
 
     std::array<Slot, SlotCount> slotValues;
     int zoom = 100;
     QString chroma = QStringLiteral("100");
     QString fontPath = QStringLiteral("\\data\\fonts\\*.*");
+
+    bool operator==(const FontMap &o) const
+    {
+        return slotValues == o.slotValues && zoom == o.zoom && chroma == o.chroma && fontPath == o.fontPath;
+    }
+    bool operator!=(const FontMap &o) const { return !(*this == o); }
 
     // The map a fresh start shows.
     static FontMap initial();
