@@ -14,6 +14,7 @@ class TestSafeSave : public QObject
 private slots:
     void replacesWholeFile();
     void failureKeepsWhatWasThere();
+    void previousVersionIsKept();
 };
 
 void TestSafeSave::replacesWholeFile()
@@ -53,6 +54,41 @@ void TestSafeSave::failureKeepsWhatWasThere()
 
     // Neither failure leaves a temporary file behind.
     QCOMPARE(QDir(cwd.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.txt")});
+}
+
+void TestSafeSave::previousVersionIsKept()
+{
+    TempCwd cwd;
+    const QString ini = QStringLiteral("a.ini"), bak = QStringLiteral("a.ini.bak");
+    QVERIFY(keepPreviousVersion(ini).ok()); // nothing there, nothing kept
+    QVERIFY(!QFileInfo::exists(bak));
+
+    // Larger than one piece of the copy; a second save keeps only the newer one.
+    QByteArray first(200 * 1024, 'f');
+    first[150 * 1024] = 'x';
+    cwd.write(ini, first);
+    QVERIFY(keepPreviousVersion(ini).ok());
+    QCOMPARE(cwd.read(bak), first);
+    cwd.write(ini, "second");
+    QVERIFY(keepPreviousVersion(ini).ok());
+    QCOMPARE(cwd.read(bak), QByteArray("second"));
+
+    // A backup that cannot be written stops the save and leaves both files.
+    QVERIFY(QFile::setPermissions(cwd.filePath(bak), QFileDevice::ReadOwner));
+    cwd.write(ini, "third");
+    BackupOutcome outcome = keepPreviousVersion(ini);
+    QVERIFY(outcome.error == BackupError::CannotWriteBackup);
+    QCOMPARE(outcome.path, bak);
+    QCOMPARE(cwd.read(bak), QByteArray("second"));
+    QVERIFY(QFile::remove(cwd.filePath(bak)));
+    QVERIFY(QDir().mkdir(bak));
+    QVERIFY(keepPreviousVersion(ini).error == BackupError::CannotWriteBackup);
+    QCOMPARE(cwd.read(ini), QByteArray("third"));
+
+    // A read-only file will not be replaced, so there is nothing to keep.
+    QVERIFY(QFile::setPermissions(cwd.filePath(ini), QFileDevice::ReadOwner));
+    QVERIFY(keepPreviousVersion(ini).ok());
+    QVERIFY(QFileInfo(cwd.filePath(bak)).isDir());
 }
 
 QTEST_GUILESS_MAIN(TestSafeSave)

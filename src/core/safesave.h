@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 
 // Replaces a file with new bytes without ever leaving it half written: the
@@ -13,3 +14,19 @@ struct SaveOutcome {
 };
 
 SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes);
+
+// Before a save replaces 'path', its previous content is kept as
+// "<path>.bak" beside it: one generation, itself written atomically. A file
+// that does not exist, is a folder or will not be replaced (read-only) has
+// nothing to keep. A failure means the save must not go on.
+enum class BackupError { None, CannotReadOld, CannotWriteBackup };
+
+struct BackupOutcome {
+    BackupError error = BackupError::None;
+    QString path; // the file that could not be read or written
+    QFileDevice::FileError fileError = QFileDevice::NoError;
+    bool ok() const { return error == BackupError::None; }
+};
+
+QString backupPathFor(const QString &path);
+BackupOutcome keepPreviousVersion(const QString &path);
