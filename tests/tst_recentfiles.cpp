@@ -32,6 +32,8 @@ void TestRecentFiles::newestFirstOnceEachAtMostEight()
     const RecentFiles recent(store);
     QCOMPARE(recent.files(), (QStringList{path(5), path(10), path(9), path(8), path(7), path(6), path(4), path(3)}));
     QCOMPARE(recent.fontFolder(), dir.filePath(QStringLiteral("fonts")));
+    // Tests never read or write the user's own settings.
+    QVERIFY(QSettings().fileName().startsWith(QDir::tempPath()));
 }
 
 QTEST_GUILESS_MAIN(TestRecentFiles)
