@@ -136,14 +136,14 @@ void TestGlyphmuxIniReader::handEditedFiles_data()
         << QStringList{QStringLiteral("2 UnknownSlotPart"), QStringLiteral("4 UnknownSection")};
     QTest::newRow("UTF-8 with BOM, damaged bytes, control characters")
         << QByteArray("\xEF\xBB\xBFLatinBold12=Bad\xff@13\nLatinBold13=Good@13\nLatinBold17=A\x01"
-                      "B@13\nLatinBold19=Tab\tbed@13\njust text\n=1\n")
+                      "B@13\nLatinBold19=Tab\tbed@13\njust text\n=1\nLatinPlain12=\xe2\x80\xa8@13\n")
         << written("100", "100",
                    {QStringLiteral("LatinBold12=@12:Y:W"), QStringLiteral("LatinBold13=Good@13:Y:W"),
                     QStringLiteral("LatinBold17=@16:Y:W"), QStringLiteral("LatinBold19=@16:Y:W"),
                     QStringLiteral("LatinPlain12=@12:Y:W")})
         << QStringList{QStringLiteral("1 Undecodable"), QStringLiteral("3 Undecodable"),
                        QStringLiteral("4 Undecodable"), QStringLiteral("5 NotAKeyLine"),
-                       QStringLiteral("6 NotAKeyLine")};
+                       QStringLiteral("6 NotAKeyLine"), QStringLiteral("7 Undecodable")};
 }
 
 void TestGlyphmuxIniReader::handEditedFiles()

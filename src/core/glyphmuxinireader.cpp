@@ -63,9 +63,10 @@ QList<QStringView> splitLines(const QString &text)
     return lines;
 }
 
+// Control characters and the Unicode line and paragraph separators.
 bool isControl(char16_t c)
 {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
 }
 
 // Control characters, unpaired surrogates and U+FFFD (what decoding left
