@@ -1,5 +1,6 @@
 #include "core/glyphmuxinireader.h"
 
+#include "core/regularfile.h"
 #include "core/slottable.h"
 #include "core/textfile.h"
 
@@ -380,20 +381,19 @@ GlyphmuxIniFile readGlyphmuxIniFile(const QString &path)
     const QFileInfo info(path);
     result.path = info.absoluteFilePath();
     // Only regular files: opening a pipe or a device could block or never end.
-    if (path.isEmpty() || !info.isFile()) {
-        result.error = IniReadError::NotAFile;
-        result.osError = info.exists() ? 0 : ENOENT;
+    const RegularFile opened = openRegularFile(path);
+    if (opened.failure != RegularFile::Failure::None) {
+        const bool missing = opened.failure == RegularFile::Failure::CannotOpen && opened.error == ENOENT;
+        result.error = opened.failure == RegularFile::Failure::NotRegular || missing ? IniReadError::NotAFile
+                                                                                     : IniReadError::CannotRead;
+        result.osError = opened.error;
+        result.fileError = QFileDevice::OpenError;
         return result;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.osError = errno;
+    QFile file;
+    if (!file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         result.error = IniReadError::CannotRead;
         result.fileError = file.error();
-        return result;
-    }
-    if (file.isSequential()) {
-        result.error = IniReadError::NotAFile;
         return result;
     }
     if (file.size() > maxGlyphmuxIniBytes) {
