@@ -1,6 +1,7 @@
 // libFuzzer entry over the Glyphmux.ini reader: any bytes, as a file. Besides
 // not crashing, what it reads must survive a save: written and read again,
 // the map comes back equal and without a single note.
+#include "core/glyphmuxini.h"
 #include "core/glyphmuxinireader.h"
 
 #include <cstddef>

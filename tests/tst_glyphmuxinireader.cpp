@@ -1,5 +1,6 @@
 // Reading Glyphmux.ini back: our own files exactly, hand-edited ones as far
 // as they make sense, with a note for everything not taken.
+#include "core/glyphmuxini.h"
 #include "core/glyphmuxinireader.h"
 #include "support/tempcwd.h"
 

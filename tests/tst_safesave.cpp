@@ -42,9 +42,12 @@ void TestSafeSave::failureKeepsWhatWasThere()
     // A folder or a pipe in the way of the new file (opening a pipe would block).
     QVERIFY(QDir(cwd.path()).mkdir(QStringLiteral("dir.txt")));
     QCOMPARE(::mkfifo("pipe.txt", 0600), 0);
-    for (const char *name : {"dir.txt", "pipe.txt"}) {
+    for (const auto &[name, kind] : {std::pair{"dir.txt", FileError::Kind::IsFolder},
+                                      std::pair{"pipe.txt", FileError::Kind::NotRegular}}) {
         const SaveOutcome outcome = saveFileAtomically(QLatin1String(name), "new");
-        QVERIFY(!outcome.ok && !outcome.error.isEmpty());
+        QVERIFY(!outcome.ok);
+        QCOMPARE(outcome.error.kind, kind);
+        QCOMPARE(outcome.error.path, QLatin1String(name));
     }
     struct stat st {};
     QVERIFY(QFileInfo(QStringLiteral("dir.txt")).isDir() && ::stat("pipe.txt", &st) == 0 && S_ISFIFO(st.st_mode));
@@ -58,7 +61,7 @@ void TestSafeSave::failureKeepsWhatWasThere()
         const rlimit small{4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &small);
         const SaveOutcome outcome = saveFileAtomically(QStringLiteral("a.txt"), QByteArray(64 * 1024, 'n'));
-        ::_exit(!outcome.ok && !outcome.error.isEmpty() ? 0 : 1);
+        ::_exit(!outcome.ok && outcome.error.kind == FileError::Kind::Write ? 0 : 1);
     }
     int status = 0;
     QCOMPARE(::waitpid(child, &status, 0), child);
@@ -115,12 +118,12 @@ void TestSafeSave::previousVersionIsKept()
     QVERIFY(QFile::setPermissions(cwd.filePath(bak), QFileDevice::ReadOwner));
     cwd.write(ini, "third");
     BackupOutcome outcome = keepPreviousVersion(ini);
-    QVERIFY(outcome.error == BackupError::CannotWriteBackup);
-    QCOMPARE(outcome.path, bak);
+    QVERIFY(outcome.step == BackupError::CannotWriteBackup);
+    QCOMPARE(outcome.error.path, bak);
     QCOMPARE(cwd.read(bak), QByteArray("second"));
     QVERIFY(QFile::remove(cwd.filePath(bak)));
     QVERIFY(QDir().mkdir(bak));
-    QVERIFY(keepPreviousVersion(ini).error == BackupError::CannotWriteBackup);
+    QVERIFY(keepPreviousVersion(ini).step == BackupError::CannotWriteBackup);
     QCOMPARE(cwd.read(ini), QByteArray("third"));
 
     // A read-only file will not be replaced, so there is nothing to keep.

@@ -383,17 +383,17 @@ GlyphmuxIniFile readGlyphmuxIniFile(const QString &path)
     // Only regular files: opening a pipe or a device could block or never end.
     const RegularFile opened = openRegularFile(path);
     if (opened.failure != RegularFile::Failure::None) {
-        const bool missing = opened.failure == RegularFile::Failure::CannotOpen && opened.error == ENOENT;
-        result.error = opened.failure == RegularFile::Failure::NotRegular || missing ? IniReadError::NotAFile
-                                                                                     : IniReadError::CannotRead;
-        result.osError = opened.error;
-        result.fileError = QFileDevice::OpenError;
+        const bool notRegular = opened.failure == RegularFile::Failure::NotRegular;
+        result.error = notRegular || opened.error == ENOENT ? IniReadError::NotAFile : IniReadError::CannotRead;
+        result.file = notRegular ? FileError{FileError::Kind::NotRegular, path, QFileDevice::OpenError, {}}
+                                 : FileError{FileError::Kind::Open, path, QFileDevice::OpenError,
+                                             qt_error_string(opened.error)};
         return result;
     }
     QFile file;
     if (!file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         result.error = IniReadError::CannotRead;
-        result.fileError = file.error();
+        result.file = {FileError::Kind::Open, path, file.error(), file.errorString()};
         return result;
     }
     if (file.size() > maxGlyphmuxIniBytes) {
@@ -402,9 +402,8 @@ GlyphmuxIniFile readGlyphmuxIniFile(const QString &path)
     }
     const QByteArray bytes = file.read(maxGlyphmuxIniBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        result.osError = errno;
         result.error = IniReadError::CannotRead;
-        result.fileError = file.error();
+        result.file = {FileError::Kind::Read, path, file.error(), file.errorString()};
         return result;
     }
     if (bytes.size() > maxGlyphmuxIniBytes) { // it grew while being read

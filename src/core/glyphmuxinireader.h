@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/fileerror.h"
 #include "core/fontmap.h"
 
 #include <QByteArrayView>
-#include <QFileDevice>
 #include <QList>
 #include <QString>
 
@@ -57,17 +57,16 @@ ParsedGlyphmuxIni parseGlyphmuxIni(QByteArrayView bytes);
 
 enum class IniReadError {
     None,
-    NotAFile,       // missing, a folder, a pipe or a device
-    CannotRead,     // opening or reading failed: see fileError and osError
+    NotAFile,       // missing, a folder, a pipe or a device: see file
+    CannotRead,     // opening or reading failed: see file
     TooLarge,       // over maxGlyphmuxIniBytes: not a Glyphmux.ini
     NotGlyphmuxIni, // no [FontMap] section and no slot key
 };
 
 struct GlyphmuxIniFile {
     IniReadError error = IniReadError::None;
-    QString path; // absolute
-    QFileDevice::FileError fileError = QFileDevice::NoError;
-    int osError = 0; // errno of the failed call, 0 when unknown
+    QString path;   // absolute
+    FileError file; // for NotAFile and CannotRead
     ParsedGlyphmuxIni content;
 };
 

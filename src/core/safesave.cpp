@@ -59,20 +59,18 @@ bool replaceFile(const QString &from, const QString &to)
 
 // Writes every byte or reports why not. Unbuffered, so a short write (a full
 // disk, a size limit) shows up at the write that fell short.
-QString writeAll(QFile &file, const QByteArray &bytes)
+FileError writeAll(QFile &file, const QByteArray &bytes, const QString &path)
 {
     qint64 written = 0;
     while (written < bytes.size()) {
         const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0) {
-            const QString reason = file.errorString();
-            return reason.isEmpty() ? QStringLiteral("scrittura incompleta") : reason;
-        }
+        if (n <= 0)
+            return {FileError::Kind::Write, path, file.error(), file.errorString()};
         written += n;
     }
 #ifndef Q_OS_WIN
     if (::fsync(file.handle()) != 0)
-        return qt_error_string(errno);
+        return {FileError::Kind::Write, path, QFileDevice::WriteError, qt_error_string(errno)};
 #endif
     return {};
 }
@@ -84,10 +82,12 @@ SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes)
     QFileInfo target(path);
     if (target.isSymLink()) // the link stays, its file gets the new bytes
         target = QFileInfo(target.symLinkTarget());
-    if (target.exists() && !target.isFile())
-        return {false, target.isDir() ? QStringLiteral("è una cartella") : QStringLiteral("non è un file normale")};
+    if (target.exists() && !target.isFile()) {
+        const auto kind = target.isDir() ? FileError::Kind::IsFolder : FileError::Kind::NotRegular;
+        return {false, {kind, path, QFileDevice::OpenError, {}}};
+    }
     if (target.exists() && !(target.permissions() & QFileDevice::WriteOwner))
-        return {false, QStringLiteral("il file è di sola lettura")};
+        return {false, {FileError::Kind::ReadOnly, path, QFileDevice::PermissionsError, {}}};
 
     removeStaleTemporaries(target);
     QFile temporary;
@@ -96,19 +96,19 @@ SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes)
         temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered);
     }
     if (!temporary.isOpen())
-        return {false, temporary.errorString()};
+        return {false, {FileError::Kind::Open, path, temporary.error(), temporary.errorString()}};
     if (target.exists())
         temporary.setPermissions(target.permissions());
 
-    QString reason = writeAll(temporary, bytes);
+    FileError error = writeAll(temporary, bytes, path);
     temporary.close();
-    if (reason.isEmpty() && temporary.error() != QFileDevice::NoError)
-        reason = temporary.errorString();
-    if (reason.isEmpty() && !replaceFile(temporary.fileName(), target.absoluteFilePath()))
-        reason = qt_error_string(errno);
-    if (!reason.isEmpty()) {
+    if (!error.isError() && temporary.error() != QFileDevice::NoError)
+        error = {FileError::Kind::Write, path, temporary.error(), temporary.errorString()};
+    if (!error.isError() && !replaceFile(temporary.fileName(), target.absoluteFilePath()))
+        error = {FileError::Kind::Commit, path, QFileDevice::RenameError, qt_error_string(errno)};
+    if (error.isError()) {
         temporary.remove();
-        return {false, reason};
+        return {false, error};
     }
     return {true, {}};
 }
@@ -127,38 +127,41 @@ QString backupPathFor(const QString &path)
 
 BackupOutcome keepPreviousVersion(const QString &path)
 {
+    using Kind = FileError::Kind;
+    const auto failed = [](BackupError step, Kind kind, const QString &file, const QFileDevice &device) {
+        return BackupOutcome{step, {kind, file, device.error(), device.errorString()}};
+    };
     const QFileInfo info(path);
     if (!info.exists() || info.isDir() || !(info.permissions() & QFileDevice::WriteOwner))
         return {};
     if (!info.isFile()) // a pipe or a device: reading it could block
-        return {BackupError::CannotReadOld, path, QFileDevice::OpenError};
+        return {BackupError::CannotReadOld, {Kind::NotRegular, path, QFileDevice::OpenError, {}}};
     QFile old(path);
     if (!old.open(QIODevice::ReadOnly))
-        return {BackupError::CannotReadOld, path, old.error()};
+        return failed(BackupError::CannotReadOld, Kind::Open, path, old);
 
     const QString backupPath = backupPathFor(path);
     const QFileInfo backupInfo(backupPath);
     if (backupInfo.exists() && !backupInfo.isDir() && !(backupInfo.permissions() & QFileDevice::WriteOwner))
-        return {BackupError::CannotWriteBackup, backupPath, QFileDevice::PermissionsError};
+        return {BackupError::CannotWriteBackup, {Kind::ReadOnly, backupPath, QFileDevice::PermissionsError, {}}};
     QSaveFile backup(backupPath);
     if (!backup.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {BackupError::CannotWriteBackup, backupPath, backup.error()};
+        return failed(BackupError::CannotWriteBackup, backupInfo.isDir() ? Kind::IsFolder : Kind::Open, backupPath, backup);
     // Copied in pieces: the old file may be large, and no size is trusted.
     QByteArray chunk;
     do {
         chunk = old.read(64 * 1024);
         if (old.error() != QFileDevice::NoError) {
             backup.cancelWriting();
-            return {BackupError::CannotReadOld, path, old.error()};
+            return failed(BackupError::CannotReadOld, Kind::Read, path, old);
         }
         if (backup.write(chunk) != chunk.size()) {
-            const QFileDevice::FileError error = backup.error();
+            const BackupOutcome outcome = failed(BackupError::CannotWriteBackup, Kind::Write, backupPath, backup);
             backup.cancelWriting();
-            return {BackupError::CannotWriteBackup, backupPath,
-                    error == QFileDevice::NoError ? QFileDevice::WriteError : error};
+            return outcome;
         }
     } while (!chunk.isEmpty());
     if (!backup.commit())
-        return {BackupError::CannotWriteBackup, backupPath, backup.error()};
+        return failed(BackupError::CannotWriteBackup, Kind::Commit, backupPath, backup);
     return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/fileerror.h"
+
 #include <QByteArray>
 #include <QFileDevice>
 #include <QString>
@@ -13,7 +15,7 @@
 // save left behind are removed by a later save once a minute old.
 struct SaveOutcome {
     bool ok = false;
-    QString error; // why it failed, for the user; empty on success
+    FileError error; // why it failed; no error on success
 };
 
 SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes);
@@ -30,10 +32,9 @@ void ignoreFileSizeLimitSignal();
 enum class BackupError { None, CannotReadOld, CannotWriteBackup };
 
 struct BackupOutcome {
-    BackupError error = BackupError::None;
-    QString path; // the file that could not be read or written
-    QFileDevice::FileError fileError = QFileDevice::NoError;
-    bool ok() const { return error == BackupError::None; }
+    BackupError step = BackupError::None;
+    FileError error; // its path is the file that could not be read or written
+    bool ok() const { return step == BackupError::None; }
 };
 
 QString backupPathFor(const QString &path);
