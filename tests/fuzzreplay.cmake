@@ -1,20 +1,24 @@
-# Every seed and every crash input of the fuzz target, replayed as one
+# Every seed and every crash input of each fuzz target, replayed as one
 # test each through a plain driver (no libFuzzer), so the sanitizer build
 # checks them on every run.
-add_executable(fuzz_replay
-    ${PROJECT_SOURCE_DIR}/fuzz/replay.cpp
-    ${PROJECT_SOURCE_DIR}/fuzz/truetype_target.cpp)
-target_link_libraries(fuzz_replay PRIVATE glyphmux)
-target_compile_options(fuzz_replay PRIVATE ${GLYPHMUX_WARNINGS})
+function(add_fuzz_replay executable targetSource testPrefix)
+    add_executable(${executable} ${PROJECT_SOURCE_DIR}/fuzz/replay.cpp ${targetSource})
+    target_link_libraries(${executable} PRIVATE glyphmux)
+    target_compile_options(${executable} PRIVATE ${GLYPHMUX_WARNINGS})
+    foreach(folder ${ARGN})
+        get_filename_component(inputKind ${folder} NAME)
+        file(GLOB inputs CONFIGURE_DEPENDS ${folder}/*)
+        foreach(input ${inputs})
+            get_filename_component(inputName ${input} NAME)
+            if(inputName MATCHES "^\\." OR IS_DIRECTORY ${input})
+                continue()
+            endif()
+            add_test(NAME ${testPrefix}/${inputKind}/${inputName} COMMAND ${executable} ${input})
+        endforeach()
+    endforeach()
+endfunction()
 
-file(GLOB FUZZ_INPUTS CONFIGURE_DEPENDS
-    ${PROJECT_SOURCE_DIR}/fuzz/corpus/* ${PROJECT_SOURCE_DIR}/fuzz/crashes/*)
-foreach(input ${FUZZ_INPUTS})
-    get_filename_component(inputName ${input} NAME)
-    get_filename_component(inputDir ${input} DIRECTORY)
-    get_filename_component(inputKind ${inputDir} NAME)
-    if(inputName MATCHES "^\\.")
-        continue()
-    endif()
-    add_test(NAME fuzz_replay/${inputKind}/${inputName} COMMAND fuzz_replay ${input})
-endforeach()
+set(FUZZ ${PROJECT_SOURCE_DIR}/fuzz)
+add_fuzz_replay(fuzz_replay ${FUZZ}/truetype_target.cpp fuzz_replay ${FUZZ}/corpus ${FUZZ}/crashes)
+add_fuzz_replay(fuzz_replay_glyphmuxini ${FUZZ}/glyphmuxini_target.cpp fuzz_replay/glyphmuxini
+    ${FUZZ}/glyphmuxini/corpus ${FUZZ}/glyphmuxini/crashes)

@@ -17,6 +17,7 @@ private slots:
     void replacesWholeFile();
     void failureKeepsWhatWasThere();
     void staleTemporariesOfOursGo();
+    void previousVersionIsKept();
 };
 
 void TestSafeSave::replacesWholeFile()
@@ -94,6 +95,41 @@ void TestSafeSave::staleTemporariesOfOursGo()
     QVERIFY(saveFileAtomically(QStringLiteral("a.txt"), "new").ok);
     for (const auto &file : files)
         QVERIFY2(QFile::exists(QLatin1String(file.name)) == file.stays, file.name);
+}
+
+void TestSafeSave::previousVersionIsKept()
+{
+    TempCwd cwd;
+    const QString ini = QStringLiteral("a.ini"), bak = QStringLiteral("a.ini.bak");
+    QVERIFY(keepPreviousVersion(ini).ok()); // nothing there, nothing kept
+    QVERIFY(!QFileInfo::exists(bak));
+
+    // Larger than one piece of the copy; a second save keeps only the newer one.
+    QByteArray first(200 * 1024, 'f');
+    first[150 * 1024] = 'x';
+    cwd.write(ini, first);
+    QVERIFY(keepPreviousVersion(ini).ok());
+    QCOMPARE(cwd.read(bak), first);
+    cwd.write(ini, "second");
+    QVERIFY(keepPreviousVersion(ini).ok());
+    QCOMPARE(cwd.read(bak), QByteArray("second"));
+
+    // A backup that cannot be written stops the save and leaves both files.
+    QVERIFY(QFile::setPermissions(cwd.filePath(bak), QFileDevice::ReadOwner));
+    cwd.write(ini, "third");
+    BackupOutcome outcome = keepPreviousVersion(ini);
+    QVERIFY(outcome.step == BackupError::CannotWriteBackup);
+    QCOMPARE(outcome.error.path, bak);
+    QCOMPARE(cwd.read(bak), QByteArray("second"));
+    QVERIFY(QFile::remove(cwd.filePath(bak)));
+    QVERIFY(QDir().mkdir(bak));
+    QVERIFY(keepPreviousVersion(ini).step == BackupError::CannotWriteBackup);
+    QCOMPARE(cwd.read(ini), QByteArray("third"));
+
+    // A read-only file will not be replaced, so there is nothing to keep.
+    QVERIFY(QFile::setPermissions(cwd.filePath(ini), QFileDevice::ReadOwner));
+    QVERIFY(keepPreviousVersion(ini).ok());
+    QVERIFY(QFileInfo(cwd.filePath(bak)).isDir());
 }
 
 QTEST_GUILESS_MAIN(TestSafeSave)

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSaveFile>
 
 #include <cerrno>
 #include <csignal>
@@ -117,4 +118,50 @@ void ignoreFileSizeLimitSignal()
 #ifdef SIGXFSZ
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+}
+
+QString backupPathFor(const QString &path)
+{
+    return path + QStringLiteral(".bak");
+}
+
+BackupOutcome keepPreviousVersion(const QString &path)
+{
+    using Kind = FileError::Kind;
+    const auto failed = [](BackupError step, Kind kind, const QString &file, const QFileDevice &device) {
+        return BackupOutcome{step, {kind, file, device.error(), device.errorString()}};
+    };
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir() || !(info.permissions() & QFileDevice::WriteOwner))
+        return {};
+    if (!info.isFile()) // a pipe or a device: reading it could block
+        return {BackupError::CannotReadOld, {Kind::NotRegular, path, QFileDevice::OpenError, {}}};
+    QFile old(path);
+    if (!old.open(QIODevice::ReadOnly))
+        return failed(BackupError::CannotReadOld, Kind::Open, path, old);
+
+    const QString backupPath = backupPathFor(path);
+    const QFileInfo backupInfo(backupPath);
+    if (backupInfo.exists() && !backupInfo.isDir() && !(backupInfo.permissions() & QFileDevice::WriteOwner))
+        return {BackupError::CannotWriteBackup, {Kind::ReadOnly, backupPath, QFileDevice::PermissionsError, {}}};
+    QSaveFile backup(backupPath);
+    if (!backup.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failed(BackupError::CannotWriteBackup, backupInfo.isDir() ? Kind::IsFolder : Kind::Open, backupPath, backup);
+    // Copied in pieces: the old file may be large, and no size is trusted.
+    QByteArray chunk;
+    do {
+        chunk = old.read(64 * 1024);
+        if (old.error() != QFileDevice::NoError) {
+            backup.cancelWriting();
+            return failed(BackupError::CannotReadOld, Kind::Read, path, old);
+        }
+        if (backup.write(chunk) != chunk.size()) {
+            const BackupOutcome outcome = failed(BackupError::CannotWriteBackup, Kind::Write, backupPath, backup);
+            backup.cancelWriting();
+            return outcome;
+        }
+    } while (!chunk.isEmpty());
+    if (!backup.commit())
+        return failed(BackupError::CannotWriteBackup, Kind::Commit, backupPath, backup);
+    return {};
 }

@@ -3,6 +3,7 @@
 #include "core/fileerror.h"
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 
 // Replaces a file with new bytes without ever leaving it half written: the
@@ -23,3 +24,18 @@ SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes);
 // that the save reports it, instead of killing the program with SIGXFSZ.
 // Called once at start-up.
 void ignoreFileSizeLimitSignal();
+
+// Before a save replaces 'path', its previous content is kept as
+// "<path>.bak" beside it: one generation, itself written atomically. A file
+// that does not exist, is a folder or will not be replaced (read-only) has
+// nothing to keep. A failure means the save must not go on.
+enum class BackupError { None, CannotReadOld, CannotWriteBackup };
+
+struct BackupOutcome {
+    BackupError step = BackupError::None;
+    FileError error; // its path is the file that could not be read or written
+    bool ok() const { return step == BackupError::None; }
+};
+
+QString backupPathFor(const QString &path);
+BackupOutcome keepPreviousVersion(const QString &path);

@@ -14,6 +14,8 @@ namespace {
 
 void nameApplication()
 {
+    // Where QSettings keeps recent files: ~/.config/Glyphmux/glyphmux-gui.conf here.
+    QCoreApplication::setOrganizationName(QStringLiteral("Glyphmux"));
     QCoreApplication::setApplicationName(QStringLiteral("glyphmux-gui"));
     QCoreApplication::setApplicationVersion(QLatin1String(AppVersion::text));
 }
@@ -40,23 +42,29 @@ bool displayMissing(int argc, char *argv[])
 }
 
 // Answers --help and --version before any window system is touched, so both
-// work without a display. The editor reads nothing else from the command
-// line; Qt's own options (-platform, -style) still reach QApplication.
-bool answerCommandLine(int argc, char *argv[])
+// work without a display, and puts the file to open, if one is named, into
+// 'file'. Qt's own options (-platform, -style) still reach QApplication.
+bool answerCommandLine(int argc, char *argv[], QString &file)
 {
     QCoreApplication probe(argc, argv);
     nameApplication();
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Editor of Glyphmux.ini, the font configuration of Glyphmux for Symbian phones.\n"
-                       "Writes Glyphmux.ini and settings.fs into the current directory."));
+                       "Writes Glyphmux.ini and settings.fs into the current directory; a FILE opened\n"
+                       "is saved back to itself instead."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A Glyphmux.ini to open."),
+                                 QStringLiteral("[FILE]"));
     parser.parse(QCoreApplication::arguments());
     if (parser.isSet(help))
         parser.showHelp(0);
     if (parser.isSet(version))
         parser.showVersion();
+    const QStringList files = parser.positionalArguments();
+    if (!files.isEmpty())
+        file = files.constFirst();
     if (displayMissing(argc, argv)) {
         // Qt would abort with a core dump; one plain line says what to do.
         std::fputs(qPrintable(QCoreApplication::translate(
@@ -74,7 +82,8 @@ bool answerCommandLine(int argc, char *argv[])
 int runEditor(int argc, char *argv[], const std::function<void(QWidget &)> &shown)
 {
     ignoreFileSizeLimitSignal();
-    if (!answerCommandLine(argc, argv))
+    QString file;
+    if (!answerCommandLine(argc, argv, file))
         return 1;
 
     QApplication app(argc, argv);
@@ -83,6 +92,8 @@ int runEditor(int argc, char *argv[], const std::function<void(QWidget &)> &show
 
     MainWindow window;
     window.show();
+    if (!file.isEmpty())
+        window.openFile(file);
     if (shown)
         shown(window);
     return app.exec();

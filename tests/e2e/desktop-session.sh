@@ -107,9 +107,10 @@ xdotool key --delay 80 Down Down Return
 wait_for "settings.fs after unchecking the popup" settings_are 'False|\r\n'
 echo "settings.fs: False|"
 
-# File > "Save to Glyphmux.ini" writes at once with the popup off.
+# File > "Save to Glyphmux.ini" (below Open and Open Recent) writes at once
+# with the popup off.
 menu 20
-xdotool key --delay 80 Down Return
+xdotool key --delay 80 Down Down Down Return
 wait_for "Glyphmux.ini" test -s Glyphmux.ini
 ini=$(iconv -f UTF-16 -t UTF-8 Glyphmux.ini | tr -d '\r')
 grep -qx 'LatinBold13=DejaVu Serif@12:Y:W' <<<"$ini" || fail "no LatinBold13 line with the typed face"
@@ -120,7 +121,7 @@ echo "Glyphmux.ini written with the typed face"
 sleep 1
 before=$(ls -l --time-style=+%s.%N)
 menu 20
-xdotool key --delay 80 Down Down Return
+xdotool key --delay 80 Down Down Down Down Return
 for _ in $(seq 1 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app_pid" 2>/dev/null && fail "the program is still running after Exit"
 status=0

@@ -13,3 +13,8 @@ void MessageRecorder::warn(QWidget *, const QString &text)
     if (whileShown)
         whileShown(text);
 }
+
+void MessageRecorder::showList(QWidget *, const QString &text, const QStringList &items)
+{
+    lists.append(QStringList{text} + items);
+}

@@ -12,9 +12,11 @@ class MessageRecorder final : public MessageBoxes
 public:
     void inform(QWidget *, const QString &text) override;
     void warn(QWidget *, const QString &text) override;
+    void showList(QWidget *, const QString &text, const QStringList &items) override;
 
     QStringList informed;
     QStringList warned;
+    QList<QStringList> lists; // text first, then the items
     // Runs while a box would be open, e.g. to look at the window behind it.
     std::function<void(const QString &)> whileShown;
 };

@@ -6,6 +6,7 @@
 #include "ui/dialogs/copylistdialog.h"
 #include "ui/dialogs/aboutdialog.h"
 #include "ui/main/fontmapeditor.h"
+#include "ui/main/opencommand.h"
 #include "ui/main/savecommand.h"
 #include "ui/main/sloteditor.h"
 #include "ui/services/filechooser.h"
@@ -13,9 +14,16 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTimer>
 
 MainWindow::MainWindow(FileChooser *files, MessageBoxes *messages, QWidget *parent)
     : QMainWindow(parent)
@@ -46,12 +54,14 @@ MainWindow::MainWindow(FileChooser *files, MessageBoxes *messages, QWidget *pare
     m_preview = new PhonePreview(area);
     m_preview->move(0, 0);
     m_slotEditor = new SlotEditor(*m_editor, *m_document, *m_files, *m_messages, *this);
+    m_slotEditor->rememberFontFolderIn(m_recent);
     // After the editor's own connection, so the controls show a value
     // before the preview redraws for it.
     connect(m_document, &FontMapDocument::changed, this, &MainWindow::documentChanged);
     connect(m_slotEditor, &SlotEditor::previewOutdated, this, &MainWindow::aggiornaanteprima);
 
     buildMenus();
+    setAcceptDrops(true);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     startUp();
 }
@@ -62,8 +72,15 @@ void MainWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("cmd_file"));
+    QAction *open = file->addAction(tr("Open Glyphmux.ini…"));
+    open->setObjectName(QStringLiteral("cmd_open"));
+    open->setShortcut(QKeySequence::Open);
+    QMenu *recent = file->addMenu(tr("Open Recent"));
+    recent->setObjectName(QStringLiteral("cmd_recent"));
+    recent->menuAction()->setObjectName(QStringLiteral("cmd_recent"));
     QAction *save = file->addAction(QStringLiteral("Save to Glyphmux.ini"));
     save->setObjectName(QStringLiteral("cmd_save"));
+    m_saveAction = save;
     file->addSeparator()->setObjectName(QStringLiteral("cccc"));
     QAction *exit = file->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("cmd_exit"));
@@ -82,6 +99,11 @@ void MainWindow::buildMenus()
 
     m_saveCommand = new SaveCommand(*m_document, m_sideWindows, *m_messages, *this, m_popupAction);
     connect(save, &QAction::triggered, m_saveCommand, &SaveCommand::run);
+    connect(m_saveCommand, &SaveCommand::written, this, [this](const QString &path) { m_recent.add(path); });
+    m_openCommand = new OpenCommand(*m_files, *m_messages, m_recent, *this);
+    connect(open, &QAction::triggered, m_openCommand, &OpenCommand::choose);
+    connect(recent, &QMenu::aboutToShow, m_openCommand, [this, recent] { m_openCommand->fillRecentMenu(recent); });
+    connect(m_openCommand, &OpenCommand::loaded, this, &MainWindow::loadMap);
     connect(help, &QAction::triggered, this, [this] { m_sideWindows.about().showOver(this); });
     connect(exit, &QAction::triggered, this, &QWidget::close);
     connect(lang, &QAction::triggered, this, &MainWindow::chooseLanguage);
@@ -97,6 +119,12 @@ void MainWindow::startUp()
 
 void MainWindow::documentChanged(FontMapDocument::Field field, int slot)
 {
+    // While a whole map loads, only the italics follow; one redraw ends it.
+    if (m_loading) {
+        if (field == FontMapDocument::Field::Italic)
+            m_preview->applyItalic(std::size_t(slot), m_document->slotValue(std::size_t(slot)).italic);
+        return;
+    }
     // Sizes move only through their steppers, which redraw themselves; the
     // height, width and font path are not drawn.
     switch (field) {
@@ -155,6 +183,55 @@ void MainWindow::cambiacorsivo(std::size_t slot)
 bool MainWindow::Salva()
 {
     return m_saveCommand->Salva();
+}
+
+bool MainWindow::openFile(const QString &path)
+{
+    return m_openCommand->open(path);
+}
+
+void MainWindow::loadMap(const FontMap &map, const QString &path)
+{
+    m_loading = true;
+    m_document->setMap(map);
+    // The spinner stands where this chroma puts it, so its arrows go on from there.
+    m_editor->chromaScroll()->setValue(100 - map.chroma.toInt());
+    m_loading = false;
+    aggiornaanteprima();
+    m_saveCommand->setTarget(path);
+    showSaveTarget(path);
+}
+
+void MainWindow::showSaveTarget(const QString &path)
+{
+    // The status bar appears with the first file opened; before that the
+    // window keeps its designed size.
+    if (!m_targetLabel) {
+        m_targetLabel = new QLabel(this);
+        m_targetLabel->setObjectName(QStringLiteral("saveTarget"));
+        statusBar()->addWidget(m_targetLabel, 1);
+    }
+    const QString shown = QDir::toNativeSeparators(path);
+    m_targetLabel->setText(tr("Save writes to %1").arg(shown));
+    m_saveAction->setToolTip(tr("Writes %1").arg(shown));
+    if (auto *menu = findChild<QMenu *>(QStringLiteral("cmd_file")))
+        menu->setToolTipsVisible(true);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!OpenCommand::iniFileIn(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = OpenCommand::iniFileIn(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop has ended: a message box must not run inside it.
+    QTimer::singleShot(0, m_openCommand, [this, path] { m_openCommand->open(path); });
 }
 
 bool MainWindow::modelloscelto() const

@@ -1,15 +1,19 @@
 #pragma once
 
 #include "core/fontmapdocument.h"
+#include "core/recentfiles.h"
 #include "ui/dialogs/sidewindows.h"
 #include "ui/services/filechooser.h"
 
 #include <QMainWindow>
+#include <QSettings>
 
 #include <memory>
 
 class FontMapEditor;
 class MessageBoxes;
+class OpenCommand;
+class QLabel;
 class PhonePreview;
 class QAction;
 class SaveCommand;
@@ -38,8 +42,12 @@ public:
     void chromacambiato();
     // An italic switch changed: slant or straighten the slot's labels.
     void cambiacorsivo(std::size_t slot);
-    // Writes Glyphmux.ini into the current directory (see SaveCommand).
+    // Writes Glyphmux.ini into the current directory, or back to the file
+    // opened (see SaveCommand).
     bool Salva();
+    // Loads a Glyphmux.ini into the editor; false, after saying why, when
+    // the file was not taken (nothing changed then).
+    bool openFile(const QString &path);
     // settings.fs: read at start-up, written whenever a preference may
     // have changed (failures stay silent).
     void caricaimpostazioni();
@@ -67,11 +75,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildMenus();
     void startUp();
     void documentChanged(FontMapDocument::Field field, int slot);
+    void loadMap(const FontMap &map, const QString &path);
+    void showSaveTarget(const QString &path);
     bool applyLanguageFile(QString *error);
 
     std::unique_ptr<FileChooser> m_ownFiles;
@@ -84,6 +96,12 @@ private:
     SlotEditor *m_slotEditor = nullptr;
     QAction *m_popupAction = nullptr;
     SaveCommand *m_saveCommand = nullptr;
+    OpenCommand *m_openCommand = nullptr;
+    QAction *m_saveAction = nullptr;
+    QLabel *m_targetLabel = nullptr; // in the status bar, made by the first Open
+    QSettings m_userSettings;
+    RecentFiles m_recent{m_userSettings};
+    bool m_loading = false; // a whole map is being loaded: one redraw at the end
     SideWindows m_sideWindows;
     FileDialogState m_traduzione;
 };

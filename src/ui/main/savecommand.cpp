@@ -8,6 +8,7 @@
 #include "ui/dialogs/copylistdialog.h"
 #include "ui/dialogs/sidewindows.h"
 #include "ui/fileerrortext.h"
+#include "ui/glyphmuxinitexts.h"
 #include "ui/services/messageboxes.h"
 
 #include <QAction>
@@ -106,15 +107,32 @@ void SaveCommand::writeNow()
     m_modelloscelto = false;
 }
 
+void SaveCommand::setTarget(const QString &path)
+{
+    m_target = path;
+}
+
+QString SaveCommand::target() const
+{
+    return m_target.isEmpty() ? iniFileName : m_target;
+}
+
 bool SaveCommand::Salva()
 {
-    const SaveOutcome outcome = saveFileAtomically(iniFileName, glyphmuxIniBytes(m_document.map()));
-    if (!outcome.ok) {
-        m_messages.warn(&m_window, QStringLiteral("Impossibile salvare %1:\n%2")
-                                       .arg(QFileInfo(iniFileName).absoluteFilePath(),
-                                            fileErrorText(outcome.error)));
+    const QString path = target();
+    // The file about to be replaced is kept first; without that, nothing is written.
+    const BackupOutcome backup = keepPreviousVersion(path);
+    if (!backup.ok()) {
+        m_messages.warn(&m_window, GlyphmuxIniTexts::backupFailure(backup));
         return false;
     }
+    const SaveOutcome outcome = saveFileAtomically(path, glyphmuxIniBytes(m_document.map()));
+    if (!outcome.ok) {
+        m_messages.warn(&m_window, QStringLiteral("Impossibile salvare %1:\n%2")
+                                       .arg(QFileInfo(path).absoluteFilePath(), fileErrorText(outcome.error)));
+        return false;
+    }
+    emit written(QFileInfo(path).absoluteFilePath());
     saved();
     return true;
 }

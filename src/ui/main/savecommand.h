@@ -26,17 +26,27 @@ public:
 
     // The menu command.
     void run();
-    // Writes Glyphmux.ini into the current directory; after a good write the
+    // Writes the target (see below), keeping its previous content as
+    // "<target>.bak" first; after a good write the
     // progress title follows and, with the popup on, the copy instructions.
     // False, after telling the user, when the file could not be written.
     bool Salva();
     // The main window ends: drop the waiting save and every pending step.
     void stop();
 
+    // Where Salva writes: "Glyphmux.ini" in the current directory until a
+    // file is opened, then that file.
+    void setTarget(const QString &path);
+    QString target() const;
+
     // Set while a confirmed phone model is being saved.
     bool modelloscelto() const { return m_modelloscelto; }
     // The three texts the title runs through, in order.
     static QStringList progressTitles();
+
+signals:
+    // A save wrote the file at this absolute path.
+    void written(const QString &path);
 
 private:
     void modelConfirmed(const QString &elencofile);
@@ -56,4 +66,5 @@ private:
     int m_titleIndex = -1; // the progress text in the title, -1 for none
     bool m_pending = false;
     bool m_modelloscelto = false;
+    QString m_target; // empty: the bare name in the current directory
 };

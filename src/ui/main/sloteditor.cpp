@@ -1,6 +1,7 @@
 #include "ui/main/sloteditor.h"
 
 #include "core/fontmapdocument.h"
+#include "core/recentfiles.h"
 #include "core/textnumber.h"
 #include "fonts/fontfileinspector.h"
 #include "ui/main/fontmapeditor.h"
@@ -8,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -55,10 +57,13 @@ QString SlotEditor::noFaceMessage(const QString &path)
 void SlotEditor::aprifont(std::size_t slot)
 {
     FileDialogState &dialog = m_dialogs[slot];
-    dialog.initialFolder = QCoreApplication::applicationDirPath();
+    const QString lastFolder = m_recent ? m_recent->fontFolder() : QString();
+    dialog.initialFolder = lastFolder.isEmpty() ? QCoreApplication::applicationDirPath() : lastFolder;
     // Cancel leaves the slot exactly as it was: face, inspector and preview.
     if (!m_files.chooseFile(&m_window, dialog))
         return;
+    if (m_recent)
+        m_recent->setFontFolder(QFileInfo(dialog.fileName).absolutePath());
 
     // The old inspector lets go of its file before the new one looks: a face
     // that only it kept registered is looked up afresh.

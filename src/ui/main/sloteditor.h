@@ -12,6 +12,7 @@ class FontFileInspector;
 class FontMapDocument;
 class FontMapEditor;
 class MessageBoxes;
+class RecentFiles;
 
 // The behaviour of the slot rows' buttons and of the chroma spinner: font
 // choice, size steppers and information buttons. One set of handlers serves
@@ -26,6 +27,10 @@ public:
     SlotEditor(const FontMapEditor &controls, FontMapDocument &document, FileChooser &files,
                MessageBoxes &messages, QWidget &window);
     ~SlotEditor() override;
+
+    // The dialogs start in the folder a font was last taken from, kept
+    // there; without this, in the program's folder. 'recent' must outlive this.
+    void rememberFontFolderIn(RecentFiles &recent) { m_recent = &recent; }
 
     // The open button: choose a font file for the slot and show its face.
     void aprifont(std::size_t slot);
@@ -58,4 +63,5 @@ private:
     QWidget &m_window;
     std::array<std::unique_ptr<FontFileInspector>, SlotCount> m_inspectors;
     std::array<FileDialogState, SlotCount> m_dialogs;
+    RecentFiles *m_recent = nullptr;
 };

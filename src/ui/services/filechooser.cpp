@@ -10,8 +10,10 @@ bool QtFileChooser::chooseFile(QWidget *parent, FileDialogState &state)
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setDefaultSuffix(state.defaultSuffix);
+    // The whole path, so that pressing Open again takes the same file even
+    // when it lies outside the initial folder.
     if (!state.fileName.isEmpty())
-        dialog.selectFile(QFileInfo(state.fileName).fileName());
+        dialog.selectFile(QDir::fromNativeSeparators(state.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     state.fileName = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());

@@ -2,6 +2,7 @@
 
 #include "ui/apptexts.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace {
@@ -22,4 +23,22 @@ void QtMessageBoxes::inform(QWidget *parent, const QString &text)
 void QtMessageBoxes::warn(QWidget *parent, const QString &text)
 {
     showBox(parent, QMessageBox::Warning, text);
+}
+
+void QtMessageBoxes::showList(QWidget *parent, const QString &text, const QStringList &items)
+{
+    // The first lines in the box, all of them behind "Show Details".
+    constexpr int shownItems = 12;
+    QStringList shown = items.mid(0, shownItems);
+    if (items.size() > shownItems)
+        shown << QCoreApplication::translate("MessageBoxes", "(altre %n)", nullptr, int(items.size() - shownItems));
+    // Plain text: the lines come from a file and may hold '<' or '&'.
+    auto *box = new QMessageBox(QMessageBox::Information, AppTexts::programName(),
+                                text + QStringLiteral("\n\n") + shown.join(QLatin1Char('\n')), QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    if (items.size() > shownItems)
+        box->setDetailedText(items.join(QLatin1Char('\n')));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
 }

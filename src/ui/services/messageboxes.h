@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -14,6 +15,9 @@ public:
     virtual void inform(QWidget *parent, const QString &text) = 0;
     // A failure the user has to know about.
     virtual void warn(QWidget *parent, const QString &text) = 0;
+    // A list the user may read while going on working: the box does not
+    // block and closes on its own OK.
+    virtual void showList(QWidget *parent, const QString &text, const QStringList &items) = 0;
 };
 
 class QtMessageBoxes final : public MessageBoxes
@@ -21,4 +25,5 @@ class QtMessageBoxes final : public MessageBoxes
 public:
     void inform(QWidget *parent, const QString &text) override;
     void warn(QWidget *parent, const QString &text) override;
+    void showList(QWidget *parent, const QString &text, const QStringList &items) override;
 };

@@ -1,0 +1,78 @@
+#include "ui/main/opencommand.h"
+
+#include "core/glyphmuxinireader.h"
+#include "core/recentfiles.h"
+#include "ui/glyphmuxinitexts.h"
+#include "ui/services/messageboxes.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+
+OpenCommand::OpenCommand(FileChooser &files, MessageBoxes &messages, RecentFiles &recent, QWidget &window)
+    : QObject(&window)
+    , m_files(files)
+    , m_messages(messages)
+    , m_recent(recent)
+    , m_window(window)
+{
+    setObjectName(QStringLiteral("openCommand"));
+    m_dialog.title = tr("Open Glyphmux.ini");
+    m_dialog.filter = tr("Glyphmux configuration (*.ini);;All files (*)");
+}
+
+void OpenCommand::choose()
+{
+    // Start where the last file was opened or saved, else in the current folder.
+    const QStringList recent = m_recent.files();
+    m_dialog.initialFolder = recent.isEmpty() ? QDir::currentPath() : QFileInfo(recent.first()).absolutePath();
+    if (m_files.chooseFile(&m_window, m_dialog))
+        open(m_dialog.fileName);
+}
+
+bool OpenCommand::open(const QString &path)
+{
+    const GlyphmuxIniFile file = readGlyphmuxIniFile(path);
+    if (file.error != IniReadError::None) {
+        m_messages.warn(&m_window, GlyphmuxIniTexts::readFailure(file));
+        return false;
+    }
+    m_recent.add(file.path);
+    m_dialog.fileName = QDir::toNativeSeparators(file.path);
+    emit loaded(file.content.map, file.path);
+    if (!file.content.notes.isEmpty())
+        m_messages.showList(&m_window, GlyphmuxIniTexts::reportHeading(file),
+                            GlyphmuxIniTexts::reportItems(file.content));
+    return true;
+}
+
+void OpenCommand::fillRecentMenu(QMenu *menu)
+{
+    menu->clear();
+    const QStringList files = m_recent.files();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString &path = files[i];
+        // "&1 /path": a digit to pick it by keyboard; '&' in the path is shown as is.
+        QString shown = QDir::toNativeSeparators(path);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *action = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        action->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
+        action->setEnabled(QFileInfo(path).isFile());
+        connect(action, &QAction::triggered, this, [this, path] { open(path); });
+    }
+    if (files.isEmpty())
+        menu->addAction(tr("No recent files"))->setEnabled(false);
+}
+
+QString OpenCommand::iniFileIn(const QMimeData *data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QUrl url = data->urls().constFirst();
+    if (!url.isLocalFile() || !url.toLocalFile().endsWith(QStringLiteral(".ini"), Qt::CaseInsensitive))
+        return {};
+    return url.toLocalFile();
+}
