@@ -1,8 +1,5 @@
 #include "fonts/bytereader.h"
 
-#include <QtGlobal>
-
-#ifdef Q_OS_UNIX
 #include <QFile>
 
 #include <cerrno>
@@ -53,39 +50,3 @@ std::optional<QByteArray> FileSource::readAt(std::uint64_t offset, std::uint64_t
     }
     return out;
 }
-
-#else
-#include <QFile>
-
-struct FileSource::Handle
-{
-    QFile file;
-};
-
-FileSource::FileSource(const QString &path)
-    : m_handle(new Handle)
-{
-    m_handle->file.setFileName(path);
-    if (!m_handle->file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return;
-    m_size = std::uint64_t(m_handle->file.size());
-    m_open = true;
-}
-
-FileSource::~FileSource()
-{
-    delete m_handle;
-}
-
-std::optional<QByteArray> FileSource::readAt(std::uint64_t offset, std::uint64_t len) const
-{
-    if (!m_open || !contains(offset, len) || len > std::uint64_t(std::numeric_limits<qsizetype>::max()))
-        return std::nullopt;
-    if (!m_handle->file.seek(qint64(offset)))
-        return std::nullopt;
-    QByteArray out = m_handle->file.read(qint64(len));
-    if (std::uint64_t(out.size()) != len)
-        return std::nullopt;
-    return out;
-}
-#endif
