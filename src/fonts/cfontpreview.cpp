@@ -20,6 +20,10 @@ CFontPreview::~CFontPreview()
 void CFontPreview::setFontFile(const QString &path)
 {
     RemoveFontFile();
+    m_facts = FontFileFacts{};
+    const QFileInfo info(path);
+    if (!path.isEmpty() && info.exists())
+        m_facts.kind = info.isFile() ? FontFileFacts::Kind::Regular : FontFileFacts::Kind::NotRegular;
     if (!FileExists(path))
         return;
     m_fontFile = path;
@@ -51,7 +55,19 @@ bool CFontPreview::ReadFontFile(const QString &path)
         m_names = std::move(*tables.names);
     if (tables.fsSelection)
         m_fsSelection = *tables.fsSelection;
+    m_facts.sfntVersion = tables.sfntVersion;
+    m_facts.complete = tables.complete;
+    m_glyphCount = tables.glyphCount;
+    m_outlines = tables.outlines;
     return tables.complete;
+}
+
+FontRefusal CFontPreview::Refusal() const
+{
+    FontFileFacts facts = m_facts;
+    facts.validTrueType = m_validTrueTypeFile;
+    facts.hasFace = !m_faceName.isEmpty();
+    return refusalOf(facts);
 }
 
 QString CFontPreview::GetNameString(std::uint16_t nameId) const
