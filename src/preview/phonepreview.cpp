@@ -1,6 +1,7 @@
 #include "preview/phonepreview.h"
 
 #include "core/textnumber.h"
+#include "fonts/fileface.h"
 #include "fonts/fontregistry.h"
 #include "preview/previewmath.h"
 
@@ -133,9 +134,23 @@ void PhonePreview::applyFaces()
     const FontRegistry &registry = FontRegistry::instance();
     for (const Visit &visit : m_faceVisits) {
         QFont font = visit.label->font();
-        registry.applyFace(font, m_sources.faces[visit.slot]->text());
+        const QString face = m_sources.faces[visit.slot]->text();
+        ChosenFile &file = m_fileFaces[visit.slot];
+        // The file's face holds until the name changes; a name typed later,
+        // even the same one, is matched as typed.
+        if (face != file.faceName)
+            file = ChosenFile{};
+        if (file.face)
+            FileFace::apply(font, *file.face);
+        else
+            registry.applyFace(font, face);
         visit.label->setFont(font);
     }
+}
+
+void PhonePreview::setFileFace(std::size_t slot, const QString &faceName, const std::optional<FontFace> &face)
+{
+    m_fileFaces[slot] = {faceName, face};
 }
 
 void PhonePreview::applySizes()

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/slottable.h"
+#include "fonts/fontfaces.h"
 #include "preview/previewlabels.h"
 
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -32,6 +34,10 @@ public:
     void applyFaces();
     void applySizes();
     void applyColour();
+
+    // The face of the file chosen for 'slot', used until the slot's face
+    // name is anything but 'faceName'; other names are matched as typed.
+    void setFileFace(std::size_t slot, const QString &faceName, const std::optional<FontFace> &face);
 
     QLabel *label(std::size_t tableIndex) const { return m_labels[tableIndex]; }
     // The colour the labels are drawn in.
@@ -61,4 +67,9 @@ private:
     std::array<QLabel *, PreviewLabelCount> m_labels{};
     Visits m_faceVisits{};
     Visits m_sizeVisits{};
+    struct ChosenFile {
+        QString faceName;
+        std::optional<FontFace> face;
+    };
+    std::array<ChosenFile, SlotCount> m_fileFaces{};
 };
