@@ -10,6 +10,7 @@
 #include "ui/main/fontmapeditor.h"
 #include "ui/main/savecommand.h"
 #include "ui/main/sloteditor.h"
+#include "ui/main/slotfontinfo.h"
 #include "ui/services/filechooser.h"
 #include "ui/services/messageboxes.h"
 
@@ -17,9 +18,11 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 
 namespace {
 const QString iniFileName = QStringLiteral("Glyphmux.ini");
@@ -52,6 +55,7 @@ Form1::Form1(FileChooser *files, MessageBoxes *messages, QWidget *parent)
     m_editor = new FontMapEditor(area);
     buildPreview(area);
     m_slotEditor = new SlotEditor(*this);
+    buildFontInfo();
 
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -89,6 +93,20 @@ void Form1::buildMenus()
     connect(lang, &QAction::triggered, this, &Form1::chooseLanguage);
     // The check mark has already flipped when triggered arrives.
     connect(m_popupAction, &QAction::triggered, this, &Form1::salvaimpostazioni);
+}
+
+void Form1::buildFontInfo()
+{
+    // Below the client area: the window grows, the controls stay in place.
+    std::array<QLineEdit *, SlotCount> faces{};
+    std::array<std::vector<QLabel *>, SlotCount> labels;
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        faces[i] = m_editor->slot(i).face;
+        for (const char *name : slotTable()[i].previewLabels)
+            labels[i].push_back(m_preview->findChild<QLabel *>(QLatin1String(name)));
+    }
+    m_fontInfo = new SlotFontInfo(faces, labels, statusBar(), this);
+    connect(m_preview, &PhonePreview::refreshed, m_fontInfo, &SlotFontInfo::updateCoverage);
 }
 
 void Form1::startUp()

@@ -14,6 +14,7 @@ class PhonePreview;
 class QAction;
 class SaveCommand;
 class SlotEditor;
+class SlotFontInfo;
 class frmAbout;
 struct FontMap;
 
@@ -59,6 +60,7 @@ public:
     FontMapEditor &editor() const { return *m_editor; }
     PhonePreview &preview() const { return *m_preview; }
     SlotEditor &slotEditor() const { return *m_slotEditor; }
+    SlotFontInfo &fontInfo() const { return *m_fontInfo; }
     FileChooser &fileChooser() const { return *m_files; }
     MessageBoxes &messageBoxes() const { return *m_messages; }
 
@@ -77,6 +79,7 @@ private:
     void buildMenus();
     void startUp();
     void buildPreview(QWidget *area);
+    void buildFontInfo();
     bool applyLanguageFile(QString *error);
 
     std::unique_ptr<FileChooser> m_ownFiles;
@@ -86,6 +89,7 @@ private:
     FontMapEditor *m_editor = nullptr;
     PhonePreview *m_preview = nullptr;
     SlotEditor *m_slotEditor = nullptr;
+    SlotFontInfo *m_fontInfo = nullptr;
     QAction *m_popupAction = nullptr;
     SaveCommand *m_saveCommand = nullptr;
     std::unique_ptr<Form2> m_form2;

@@ -8,6 +8,7 @@
 #include "core/settingsfile.h"
 #include "core/textfile.h"
 #include "ui/dialogs/form2.h"
+#include "ui/main/slotfontinfo.h"
 #include "ui/services/messageboxes.h"
 
 #include <QAction>
@@ -82,6 +83,7 @@ bool Form1::applyLanguageFile(QString *error)
         else
             setCaption(this, table[i].control, fields[qsizetype(i)]);
     }
+    m_fontInfo->setLanguageFile(m_traduzione.fileName);
     salvaimpostazioni();
     return true;
 }

@@ -2,19 +2,19 @@
 
 #include "core/textnumber.h"
 #include "fonts/cfontpreview.h"
+#include "fonts/fileface.h"
 #include "preview/phonepreview.h"
 #include "ui/main/fontmapeditor.h"
 #include "ui/main/form1.h"
+#include "ui/main/slotfontinfo.h"
 #include "ui/services/messageboxes.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QToolTip>
 
 SlotEditor::SlotEditor(Form1 &window)
     : QObject(&window)
@@ -47,7 +47,7 @@ SlotEditor::SlotEditor(Form1 &window)
         // Every change of the box, by the user or by code, flips the labels.
         connect(row.italic, &QCheckBox::toggled, this, [this, i] { cambiacorsivo(i); });
         connect(row.info, &QPushButton::clicked, this, [this, i] { mostrainfo(i); });
-        // A "no usable face" note is about the last choice; typing replaces it.
+        // A note about the last chosen file no longer holds once the user types.
         QLineEdit *face = row.face;
         connect(face, &QLineEdit::textEdited, face, [face] { face->setToolTip(QString()); });
     }
@@ -58,11 +58,6 @@ SlotEditor::SlotEditor(Form1 &window)
 }
 
 SlotEditor::~SlotEditor() = default;
-
-QString SlotEditor::noFaceMessage(const QString &path)
-{
-    return QStringLiteral("Nessun font TrueType utilizzabile in %1").arg(QDir::toNativeSeparators(path));
-}
 
 void SlotEditor::aprifont(std::size_t slot)
 {
@@ -77,19 +72,13 @@ void SlotEditor::aprifont(std::size_t slot)
     m_inspectors[slot].reset();
     m_inspectors[slot] = std::make_unique<CFontPreview>();
     m_inspectors[slot]->setFontFile(dialog.fileName);
-    const QString faceName = m_inspectors[slot]->FaceName();
+    const CFontPreview &inspector = *m_inspectors[slot];
+    const QString faceName = inspector.FaceName();
+    // The preview draws this file's own face, from the field's first change on.
+    m_window.preview().setFileFace(slot, faceName, faceName.isEmpty() ? std::nullopt : FileFace::find(inspector.FontFile()));
+    m_window.fontInfo().fileChosen(slot, dialog.fileName, inspector);
 
-    QLineEdit *face = m_window.editor().slot(slot).face;
-    face->setText(faceName);
-    if (faceName.isEmpty()) {
-        // Not worth a modal box: the emptied field says it, the note says why.
-        const QString note = noFaceMessage(dialog.fileName);
-        face->setToolTip(note);
-        if (face->isVisible())
-            QToolTip::showText(face->mapToGlobal(QPoint(0, face->height())), note, face);
-    } else {
-        face->setToolTip(QString());
-    }
+    m_window.editor().slot(slot).face->setText(faceName);
     m_window.aggiornaanteprima();
 }
 

@@ -44,9 +44,6 @@ public:
     // What the slot's dialog (CommonDialog1 ... 5) keeps between uses.
     const FileDialogState &dialog(std::size_t slot) const { return m_dialogs[slot]; }
 
-    // Shown on the face field when the chosen file gave no face to draw with.
-    static QString noFaceMessage(const QString &path);
-
 private:
     Form1 &m_window;
     std::array<std::unique_ptr<CFontPreview>, SlotCount> m_inspectors;

@@ -1,0 +1,99 @@
+#include "ui/fontmessages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+#include <QStringList>
+
+namespace FontMessages {
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("FontMessages", text);
+}
+
+} // namespace
+
+QString refusal(FontRefusal reason, const QString &path)
+{
+    QString why;
+    switch (reason) {
+    case FontRefusal::None:
+        return QString();
+    case FontRefusal::NotFound:
+        why = tr("file non trovato");
+        break;
+    case FontRefusal::NotRegularFile:
+        why = tr("non è un file regolare");
+        break;
+    case FontRefusal::Collection:
+        why = tr("è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf");
+        break;
+    case FontRefusal::NotTrueType:
+        why = tr("non è un file TrueType");
+        break;
+    case FontRefusal::DamagedTable:
+        why = tr("una tabella del file è danneggiata");
+        break;
+    case FontRefusal::NoUsableName:
+        why = tr("nessun nome del font è utilizzabile");
+        break;
+    }
+    return tr("Font rifiutato: %1: %2").arg(QDir::toNativeSeparators(path), why);
+}
+
+QString outlineWarning(const FontDetails &details)
+{
+    if (details.refusal != FontRefusal::None || details.outlines != TrueType::OutlineKind::PostScript)
+        return QString();
+    return tr("%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli")
+        .arg(QDir::toNativeSeparators(details.path));
+}
+
+QString missing(const QString &characters)
+{
+    if (characters.isEmpty())
+        return QString();
+    QStringList list;
+    for (const char32_t c : characters.toUcs4())
+        list.append(QString::fromUcs4(&c, 1));
+    return tr("manca: %1").arg(list.join(QLatin1Char(' ')));
+}
+
+QString outlineKind(TrueType::OutlineKind kind)
+{
+    switch (kind) {
+    case TrueType::OutlineKind::TrueType:
+        return tr("TrueType (glyf)");
+    case TrueType::OutlineKind::PostScript:
+        return tr("PostScript (CFF)");
+    case TrueType::OutlineKind::Unknown:
+        break;
+    }
+    return tr("sconosciuti");
+}
+
+QString origin(bool installed)
+{
+    return installed ? tr("già installato nel sistema") : tr("registrato dall'editor");
+}
+
+QString fileSize(qint64 bytes)
+{
+    return tr("%1 byte").arg(QLocale().toString(bytes));
+}
+
+QString faceTooltip(const FontDetails &details)
+{
+    QStringList lines{QDir::toNativeSeparators(details.path)};
+    const QString name = details.fullName.isEmpty() ? details.family : details.fullName;
+    if (!name.isEmpty())
+        lines.append(name);
+    if (!details.version.isEmpty())
+        lines.append(details.version);
+    lines.append(origin(details.installed));
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace FontMessages
