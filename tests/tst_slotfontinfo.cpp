@@ -43,6 +43,16 @@ struct Fixture {
 
 QByteArray nameTableOf(const QString &path) { return QRawFont(path, 12).fontTable("name"); }
 
+QImage rendered(const QFont &font)
+{
+    QImage image(240, 40, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.drawText(4, 30, QStringLiteral("Hamburgefonts"));
+    return image;
+}
+
 } // namespace
 
 class TestSlotFontInfo : public QObject
@@ -66,6 +76,9 @@ private slots:
             const QFont font = f.labelFont(slot);
             QCOMPARE(QFontInfo(font).styleName(), QLatin1String(chosen[slot].style));
             QCOMPARE(nameTableOf(dejaVuPath(QLatin1String(chosen[slot].file))), QRawFont::fromFont(font).fontTable("name"));
+            QFont byFamily = font;
+            byFamily.setStyleName(QString());
+            QVERIFY(rendered(font) != rendered(byFamily));
             QVERIFY(!f.info.warningMark(slot)->isVisible());
         }
         QCOMPARE(f.face(0)->text(), QStringLiteral("DejaVu Serif"));
@@ -106,6 +119,7 @@ private slots:
 
         // A file the system did not have is registered by the editor.
         f.choose(1, writeRenamedFont(f.cwd.path(), QStringLiteral("own.ttf"), familyNames(QStringLiteral("Glyphmux Own"), QStringLiteral("Book"))));
+        QCOMPARE(QRawFont::fromFont(f.labelFont(1)).familyName(), QStringLiteral("Glyphmux Own"));
         f.info.showDetails(1);
         QCOMPARE(w->value(QStringLiteral("detailsFamily")), QStringLiteral("Glyphmux Own"));
         QCOMPARE(w->value(QStringLiteral("detailsOrigin")), FontMessages::origin(false));
@@ -119,7 +133,10 @@ private slots:
         const auto font = [&](const char *file, const QString &characters) {
             return writeFontWithCharacters(f.cwd.path(), QLatin1String(file), familyNames(QLatin1String(file), QStringLiteral("Book")), characters);
         };
-        f.choose(0, font("Plain", ascii));
+        const QString plain = font("Plain", ascii);
+        // Blanks never count; characters beyond the 16-bit plane do.
+        QCOMPARE(FontCoverage::missingCharacters(QRawFont(plain, 12), QStringLiteral(" \t160 (1)\U0001F600")), QStringLiteral("\U0001F600"));
+        f.choose(0, plain);
         QAction *mark = f.info.warningMark(0);
         QVERIFY(mark->isVisible());
         QCOMPARE(mark->toolTip(), FontMessages::missing(italian));
