@@ -51,14 +51,17 @@ QString outlineWarning(const FontDetails &details)
         .arg(QDir::toNativeSeparators(details.path));
 }
 
-QString missing(const QString &characters)
+QString spaced(const QString &characters)
 {
-    if (characters.isEmpty())
-        return QString();
     QStringList list;
     for (const char32_t c : characters.toUcs4())
         list.append(QString::fromUcs4(&c, 1));
-    return tr("manca: %1").arg(list.join(QLatin1Char(' ')));
+    return list.join(QLatin1Char(' '));
+}
+
+QString missing(const QString &characters)
+{
+    return characters.isEmpty() ? QString() : tr("manca: %1").arg(spaced(characters));
 }
 
 QString outlineKind(TrueType::OutlineKind kind)

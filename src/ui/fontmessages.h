@@ -13,6 +13,8 @@ QString refusal(FontRefusal reason, const QString &path);
 // The warning for a file whose outlines the phone may not draw; empty when
 // there is nothing to warn about.
 QString outlineWarning(const FontDetails &details);
+// The characters one by one, a space between them.
+QString spaced(const QString &characters);
 // "manca: é à ò ù"; empty when nothing is missing.
 QString missing(const QString &characters);
 // The face field's tooltip: file, name, version and where the face comes from.

@@ -17,7 +17,7 @@ public:
     FontDetailsWindow();
 
     // Fills the window for the font of 'slotName'; 'missing' lists the
-    // characters the face cannot draw.
+    // characters the face cannot draw, spaced.
     void showDetails(const QString &slotName, const FontDetails &details, const QString &missing);
     // The value shown for a field, by the field label's objectName.
     QString value(const QString &field) const;

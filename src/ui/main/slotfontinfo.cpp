@@ -124,7 +124,7 @@ void SlotFontInfo::showDetails(std::size_t slot)
     if (!m_details)
         m_details = std::make_unique<FontDetailsWindow>();
     m_details->showDetails(QLatin1String(slotTable()[slot].key), fontDetails(*row.inspector),
-                           FontMessages::missing(row.missing));
+                           FontMessages::spaced(row.missing));
 }
 
 void SlotFontInfo::showContextMenu(std::size_t slot, const QPoint &at)
