@@ -27,9 +27,10 @@ SlotFontInfo::SlotFontInfo(const std::array<QLineEdit *, SlotCount> &faces,
     m_status->setTextFormat(Qt::PlainText);
     statusBar->addWidget(m_status, 1);
     statusBar->setSizeGripEnabled(false);
-    // Shown only while it has something to say, so the window keeps its
-    // designed size until then.
+    // Shown only while it has something to say (ours or a passing message),
+    // so the window keeps its designed size until then.
     statusBar->hide();
+    connect(statusBar, &QStatusBar::messageChanged, this, [this] { setStatus(m_status->text()); });
     // With no language file the captions are the designed Italian ones.
     m_languageLetters = FontCoverage::languageLetters(QStringLiteral("it"));
 
@@ -64,7 +65,7 @@ void SlotFontInfo::fileChosen(std::size_t slot, const QString &path, const CFont
 void SlotFontInfo::setStatus(const QString &text)
 {
     m_status->setText(text);
-    m_statusBar->setVisible(!text.isEmpty());
+    m_statusBar->setVisible(!text.isEmpty() || !m_statusBar->currentMessage().isEmpty());
 }
 
 void SlotFontInfo::setLanguageFile(const QString &path)
