@@ -72,6 +72,11 @@ private slots:
         };
         for (std::size_t slot = 0; slot < 3; ++slot)
             f.choose(slot, dejaVuPath(QLatin1String(chosen[slot].file)));
+        // A copy of an installed font kept in another folder draws the same.
+        const QString copy = f.cwd.filePath(QStringLiteral("copy.ttf"));
+        QVERIFY(QFile::copy(dejaVuPath(QLatin1String(chosen[0].file)), copy));
+        f.choose(3, copy);
+        QCOMPARE(QFontInfo(f.labelFont(3)).styleName(), QLatin1String(chosen[0].style));
         for (std::size_t slot = 0; slot < 3; ++slot) {
             const QFont font = f.labelFont(slot);
             QCOMPARE(QFontInfo(font).styleName(), QLatin1String(chosen[slot].style));

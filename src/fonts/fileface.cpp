@@ -1,5 +1,6 @@
 #include "fonts/fileface.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRawFont>
 
@@ -20,6 +21,22 @@ QString patternString(FcPattern *pattern, const char *object)
 }
 
 // Qt names a font by the first family and style of its pattern.
+std::optional<FontFace> faceOfPattern(FcPattern *pattern)
+{
+    FontFace face;
+    face.family = patternString(pattern, FC_FAMILY);
+    face.style = patternString(pattern, FC_STYLE);
+    int weight = FC_WEIGHT_REGULAR;
+    if (FcPatternGetInteger(pattern, FC_WEIGHT, 0, &weight) == FcResultMatch)
+        face.weight = FcWeightToOpenType(weight);
+    int slant = FC_SLANT_ROMAN;
+    if (FcPatternGetInteger(pattern, FC_SLANT, 0, &slant) == FcResultMatch)
+        face.italic = slant != FC_SLANT_ROMAN;
+    if (face.family.isEmpty())
+        return std::nullopt;
+    return face;
+}
+
 std::optional<FontFace> fromFontconfig(const QString &path)
 {
     const QString wanted = QFileInfo(path).canonicalFilePath();
@@ -35,20 +52,20 @@ std::optional<FontFace> fromFontconfig(const QString &path)
             int index = 0;
             if (FcPatternGetInteger(pattern, FC_INDEX, 0, &index) == FcResultMatch && index != 0)
                 continue;
-            FontFace face;
-            face.family = patternString(pattern, FC_FAMILY);
-            face.style = patternString(pattern, FC_STYLE);
-            int weight = FC_WEIGHT_REGULAR;
-            if (FcPatternGetInteger(pattern, FC_WEIGHT, 0, &weight) == FcResultMatch)
-                face.weight = FcWeightToOpenType(weight);
-            int slant = FC_SLANT_ROMAN;
-            if (FcPatternGetInteger(pattern, FC_SLANT, 0, &slant) == FcResultMatch)
-                face.italic = slant != FC_SLANT_ROMAN;
-            if (!face.family.isEmpty())
+            if (auto face = faceOfPattern(pattern))
                 return face;
         }
     }
-    return std::nullopt;
+    // A copy of an installed font, kept elsewhere, is not registered: the
+    // system's font of the same family and style draws it.
+    int count = 0;
+    const QByteArray file = QFile::encodeName(path);
+    FcPattern *pattern = FcFreeTypeQuery(reinterpret_cast<const FcChar8 *>(file.constData()), 0, nullptr, &count);
+    if (!pattern)
+        return std::nullopt;
+    auto face = faceOfPattern(pattern);
+    FcPatternDestroy(pattern);
+    return face;
 }
 #endif
 
