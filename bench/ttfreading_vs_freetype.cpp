@@ -5,7 +5,7 @@
 #include "alloccount.h"
 #include "measure.h"
 
-#include "fonts/cfontpreview.h"
+#include "fonts/fontfileinspector.h"
 #include "fonts/fontregistry.h"
 #include "fonts/truetypeparser.h"
 #include "support/truetypebuilder.h"
@@ -30,7 +30,7 @@ volatile std::size_t sink = 0; // keeps the work from being optimised away
 
 void inspect(const QString &path)
 {
-    CFontPreview insp;
+    FontFileInspector insp;
     insp.setFontFile(path);
     std::size_t n = insp.FaceName().size() + insp.Copyright().size() + insp.FamilyName().size()
         + insp.SubFamilyName().size() + insp.UniqueIdentifier().size() + insp.FullName().size()
@@ -166,7 +166,7 @@ int main(int argc, char **argv)
         const QByteArray path = QFile::encodeName(f);
         // A font the system does not have would be registered by the
         // inspector; there the reading alone is compared.
-        const bool installed = [&] { CFontPreview probe; probe.setFontFile(f); return probe.Installed(); }();
+        const bool installed = [&] { FontFileInspector probe; probe.setFontFile(f); return probe.Installed(); }();
         const auto t = Bench::timeCalls({[&] { if (installed) inspect(f); else readOnly(f); }, [&] { readOnly(f); },
                                          [&] { freeTypeReference(library, path); }}, 300);
         const Bench::Spread whole = Bench::spread(Bench::ratios(t[0], t[2]));
@@ -202,7 +202,7 @@ int main(int argc, char **argv)
         return 1;
     const auto choice = Bench::timeCalls({
         [&] {
-            CFontPreview insp;
+            FontFileInspector insp;
             insp.setFontFile(unknown);
             sink = sink + std::size_t(insp.FaceName().size());
         },

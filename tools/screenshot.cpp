@@ -1,7 +1,7 @@
 // Grabs the main window into PNG files for the README, offscreen: as it
 // starts, with faces, a size, an italic switch and the zoom changed, and
 // with a slot's font details and warnings.
-#include "ui/main/form1.h"
+#include "ui/main/mainwindow.h"
 #include "ui/dialogs/fontdetailswindow.h"
 #include "ui/main/slotfontinfo.h"
 #include "ui/services/filechooser.h"
@@ -66,7 +66,7 @@ bool fontDetailsShot(const QString &file)
     notAFont.close();
     ListedFiles files({QStringLiteral("/usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf"),
                        QFileInfo(notAFont).absoluteFilePath()});
-    Form1 window(&files);
+    MainWindow window(&files);
     window.show();
     for (const char *open : {"Apri1", "Apri2"})
         control<QPushButton>(window, open)->click();
@@ -108,7 +108,7 @@ int main(int argc, char *argv[])
     }
 
     {
-        Form1 window;
+        MainWindow window;
         window.show();
         if (!save(window, outDir + QStringLiteral("/main-window.png")))
             return 1;
@@ -117,7 +117,7 @@ int main(int argc, char *argv[])
     const QString dejaVu = QStringLiteral("/usr/share/fonts/truetype/dejavu/");
     ListedFiles files({dejaVu + QStringLiteral("DejaVuSerif.ttf"), dejaVu + QStringLiteral("DejaVuSerif-Bold.ttf"),
                        dejaVu + QStringLiteral("DejaVuSansMono.ttf")});
-    Form1 window(&files);
+    MainWindow window(&files);
     window.show();
     for (const char *open : {"Apri1", "Apri2", "Apri5"})
         control<QPushButton>(window, open)->click();

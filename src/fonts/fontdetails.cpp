@@ -1,6 +1,6 @@
 #include "fonts/fontdetails.h"
 
-#include "fonts/cfontpreview.h"
+#include "fonts/fontfileinspector.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -11,7 +11,7 @@ QString firstLine(const QString &text)
     return text.left(end).trimmed();
 }
 
-FontDetails fontDetails(const CFontPreview &inspector)
+FontDetails fontDetails(const FontFileInspector &inspector)
 {
     FontDetails d;
     d.path = inspector.FontFile();

@@ -1,6 +1,6 @@
 #include "ui/main/slotfontinfo.h"
 
-#include "fonts/cfontpreview.h"
+#include "fonts/fontfileinspector.h"
 #include "fonts/fontcoverage.h"
 #include "fonts/fontdetails.h"
 #include "ui/dialogs/fontdetailswindow.h"
@@ -52,7 +52,7 @@ SlotFontInfo::SlotFontInfo(const std::array<QLineEdit *, SlotCount> &faces,
 
 SlotFontInfo::~SlotFontInfo() = default;
 
-void SlotFontInfo::fileChosen(std::size_t slot, const QString &path, const CFontPreview &inspector)
+void SlotFontInfo::fileChosen(std::size_t slot, const QString &path, const FontFileInspector &inspector)
 {
     Row &row = m_rows[slot];
     const FontDetails details = fontDetails(inspector);

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-class CFontPreview;
+class FontFileInspector;
 class FontDetailsWindow;
 class QAction;
 class QLabel;
@@ -33,7 +33,7 @@ public:
     ~SlotFontInfo() override;
 
     // The file at 'path' was chosen for 'slot' and inspected.
-    void fileChosen(std::size_t slot, const QString &path, const CFontPreview &inspector);
+    void fileChosen(std::size_t slot, const QString &path, const FontFileInspector &inspector);
     // The language file in use changed (empty: the captions as designed).
     void setLanguageFile(const QString &path);
     // Reads each slot's face again; cheap when nothing changed.
@@ -52,7 +52,7 @@ private:
         QLineEdit *face = nullptr;
         std::vector<QLabel *> labels;
         QAction *mark = nullptr;
-        const CFontPreview *inspector = nullptr;
+        const FontFileInspector *inspector = nullptr;
         QString coverageKey;   // font and texts the coverage was last read for
         QString missing;
     };

@@ -1,4 +1,4 @@
-#include "fonts/cfontpreview.h"
+#include "fonts/fontfileinspector.h"
 
 #include "core/linesafe.h"
 #include "fonts/bytereader.h"
@@ -8,17 +8,17 @@
 #include <QFileInfo>
 #include <QLocale>
 
-CFontPreview::CFontPreview()
+FontFileInspector::FontFileInspector()
     : m_systemLocaleId(windowsLocaleId(QLocale::system()))
 {
 }
 
-CFontPreview::~CFontPreview()
+FontFileInspector::~FontFileInspector()
 {
     RemoveFontFile();
 }
 
-void CFontPreview::setFontFile(const QString &path)
+void FontFileInspector::setFontFile(const QString &path)
 {
     RemoveFontFile();
     m_facts = FontFileFacts{};
@@ -36,7 +36,7 @@ void CFontPreview::setFontFile(const QString &path)
     }
 }
 
-bool CFontPreview::FileExists(const QString &path)
+bool FontFileInspector::FileExists(const QString &path)
 {
     if (path.isEmpty())
         return false;
@@ -44,7 +44,7 @@ bool CFontPreview::FileExists(const QString &path)
     return info.exists() && !info.isDir();
 }
 
-bool CFontPreview::ReadFontFile(const QString &path)
+bool FontFileInspector::ReadFontFile(const QString &path)
 {
     const FileSource source(path);
     if (!source.isOpen())
@@ -63,7 +63,7 @@ bool CFontPreview::ReadFontFile(const QString &path)
     return tables.complete;
 }
 
-FontRefusal CFontPreview::Refusal() const
+FontRefusal FontFileInspector::Refusal() const
 {
     FontFileFacts facts = m_facts;
     facts.validTrueType = m_validTrueTypeFile;
@@ -71,12 +71,12 @@ FontRefusal CFontPreview::Refusal() const
     return refusalOf(facts);
 }
 
-QString CFontPreview::GetNameString(std::uint16_t nameId) const
+QString FontFileInspector::GetNameString(std::uint16_t nameId) const
 {
     return TrueType::nameString(m_names, nameId, m_systemLocaleId);
 }
 
-bool CFontPreview::FindFaceName(FaceTest test)
+bool FontFileInspector::FindFaceName(FaceTest test)
 {
     const FontRegistry &registry = FontRegistry::instance();
     const QString family = GetNameString(TrueType::FamilyId);
@@ -96,7 +96,7 @@ bool CFontPreview::FindFaceName(FaceTest test)
     return false;
 }
 
-bool CFontPreview::AddFontFile(const QString &path)
+bool FontFileInspector::AddFontFile(const QString &path)
 {
     FontRegistry &registry = FontRegistry::instance();
     if (!registry.addFontFile(path))
@@ -107,7 +107,7 @@ bool CFontPreview::AddFontFile(const QString &path)
     return true;
 }
 
-void CFontPreview::RemoveFontFile()
+void FontFileInspector::RemoveFontFile()
 {
     if (!m_registeredFile.isEmpty()) {
         FontRegistry &registry = FontRegistry::instance();
