@@ -14,6 +14,7 @@ QString firstLine(const QString &text)
 FontDetails fontDetails(const FontFileInspector &inspector)
 {
     FontDetails d;
+    d.faceName = inspector.FaceName();
     d.path = inspector.FontFile();
     const QFileInfo info(d.path);
     if (!d.path.isEmpty() && info.isFile())

@@ -12,6 +12,7 @@ class FontFileInspector;
 // Who the font of a slot is, as the details window and the face field's
 // tooltip show it. Long name strings are cut to their first line.
 struct FontDetails {
+    QString faceName;         // the face name the file gave (empty: none)
     QString path;
     std::optional<qint64> fileSize;
     QString family, subfamily, fullName, version, copyright, licence;

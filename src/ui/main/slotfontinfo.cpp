@@ -2,7 +2,6 @@
 
 #include "fonts/fontfileinspector.h"
 #include "fonts/fontcoverage.h"
-#include "fonts/fontdetails.h"
 #include "ui/dialogs/fontdetailswindow.h"
 #include "ui/fontmessages.h"
 
@@ -57,7 +56,7 @@ void SlotFontInfo::fileChosen(std::size_t slot, const QString &path, const FontF
     Row &row = m_rows[slot];
     const FontDetails details = fontDetails(inspector);
     const QString refusal = FontMessages::refusal(details.refusal, path);
-    row.inspector = refusal.isEmpty() ? &inspector : nullptr;
+    row.file = refusal.isEmpty() ? std::optional<FontDetails>(details) : std::nullopt;
     row.face->setToolTip(refusal.isEmpty() ? FontMessages::faceTooltip(details) : refusal);
     setStatus(refusal.isEmpty() ? FontMessages::outlineWarning(details) : refusal);
 }
@@ -100,13 +99,13 @@ void SlotFontInfo::updateMark(std::size_t slot)
 {
     Row &row = m_rows[slot];
     // Another name in the field is no longer the chosen file's face.
-    if (row.inspector && row.inspector->FaceName() != row.face->text())
-        row.inspector = nullptr;
+    if (row.file && row.file->faceName != row.face->text())
+        row.file.reset();
     QStringList notes;
     if (!row.face->text().isEmpty() && !row.missing.isEmpty())
         notes.append(FontMessages::missing(row.missing));
-    if (row.inspector)
-        notes.append(FontMessages::outlineWarning(fontDetails(*row.inspector)));
+    if (row.file)
+        notes.append(FontMessages::outlineWarning(*row.file));
     notes.removeAll(QString());
     row.mark->setToolTip(notes.join(QLatin1Char('\n')));
     row.mark->setVisible(!notes.isEmpty());
@@ -120,11 +119,11 @@ QString SlotFontInfo::statusText() const
 void SlotFontInfo::showDetails(std::size_t slot)
 {
     const Row &row = m_rows[slot];
-    if (!row.inspector)
+    if (!row.file)
         return;
     if (!m_details)
         m_details = std::make_unique<FontDetailsWindow>();
-    m_details->showDetails(QLatin1String(slotTable()[slot].key), fontDetails(*row.inspector),
+    m_details->showDetails(QLatin1String(slotTable()[slot].key), *row.file,
                            FontMessages::spaced(row.missing));
 }
 
@@ -135,6 +134,6 @@ void SlotFontInfo::showContextMenu(std::size_t slot, const QPoint &at)
     menu->addSeparator();
     QAction *details = menu->addAction(tr("Dettagli del font…"), this, [this, slot] { showDetails(slot); });
     details->setObjectName(QStringLiteral("fontDetailsAction"));
-    details->setEnabled(m_rows[slot].inspector != nullptr);
+    details->setEnabled(m_rows[slot].file.has_value());
     menu->exec(face->mapToGlobal(at));
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "core/slottable.h"
+#include "fonts/fontdetails.h"
 
 #include <QObject>
 #include <QString>
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class FontFileInspector;
@@ -52,7 +54,8 @@ private:
         QLineEdit *face = nullptr;
         std::vector<QLabel *> labels;
         QAction *mark = nullptr;
-        const FontFileInspector *inspector = nullptr;
+        // The chosen file's, while the field shows its face.
+        std::optional<FontDetails> file;
         QString coverageKey;   // font and texts the coverage was last read for
         QString missing;
     };
