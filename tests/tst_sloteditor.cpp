@@ -118,7 +118,7 @@ void TestSlotEditor::fontChoice()
     f.choose(1, shared);
     QCOMPARE(f.refreshes.size(), 1); // one redraw per choice
     QCOMPARE(field->text(), face);
-    QVERIFY(field->toolTip().startsWith(QDir::toNativeSeparators(shared))); // names the file
+    QVERIFY(field->toolTip().contains(QDir::toNativeSeparators(shared))); // names the file
     QCOMPARE(f.get("LatinBold12")->text(), QString());
     cancelChangesNothing(); // after a choice
     f.choose(0, shared);

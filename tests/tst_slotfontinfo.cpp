@@ -103,7 +103,8 @@ private slots:
         Fixture f;
         const QString path = dejaVuPath(QStringLiteral("DejaVuSans.ttf"));
         f.choose(0, path);
-        QVERIFY(f.face(0)->toolTip().startsWith(path));
+        for (const char *shown : {"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "Version 2.37", "Book"})
+            QVERIFY2(f.face(0)->toolTip().contains(QLatin1String(shown)), shown);
         f.info.showDetails(0);
         const FontDetailsWindow *w = f.info.detailsWindow();
         QVERIFY(w && w->isVisible());

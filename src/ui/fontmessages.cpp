@@ -87,15 +87,36 @@ QString fileSize(qint64 bytes)
     return tr("%1 byte").arg(QLocale().toString(bytes));
 }
 
+QList<DetailRow> detailRows(const FontDetails &d)
+{
+    QString outlines = outlineKind(d.outlines);
+    if (!outlineWarning(d).isEmpty())
+        outlines += QLatin1Char('\n') + tr("il motore dei font del telefono potrebbe non disegnarli");
+    QList<DetailRow> rows = {
+        {"detailsFile", tr("File:"), QDir::toNativeSeparators(d.path)},
+        {"detailsSize", tr("Dimensione:"), d.fileSize ? fileSize(*d.fileSize) : QString()},
+        {"detailsFamily", tr("Famiglia:"), d.family},
+        {"detailsSubfamily", tr("Stile:"), d.subfamily},
+        {"detailsFullName", tr("Nome completo:"), d.fullName},
+        {"detailsVersion", tr("Versione:"), d.version},
+        {"detailsCopyright", tr("Copyright:"), d.copyright},
+        {"detailsLicence", tr("Licenza:"), d.licence},
+        {"detailsGlyphs", tr("Glifi:"), d.glyphCount ? QString::number(*d.glyphCount) : QString()},
+        {"detailsOutlines", tr("Contorni:"), outlines},
+        {"detailsOrigin", tr("Origine:"), d.refusal == FontRefusal::None ? origin(d.installed) : refusal(d.refusal, d.path)},
+    };
+    for (DetailRow &row : rows) {
+        if (row.value.isEmpty())
+            row.value = QStringLiteral("-");
+    }
+    return rows;
+}
+
 QString faceTooltip(const FontDetails &details)
 {
-    QStringList lines{QDir::toNativeSeparators(details.path)};
-    const QString name = details.fullName.isEmpty() ? details.family : details.fullName;
-    if (!name.isEmpty())
-        lines.append(name);
-    if (!details.version.isEmpty())
-        lines.append(details.version);
-    lines.append(origin(details.installed));
+    QStringList lines;
+    for (const DetailRow &row : detailRows(details))
+        lines.append(row.caption + QLatin1Char(' ') + row.value);
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -3,6 +3,7 @@
 #include "fonts/fontdetails.h"
 #include "fonts/fontrefusal.h"
 
+#include <QList>
 #include <QString>
 
 // The sentences about a slot's font file, in the user's language.
@@ -17,7 +18,16 @@ QString outlineWarning(const FontDetails &details);
 QString spaced(const QString &characters);
 // "manca: é à ò ù"; empty when nothing is missing.
 QString missing(const QString &characters);
-// The face field's tooltip: file, name, version and where the face comes from.
+// One line of a font's details: the label's objectName, caption and value.
+struct DetailRow {
+    const char *name;
+    QString caption;
+    QString value;
+};
+// Every detail of a font file, in the order they are shown; a value that the
+// file does not give is "-".
+QList<DetailRow> detailRows(const FontDetails &details);
+// The face field's tooltip: the same details, one per line.
 QString faceTooltip(const FontDetails &details);
 
 QString outlineKind(TrueType::OutlineKind kind);

@@ -3,7 +3,6 @@
 #include "ui/fontmessages.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -16,17 +15,8 @@ FontDetailsWindow::FontDetailsWindow()
     setAttribute(Qt::WA_QuitOnClose, false);
     m_form = new QFormLayout;
     m_form->setLabelAlignment(Qt::AlignRight);
-    addRow("detailsFile", tr("File:"));
-    addRow("detailsSize", tr("Dimensione:"));
-    addRow("detailsFamily", tr("Famiglia:"));
-    addRow("detailsSubfamily", tr("Stile:"));
-    addRow("detailsFullName", tr("Nome completo:"));
-    addRow("detailsVersion", tr("Versione:"));
-    addRow("detailsCopyright", tr("Copyright:"));
-    addRow("detailsLicence", tr("Licenza:"));
-    addRow("detailsGlyphs", tr("Glifi:"));
-    addRow("detailsOutlines", tr("Contorni:"));
-    addRow("detailsOrigin", tr("Origine:"));
+    for (const FontMessages::DetailRow &row : FontMessages::detailRows(FontDetails()))
+        addRow(row.name, row.caption);
     addRow("detailsMissing", tr("Caratteri mancanti:"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
@@ -59,21 +49,8 @@ void FontDetailsWindow::showDetails(const QString &slotName, const FontDetails &
     const auto set = [this](const char *field, const QString &text) {
         findChild<QLabel *>(QLatin1String(field))->setText(text.isEmpty() ? QStringLiteral("-") : text);
     };
-    set("detailsFile", QDir::toNativeSeparators(d.path));
-    set("detailsSize", d.fileSize ? FontMessages::fileSize(*d.fileSize) : QString());
-    set("detailsFamily", d.family);
-    set("detailsSubfamily", d.subfamily);
-    set("detailsFullName", d.fullName);
-    set("detailsVersion", d.version);
-    set("detailsCopyright", d.copyright);
-    set("detailsLicence", d.licence);
-    set("detailsGlyphs", d.glyphCount ? QString::number(*d.glyphCount) : QString());
-    QString outlines = FontMessages::outlineKind(d.outlines);
-    if (!FontMessages::outlineWarning(d).isEmpty())
-        outlines += QLatin1Char('\n') + tr("il motore dei font del telefono potrebbe non disegnarli");
-    set("detailsOutlines", outlines);
-    set("detailsOrigin", d.refusal == FontRefusal::None ? FontMessages::origin(d.installed)
-                                                        : FontMessages::refusal(d.refusal, d.path));
+    for (const FontMessages::DetailRow &row : FontMessages::detailRows(d))
+        set(row.name, row.value);
     set("detailsMissing", missing);
     adjustSize();
     show();
