@@ -100,6 +100,11 @@ SEEDS = {
     "name-length-4g": sfnt([(b"head", head()), (b"name", name(FAMILY), None, 0xFFFFFF00)]),
     "repeated-name-entries": sfnt([(b"head", head())] + [(b"name", b"", 12 + 16 * 0xFFFF + 56, len(name(FAMILY)))] * 0xFFFD
                                   + [(b"name", name(FAMILY))]),
+    # Glyph count, outline kind and the start of a long licence; a collection header.
+    "cff-maxp-licence": sfnt([(b"head", head()), (b"maxp", struct.pack(">IH", 0x5000, 42)), (b"CFF ", bytes(8)),
+                              (b"name", name(FAMILY + [win(13, "Licence line\n" + "L" * 2000)]))]),
+    "maxp-short": sfnt([(b"head", head()), (b"maxp", b"\x00\x00\x50"), (b"glyf", b"")]),
+    "collection": b"ttcf" + struct.pack(">III", 0x10000, 1, 16) + sfnt([(b"head", head()), (b"name", name(FAMILY))]),
     "sixty-five-name-tables": sfnt([(b"head", head())] + [(b"name", name([win(1, str(k))])) for k in range(65)]),
 }
 

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const TrueType::FontTables tables = TrueType::readFontTables(source, validBefore);
         if (!tables.names)
             continue;
-        for (std::uint16_t id = 0; id <= 7; ++id) {
+        for (std::uint16_t id = 0; id <= TrueType::LicenseId; ++id) {
             TrueType::nameString(*tables.names, id, 0x0409);
             TrueType::nameString(*tables.names, id, 0x0410);
         }

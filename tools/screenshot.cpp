@@ -1,6 +1,9 @@
 // Grabs the main window into PNG files for the README, offscreen: as it
-// starts, and with faces, a size, an italic switch and the zoom changed.
+// starts, with faces, a size, an italic switch and the zoom changed, and
+// with a slot's font details and warnings.
 #include "ui/main/mainwindow.h"
+#include "ui/dialogs/fontdetailswindow.h"
+#include "ui/main/slotfontinfo.h"
 #include "ui/services/filechooser.h"
 
 #include <QApplication>
@@ -8,11 +11,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -49,6 +54,38 @@ template <typename T>
 T *control(const QWidget &window, const char *name)
 {
     return window.findChild<T *>(QLatin1String(name));
+}
+
+// A font without the Italian accents in slot 1, a refused file in slot 2,
+// and the details window of slot 1 beside the main window.
+bool fontDetailsShot(const QString &file)
+{
+    QFile notAFont(QStringLiteral("notes.ttf"));
+    if (!notAFont.open(QIODevice::WriteOnly) || notAFont.write("plain text\n") < 0)
+        return false;
+    notAFont.close();
+    ListedFiles files({QStringLiteral("/usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf"),
+                       QFileInfo(notAFont).absoluteFilePath()});
+    MainWindow window(&files);
+    window.show();
+    for (const char *open : {"Apri1", "Apri2"})
+        control<QPushButton>(window, open)->click();
+    window.fontInfo().showDetails(0);
+    QWidget *details = window.fontInfo().detailsWindow();
+    QApplication::processEvents();
+    const QPixmap main = window.grab(), side = details->grab();
+    QPixmap both(main.width() + 16 + side.width(), std::max(main.height(), side.height()));
+    both.fill(Qt::white);
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, main);
+    painter.drawPixmap(main.width() + 16, 0, side);
+    painter.end();
+    if (!both.save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return true;
 }
 
 } // namespace
@@ -89,5 +126,7 @@ int main(int argc, char *argv[])
     control<QCheckBox>(window, "IT3")->setChecked(true);
     control<QScrollBar>(window, "chromascroll")->triggerAction(QAbstractSlider::SliderPageStepAdd);
     control<QScrollBar>(window, "ScrollZoom")->setValue(120);
-    return save(window, outDir + QStringLiteral("/main-window-faces.png")) ? 0 : 1;
+    if (!save(window, outDir + QStringLiteral("/main-window-faces.png")))
+        return 1;
+    return fontDetailsShot(outDir + QStringLiteral("/font-details.png")) ? 0 : 1;
 }

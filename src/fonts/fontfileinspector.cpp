@@ -21,6 +21,10 @@ FontFileInspector::~FontFileInspector()
 void FontFileInspector::setFontFile(const QString &path)
 {
     RemoveFontFile();
+    m_facts = FontFileFacts{};
+    const QFileInfo info(path);
+    if (!path.isEmpty() && info.exists())
+        m_facts.kind = info.isFile() ? FontFileFacts::Kind::Regular : FontFileFacts::Kind::NotRegular;
     if (!FileExists(path))
         return;
     m_fontFile = path;
@@ -53,7 +57,19 @@ bool FontFileInspector::ReadFontFile(const QString &path)
         m_names = std::move(*tables.names);
     if (tables.fsSelection)
         m_fsSelection = *tables.fsSelection;
+    m_facts.sfntVersion = tables.sfntVersion;
+    m_facts.complete = tables.complete;
+    m_glyphCount = tables.glyphCount;
+    m_outlines = tables.outlines;
     return tables.complete;
+}
+
+FontRefusal FontFileInspector::Refusal() const
+{
+    FontFileFacts facts = m_facts;
+    facts.validTrueType = m_validTrueTypeFile;
+    facts.hasFace = !m_faceName.isEmpty();
+    return refusalOf(facts);
 }
 
 QString FontFileInspector::GetNameString(std::uint16_t nameId) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fonts/fontrefusal.h"
 #include "fonts/truetypeparser.h"
 
 #include <QString>
@@ -51,6 +52,13 @@ public:
     bool StrikeOut() const { return TrueType::isBitSet(m_fsSelection, 4); }
     bool Bold() const { return TrueType::isBitSet(m_fsSelection, 5); }
 
+    // Beyond the classic surface: what the font details and a refusal need.
+    QString LicenseDescription() const { return GetNameString(TrueType::LicenseId); }
+    std::optional<int> GlyphCount() const { return m_glyphCount; }
+    TrueType::OutlineKind Outlines() const { return m_outlines; }
+    // Why the last path given yielded no face; None when it yielded one.
+    FontRefusal Refusal() const;
+
 private:
     enum class FaceTest { SystemOnly, Drawable };
 
@@ -73,4 +81,7 @@ private:
     // apart from FaceName so that a file registered without a face found is
     // still unregistered.
     QString m_registeredFile;
+    FontFileFacts m_facts;
+    std::optional<int> m_glyphCount;
+    TrueType::OutlineKind m_outlines = TrueType::OutlineKind::Unknown;
 };

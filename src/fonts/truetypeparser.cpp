@@ -18,6 +18,7 @@ constexpr std::uint64_t nameRecordSize = 12;
 // (78 bytes) is shorter than the 86 bytes of version 1, so read only up to it.
 constexpr std::uint64_t os2FsSelectionOffset = 62;
 constexpr std::uint64_t os2NeededSize = os2FsSelectionOffset + 2;
+constexpr std::uint64_t maxpNumGlyphsOffset = 4; // after the version
 // No single read is larger, whatever a file claims. The largest directory
 // (0xFFFF entries) and the largest record list (0xFFFF records) fit.
 constexpr std::uint64_t maxReadSize = 1 << 20;
@@ -55,13 +56,13 @@ std::optional<QByteArray> readInTable(const ByteSource &source, const TableEntry
     return readBounded(source, std::uint64_t(entry.offset) + at, len);
 }
 
-std::optional<QList<TableEntry>> readDirectory(const ByteSource &source)
+std::optional<QList<TableEntry>> readDirectory(const ByteSource &source, std::uint32_t &sfntVersion)
 {
     const auto header = readBounded(source, 0, offsetTableSize);
     if (!header || header->startsWith("ttcf")) // a collection is not read
         return std::nullopt;
     ByteReader offsets(*header);
-    offsets.seek(4); // sfnt version: not checked
+    sfntVersion = offsets.u32().value_or(0); // not checked; it tells a collection apart
     const std::uint16_t numTables = offsets.u16().value_or(0);
     if (numTables == 0)
         return std::nullopt;
@@ -113,7 +114,33 @@ std::optional<NameHeader> readNameHeader(const ByteSource &source, std::uint32_t
 
 bool isUsedNameId(std::uint16_t nameId)
 {
-    return nameId <= lastUsedNameId;
+    return nameId <= lastUsedNameId || nameId == LicenseId;
+}
+
+// Glyf wins over CFF, as font engines choose when a file has both.
+OutlineKind outlineKind(const QList<TableEntry> &entries)
+{
+    OutlineKind kind = OutlineKind::Unknown;
+    for (const TableEntry &entry : entries) {
+        if (entry.is("glyf"))
+            return OutlineKind::TrueType;
+        if (entry.is("CFF ") || entry.is("CFF2"))
+            kind = OutlineKind::PostScript;
+    }
+    return kind;
+}
+
+std::optional<int> glyphCount(const ByteSource &source, const QList<TableEntry> &entries)
+{
+    for (const TableEntry &entry : entries) {
+        if (!entry.is("maxp"))
+            continue;
+        const auto count = readInTable(source, entry, maxpNumGlyphsOffset + 2, maxpNumGlyphsOffset, 2);
+        if (const auto value = count ? ByteReader(*count).u16() : std::nullopt)
+            return *value;
+        return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 // The records of a "name" table whose header was taken, and the strings of
@@ -145,6 +172,8 @@ std::optional<NameTable> readNameTable(const ByteSource &source, const TableEntr
             continue;
         if (!inside) // kept with an empty string
             r.length = 0;
+        if (r.nameId == LicenseId)
+            r.length = std::min(r.length, std::uint16_t(licenseBytesRead & ~1)); // whole UTF-16 units
         if (r.length != 0) {
             spanBegin = std::min<std::uint64_t>(spanBegin, r.offset);
             spanEnd = std::max<std::uint64_t>(spanEnd, std::uint64_t(r.offset) + r.length);
@@ -250,9 +279,11 @@ bool isBitSet(std::uint16_t value, int bit)
 FontTables readFontTables(const ByteSource &source, bool validBefore)
 {
     FontTables out;
-    const auto entries = readDirectory(source);
+    const auto entries = readDirectory(source, out.sfntVersion);
     if (!entries)
         return out;
+    out.outlines = outlineKind(*entries);
+    out.glyphCount = glyphCount(source, *entries);
 
     for (const TableEntry &entry : *entries) {
         if (!entry.is("head"))

@@ -27,9 +27,17 @@ enum NameId : std::uint16_t {
     VersionId = 5,
     PostscriptId = 6,
     TrademarkId = 7,
+    LicenseId = 13,
 };
-// The inspector shows IDs 0 up to this one; strings of other IDs are not read.
+// The inspector shows IDs 0 up to this one and the licence; strings of other
+// IDs are not read.
 constexpr std::uint16_t lastUsedNameId = TrademarkId;
+// Of a licence only its start is read: the details show its first line.
+constexpr std::uint16_t licenseBytesRead = 512;
+
+// How the glyphs are drawn: TrueType quadratic outlines ("glyf") or
+// PostScript ones ("CFF ", "CFF2").
+enum class OutlineKind { Unknown, TrueType, PostScript };
 
 // One 12-byte record of the "name" table, in host order.
 struct NameRecord
@@ -59,6 +67,9 @@ struct FontTables
     std::optional<bool> validTrueType;  // set when a "head" table was read
     std::optional<NameTable> names;     // the last "name" table taken
     std::optional<std::uint16_t> fsSelection; // of the last "OS/2" table read
+    std::uint32_t sfntVersion = 0;      // the first four bytes ("ttcf" for a collection)
+    std::optional<int> glyphCount;      // numGlyphs of the first "maxp"
+    OutlineKind outlines = OutlineKind::Unknown; // from the tables the directory lists
 };
 
 // Reads the directory and the tables above; a collection (several fonts in

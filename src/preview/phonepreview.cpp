@@ -2,6 +2,7 @@
 
 #include "core/fontmap.h"
 #include "core/textnumber.h"
+#include "fonts/fileface.h"
 #include "fonts/fontregistry.h"
 #include "preview/previewmath.h"
 
@@ -111,10 +112,25 @@ void PhonePreview::applyFaces(const FontMap &map)
 {
     const FontRegistry &registry = FontRegistry::instance();
     for (std::size_t i : faceStepOrder()) {
+        const std::size_t slot = previewLabelTable()[i].slot;
+        const QString &face = map.slotValues[slot].face;
+        ChosenFile &file = m_fileFaces[slot];
+        // The file's face holds until the name changes; a name typed later,
+        // even the same one, is matched as typed.
+        if (face != file.faceName)
+            file = ChosenFile{};
         QFont font = m_labels[i]->font();
-        registry.applyFace(font, map.slotValues[previewLabelTable()[i].slot].face);
+        if (file.face)
+            FileFace::apply(font, *file.face);
+        else
+            registry.applyFace(font, face);
         m_labels[i]->setFont(font);
     }
+}
+
+void PhonePreview::setFileFace(std::size_t slot, const QString &faceName, const std::optional<FontFace> &face)
+{
+    m_fileFaces[slot] = {faceName, face};
 }
 
 void PhonePreview::applySizes(const FontMap &map)

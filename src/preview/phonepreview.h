@@ -2,10 +2,12 @@
 
 #include "core/slottable.h"
 #include "core/previewlabels.h"
+#include "fonts/fontfaces.h"
 
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QLabel;
 struct FontMap;
@@ -31,6 +33,10 @@ public:
     // Everything at once: italics, then the three steps.
     void showMap(const FontMap &map);
 
+    // The face of the file chosen for 'slot', used until the slot's face
+    // name is anything but 'faceName'; other names are matched as typed.
+    void setFileFace(std::size_t slot, const QString &faceName, const std::optional<FontFace> &face);
+
     QLabel *label(std::size_t tableIndex) const { return m_labels[tableIndex]; }
     // The colour the labels are drawn in.
     QColor textColour() const;
@@ -48,4 +54,9 @@ private:
     void fitCaptions();
 
     std::array<QLabel *, PreviewLabelCount> m_labels{};
+    struct ChosenFile {
+        QString faceName;
+        std::optional<FontFace> face;
+    };
+    std::array<ChosenFile, SlotCount> m_fileFaces{};
 };

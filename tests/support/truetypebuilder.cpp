@@ -1,7 +1,11 @@
 #include "support/truetypebuilder.h"
 
 #include <QFile>
+#include <QRawFont>
 #include <QtEndian>
+
+#include <algorithm>
+#include <map>
 
 namespace TestFonts {
 namespace {
@@ -16,17 +20,47 @@ struct Writer
     Writer &zeros(int n) { return bytes(QByteArray(n, '\0')); }
 };
 
-// 'font' (a whole real font file) with its "name" table replaced.
-QByteArray withNameTable(const QByteArray &font, const QByteArray &newName)
+// 'font' (a whole real font file) with some tables replaced.
+QByteArray withTables(const QByteArray &font, const std::map<QByteArray, QByteArray> &replaced)
 {
     // The source is a sound system font: read its directory as it is.
     const auto u32 = [&](qsizetype at) { return qFromBigEndian<std::uint32_t>(font.constData() + at); };
     QList<Table> tables;
     for (int i = 0; i < qFromBigEndian<std::uint16_t>(font.constData() + 4); ++i) {
         const QByteArray tag = font.mid(12 + 16 * i, 4);
-        tables.append({tag, tag == "name" ? newName : font.mid(u32(12 + 16 * i + 8), u32(12 + 16 * i + 12))});
+        const auto it = replaced.find(tag);
+        tables.append({tag, it != replaced.end() ? it->second : font.mid(u32(12 + 16 * i + 8), u32(12 + 16 * i + 12))});
     }
     return sfnt(tables);
+}
+
+// A Windows Unicode "cmap" of format 4 with one segment per character.
+QByteArray cmapTable(std::map<char16_t, std::uint16_t> glyphs)
+{
+    glyphs.emplace(0xFFFF, 0); // the closing segment every format 4 table ends with
+    const auto segments = std::uint16_t(glyphs.size());
+    std::uint16_t power = 1, log2 = 0;
+    while (power * 2 <= segments) { power *= 2; ++log2; }
+    Writer ends, starts, deltas, rangeOffsets;
+    for (const auto &[code, glyph] : glyphs) {
+        ends.u16(code);
+        starts.u16(code);
+        deltas.u16(code == 0xFFFF ? 1 : std::uint16_t(glyph - code)); // glyph = code + delta (mod 65536)
+        rangeOffsets.u16(0);
+    }
+    Writer sub;
+    sub.u16(4)                                 // format
+        .u16(std::uint16_t(16 + 8 * segments)) // length
+        .u16(0)                                // language
+        .u16(2 * segments)                     // segCountX2
+        .u16(2 * power)                        // searchRange
+        .u16(log2)                             // entrySelector
+        .u16(2 * segments - 2 * power)         // rangeShift
+        .bytes(ends.out).u16(0)                // endCode[], reservedPad
+        .bytes(starts.out).bytes(deltas.out).bytes(rangeOffsets.out);
+    return Writer().u16(0).u16(1)   // version, numTables
+        .u16(3).u16(1).u32(12)      // Windows, Unicode BMP, offset of the subtable
+        .bytes(sub.out).out;
 }
 
 } // namespace
@@ -108,7 +142,23 @@ QString writeRenamedFont(const QString &dir, const QString &fileName, const QLis
 {
     QFile source(sourceFont);
     return source.open(QIODevice::ReadOnly)
-        ? writeFile(dir + QLatin1Char('/') + fileName, withNameTable(source.readAll(), nameTable(names))) : QString();
+        ? writeFile(dir + QLatin1Char('/') + fileName, withTables(source.readAll(), {{"name", nameTable(names)}})) : QString();
+}
+
+QString writeFontWithCharacters(const QString &dir, const QString &fileName, const QList<Name> &names,
+                                const QString &characters)
+{
+    const QString sourcePath = dejaVuPath(QStringLiteral("DejaVuSans.ttf"));
+    QFile source(sourcePath);
+    const QRawFont raw(sourcePath, 12);
+    if (!source.open(QIODevice::ReadOnly) || !raw.isValid())
+        return QString();
+    std::map<char16_t, std::uint16_t> glyphs;
+    const QList<quint32> indexes = raw.glyphIndexesForString(characters);
+    for (qsizetype i = 0; i < characters.size() && i < indexes.size(); ++i)
+        glyphs[characters[i].unicode()] = std::uint16_t(indexes[i]);
+    return writeFile(dir + QLatin1Char('/') + fileName,
+                     withTables(source.readAll(), {{"name", nameTable(names)}, {"cmap", cmapTable(glyphs)}}));
 }
 
 } // namespace TestFonts

@@ -53,5 +53,9 @@ QString writeFile(const QString &path, const QByteArray &bytes);
 // (empty on failure): a drawable face unknown to the system.
 QString writeRenamedFont(const QString &dir, const QString &fileName, const QList<Name> &names,
                          const QString &sourceFont = dejaVuPath(QStringLiteral("DejaVuSans.ttf")));
+// As writeRenamedFont, but the font maps only 'characters' (Basic Multilingual
+// Plane) to their glyphs: a drawable face that lacks every other character.
+QString writeFontWithCharacters(const QString &dir, const QString &fileName, const QList<Name> &names,
+                                const QString &characters);
 
 } // namespace TestFonts

@@ -1,5 +1,7 @@
 #include "ui/main/mainwindow.h"
 
+#include "fonts/fileface.h"
+#include "fonts/fontfileinspector.h"
 #include "preview/phonepreview.h"
 #include "ui/apptexts.h"
 #include "ui/dialogs/phonemodeldialog.h"
@@ -9,6 +11,7 @@
 #include "ui/main/opencommand.h"
 #include "ui/main/savecommand.h"
 #include "ui/main/sloteditor.h"
+#include "ui/main/slotfontinfo.h"
 #include "ui/services/filechooser.h"
 #include "ui/services/messageboxes.h"
 
@@ -19,6 +22,7 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -59,6 +63,7 @@ MainWindow::MainWindow(FileChooser *files, MessageBoxes *messages, QWidget *pare
     // before the preview redraws for it.
     connect(m_document, &FontMapDocument::changed, this, &MainWindow::documentChanged);
     connect(m_slotEditor, &SlotEditor::previewOutdated, this, &MainWindow::aggiornaanteprima);
+    buildFontInfo();
 
     buildMenus();
     setAcceptDrops(true);
@@ -109,6 +114,26 @@ void MainWindow::buildMenus()
     connect(lang, &QAction::triggered, this, &MainWindow::chooseLanguage);
     // The check mark has already flipped when triggered arrives.
     connect(m_popupAction, &QAction::triggered, this, &MainWindow::salvaimpostazioni);
+}
+
+void MainWindow::buildFontInfo()
+{
+    // Below the client area: the window grows, the controls stay in place.
+    std::array<QLineEdit *, SlotCount> faces{};
+    std::array<std::vector<QLabel *>, SlotCount> labels;
+    for (std::size_t i = 0; i < SlotCount; ++i)
+        faces[i] = m_editor->slot(i).face;
+    for (std::size_t i = 0; i < PreviewLabelCount; ++i)
+        labels[previewLabelTable()[i].slot].push_back(m_preview->label(i));
+    m_fontInfo = new SlotFontInfo(faces, labels, statusBar(), this);
+    connect(m_preview, &PhonePreview::refreshed, m_fontInfo, &SlotFontInfo::updateCoverage);
+    connect(m_slotEditor, &SlotEditor::fontFileChosen, this,
+            [this](std::size_t slot, const QString &path, const FontFileInspector &inspector) {
+                // The preview draws this file's own face from the face's change on.
+                const QString face = inspector.FaceName();
+                m_preview->setFileFace(slot, face, face.isEmpty() ? std::nullopt : FileFace::find(inspector.FontFile()));
+                m_fontInfo->fileChosen(slot, path, inspector);
+            });
 }
 
 void MainWindow::startUp()

@@ -18,6 +18,7 @@ class PhonePreview;
 class QAction;
 class SaveCommand;
 class SlotEditor;
+class SlotFontInfo;
 
 // The main window: it owns the font map document, the controls that edit it,
 // the preview that shows it, the menus and the side windows, and lives for
@@ -66,6 +67,7 @@ public:
     FontMapDocument &document() const { return *m_document; }
     PhonePreview &preview() const { return *m_preview; }
     SlotEditor &slotEditor() const { return *m_slotEditor; }
+    SlotFontInfo &fontInfo() const { return *m_fontInfo; }
 
     // The side windows, each made on first use and kept until the end.
     SideWindows &sideWindows() { return m_sideWindows; }
@@ -84,6 +86,7 @@ private:
     void documentChanged(FontMapDocument::Field field, int slot);
     void loadMap(const FontMap &map, const QString &path);
     void showSaveTarget(const QString &path);
+    void buildFontInfo();
     bool applyLanguageFile(QString *error);
 
     std::unique_ptr<FileChooser> m_ownFiles;
@@ -94,6 +97,7 @@ private:
     FontMapEditor *m_editor = nullptr;
     PhonePreview *m_preview = nullptr;
     SlotEditor *m_slotEditor = nullptr;
+    SlotFontInfo *m_fontInfo = nullptr;
     QAction *m_popupAction = nullptr;
     SaveCommand *m_saveCommand = nullptr;
     OpenCommand *m_openCommand = nullptr;

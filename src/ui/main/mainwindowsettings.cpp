@@ -9,6 +9,7 @@
 #include "core/textfile.h"
 #include "ui/dialogs/phonemodeldialog.h"
 #include "ui/fileerrortext.h"
+#include "ui/main/slotfontinfo.h"
 #include "ui/services/messageboxes.h"
 
 #include <QAction>
@@ -83,6 +84,7 @@ bool MainWindow::applyLanguageFile(QString *error)
         else
             setCaption(this, table[i].control, fields[qsizetype(i)]);
     }
+    m_fontInfo->setLanguageFile(m_traduzione.fileName);
     salvaimpostazioni();
     return true;
 }

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QToolTip>
 
 SlotEditor::SlotEditor(const FontMapEditor &controls, FontMapDocument &document, FileChooser &files,
                        MessageBoxes &messages, QWidget &window)
@@ -40,7 +39,7 @@ SlotEditor::SlotEditor(const FontMapEditor &controls, FontMapDocument &document,
         connect(row.plus, &QPushButton::clicked, this, [this, i] { incrementa(i); });
         connect(row.minus, &QPushButton::clicked, this, [this, i] { decrementa(i); });
         connect(row.info, &QPushButton::clicked, this, [this, i] { mostrainfo(i); });
-        // A "no usable face" note is about the last choice; typing replaces it.
+        // A note about the last chosen file no longer holds once the user types.
         QLineEdit *face = row.face;
         connect(face, &QLineEdit::textEdited, face, [face] { face->setToolTip(QString()); });
     }
@@ -48,11 +47,6 @@ SlotEditor::SlotEditor(const FontMapEditor &controls, FontMapDocument &document,
 }
 
 SlotEditor::~SlotEditor() = default;
-
-QString SlotEditor::noFaceMessage(const QString &path)
-{
-    return QStringLiteral("Nessun font TrueType utilizzabile in %1").arg(QDir::toNativeSeparators(path));
-}
 
 void SlotEditor::aprifont(std::size_t slot)
 {
@@ -71,21 +65,13 @@ void SlotEditor::aprifont(std::size_t slot)
     m_inspectors[slot] = std::make_unique<FontFileInspector>();
     m_inspectors[slot]->setFontFile(dialog.fileName);
     const QString faceName = m_inspectors[slot]->FaceName();
+    // Told before the face changes, so that the first redraw knows the file.
+    emit fontFileChosen(slot, dialog.fileName, *m_inspectors[slot]);
 
     // A new face redraws through its change; the same face again still
     // needs one redraw, as its file may be another.
     const bool sameFace = m_document.slotValue(slot).face == faceName;
     m_document.setFace(slot, faceName);
-    QLineEdit *face = m_controls.slot(slot).face;
-    if (faceName.isEmpty()) {
-        // Not worth a modal box: the emptied field says it, the note says why.
-        const QString note = noFaceMessage(dialog.fileName);
-        face->setToolTip(note);
-        if (face->isVisible())
-            QToolTip::showText(face->mapToGlobal(QPoint(0, face->height())), note, face);
-    } else {
-        face->setToolTip(QString());
-    }
     if (sameFace)
         emit previewOutdated();
 }

@@ -47,10 +47,10 @@ public:
     // What the slot's dialog (CommonDialog1 ... 5) keeps between uses.
     const FileDialogState &dialog(std::size_t slot) const { return m_dialogs[slot]; }
 
-    // Shown on the face field when the chosen file gave no face to draw with.
-    static QString noFaceMessage(const QString &path);
-
 signals:
+    // A font file was chosen for 'slot' and inspected; sent before the
+    // slot's face changes.
+    void fontFileChosen(std::size_t slot, const QString &path, const FontFileInspector &inspector);
     // A step changed what the preview shows without a change of the
     // document announcing it.
     void previewOutdated();

@@ -1,0 +1,56 @@
+#include "fonts/fontcoverage.h"
+
+#include <QFileInfo>
+#include <QRawFont>
+#include <QSet>
+
+namespace FontCoverage {
+
+QString missingCharacters(const QRawFont &font, const QString &text)
+{
+    QString missing;
+    QSet<char32_t> seen;
+    for (const char32_t c : QStringView(text).toUcs4()) {
+        const QChar::Category category = QChar::category(c);
+        if (QChar::isSpace(c) || category == QChar::Other_Control || category == QChar::Other_Format
+            || seen.contains(c))
+            continue;
+        seen.insert(c);
+        if (!font.isValid() || !font.supportsCharacter(c))
+            missing += QString::fromUcs4(&c, 1);
+    }
+    return missing;
+}
+
+QString languageLetters(const QString &languageCode)
+{
+    struct Letters { const char *code; const char16_t *letters; };
+    static const Letters table[] = {
+        {"it", u"àèéìòùÀÈÉÌÒÙ"},
+        {"fr", u"àâæçéèêëîïôœùûüÿÀÂÆÇÉÈÊËÎÏÔŒÙÛÜŸ"},
+        {"de", u"äöüßÄÖÜ"},
+        {"es", u"áéíñóúü¿¡ÁÉÍÑÓÚÜ"},
+    };
+    for (const Letters &l : table) {
+        if (languageCode == QLatin1String(l.code))
+            return QString::fromUtf16(l.letters);
+    }
+    return QString();
+}
+
+QString languageOfFile(const QString &path)
+{
+    static const char *const files[][2] = {
+        {"Italiano", "it"}, {"English", "en"}, {"Francais", "fr"}, {"Deutsch", "de"}, {"Espanol", "es"},
+    };
+    const QFileInfo info(path);
+    if (info.suffix().compare(QLatin1String("lng"), Qt::CaseInsensitive) != 0)
+        return QString();
+    for (const auto &f : files) {
+        if (info.completeBaseName().compare(QLatin1String(f[0]), Qt::CaseInsensitive) == 0)
+            return QLatin1String(f[1]);
+    }
+    return QString();
+}
+
+} // namespace FontCoverage

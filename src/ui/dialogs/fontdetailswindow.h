@@ -1,0 +1,29 @@
+#pragma once
+
+#include "fonts/fontdetails.h"
+
+#include <QWidget>
+
+class QFormLayout;
+class QLabel;
+
+// A small window that says who a slot's font is: file, names, version,
+// licence, glyphs, outlines, where it comes from and what it lacks. Made on
+// first use, refilled for whichever slot asks, never modal.
+class FontDetailsWindow final : public QWidget
+{
+    Q_OBJECT
+public:
+    FontDetailsWindow();
+
+    // Fills the window for the font of 'slotName'; 'missing' lists the
+    // characters the face cannot draw, spaced.
+    void showDetails(const QString &slotName, const FontDetails &details, const QString &missing);
+    // The value shown for a field, by the field label's objectName.
+    QString value(const QString &field) const;
+
+private:
+    QLabel *addRow(const char *objectName, const QString &caption);
+
+    QFormLayout *m_form = nullptr;
+};

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "core/slottable.h"
+#include "fonts/fontdetails.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class FontFileInspector;
+class FontDetailsWindow;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QStatusBar;
+
+// What each slot row tells about its font beyond the face name: the face
+// field's tooltip, a warning mark inside the field when the face lacks
+// characters the phone will need (or has outlines the phone may not draw),
+// the "Font details" window from the field's context menu, and a status-bar
+// line when a chosen file was refused.
+class SlotFontInfo final : public QObject
+{
+    Q_OBJECT
+public:
+    // 'labels' are the preview labels of each slot, whose fonts and captions
+    // the coverage is read from.
+    SlotFontInfo(const std::array<QLineEdit *, SlotCount> &faces,
+                 const std::array<std::vector<QLabel *>, SlotCount> &labels, QStatusBar *statusBar,
+                 QObject *parent);
+    ~SlotFontInfo() override;
+
+    // The file at 'path' was chosen for 'slot' and inspected.
+    void fileChosen(std::size_t slot, const QString &path, const FontFileInspector &inspector);
+    // The language file in use changed (empty: the captions as designed).
+    void setLanguageFile(const QString &path);
+    // Reads each slot's face again; cheap when nothing changed.
+    void updateCoverage();
+
+    // The characters the slot's face lacks, as the warning mark lists them.
+    QString missing(std::size_t slot) const { return m_rows[slot].missing; }
+    QAction *warningMark(std::size_t slot) const { return m_rows[slot].mark; }
+    // The status-bar line about the last refused file (empty when none).
+    QString statusText() const;
+    void showDetails(std::size_t slot);
+    FontDetailsWindow *detailsWindow() const { return m_details.get(); }
+
+private:
+    struct Row {
+        QLineEdit *face = nullptr;
+        std::vector<QLabel *> labels;
+        QAction *mark = nullptr;
+        // The chosen file's, while the field shows its face.
+        std::optional<FontDetails> file;
+        QString coverageKey;   // font and texts the coverage was last read for
+        QString missing;
+    };
+
+    void updateMark(std::size_t slot);
+    void setStatus(const QString &text);
+    void showContextMenu(std::size_t slot, const QPoint &at);
+
+    std::array<Row, SlotCount> m_rows;
+    QStatusBar *m_statusBar = nullptr;
+    QLabel *m_status = nullptr;
+    QString m_languageLetters;
+    std::unique_ptr<FontDetailsWindow> m_details;
+};
