@@ -59,10 +59,12 @@ std::optional<QByteArray> readInTable(const ByteSource &source, const TableEntry
 std::optional<QList<TableEntry>> readDirectory(const ByteSource &source, std::uint32_t &sfntVersion)
 {
     const auto header = readBounded(source, 0, offsetTableSize);
-    if (!header || header->startsWith("ttcf")) // a collection is not read
+    if (!header)
         return std::nullopt;
     ByteReader offsets(*header);
     sfntVersion = offsets.u32().value_or(0); // not checked; it tells a collection apart
+    if (header->startsWith("ttcf")) // a collection is not read, only named
+        return std::nullopt;
     const std::uint16_t numTables = offsets.u16().value_or(0);
     if (numTables == 0)
         return std::nullopt;

@@ -238,6 +238,7 @@ void MainWindow::showSaveTarget(const QString &path)
     }
     const QString shown = QDir::toNativeSeparators(path);
     m_targetLabel->setText(tr("Save writes to %1").arg(shown));
+    statusBar()->show();
     m_saveAction->setToolTip(tr("Writes %1").arg(shown));
     if (auto *menu = findChild<QMenu *>(QStringLiteral("cmd_file")))
         menu->setToolTipsVisible(true);

@@ -64,7 +64,11 @@ void SlotFontInfo::fileChosen(std::size_t slot, const QString &path, const FontF
 void SlotFontInfo::setStatus(const QString &text)
 {
     m_status->setText(text);
-    m_statusBar->setVisible(!text.isEmpty() || !m_statusBar->currentMessage().isEmpty());
+    // The bar is shown while anything in it has something to say.
+    bool saying = !m_statusBar->currentMessage().isEmpty();
+    for (const QLabel *label : m_statusBar->findChildren<QLabel *>())
+        saying = saying || !label->text().isEmpty();
+    m_statusBar->setVisible(saying);
 }
 
 void SlotFontInfo::setLanguageFile(const QString &path)
