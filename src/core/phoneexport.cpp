@@ -10,6 +10,7 @@
 bool stopsExport(ExportProblem problem)
 {
     switch (problem) {
+    case ExportProblem::NoTarget:
     case ExportProblem::SameFileName:
     case ExportProblem::SourceMissing:
     case ExportProblem::SourceNotRegular:
@@ -154,6 +155,10 @@ public:
     void checkTarget()
     {
         const QFileInfo target(m_request.targetFolder);
+        if (m_request.targetFolder.isEmpty()) {
+            m_plan.findings.push_back({ExportProblem::NoTarget, {}});
+            return;
+        }
         if (target.exists() && !target.isDir()) {
             m_plan.findings.push_back({ExportProblem::TargetBlocked, m_request.targetFolder});
             return;

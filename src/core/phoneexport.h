@@ -38,6 +38,7 @@ enum class ExportProblem {
     EngineFileMissing, // detail = library; path = where it was looked for, empty without a folder
     TargetExists,      // path will be replaced (asked once)
     // These stop it before anything is written.
+    NoTarget,         // no target folder was given
     SameFileName,     // path and detail: two different files, one name on the phone
     SourceMissing,    // path: a chosen file is gone
     SourceNotRegular, // path: not a regular file (a folder, a pipe, a device)

@@ -13,3 +13,9 @@ void MessageRecorder::warn(QWidget *, const QString &text)
     if (whileShown)
         whileShown(text);
 }
+
+bool MessageRecorder::ask(QWidget *, const QString &text, const QString &)
+{
+    asked.append(text);
+    return !answers.isEmpty() && answers.takeFirst();
+}

@@ -3,6 +3,7 @@
 #include "ui/apptexts.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -22,4 +23,13 @@ void QtMessageBoxes::inform(QWidget *parent, const QString &text)
 void QtMessageBoxes::warn(QWidget *parent, const QString &text)
 {
     showBox(parent, QMessageBox::Warning, text);
+}
+
+bool QtMessageBoxes::ask(QWidget *parent, const QString &text, const QString &yes)
+{
+    QMessageBox box(QMessageBox::Question, AppTexts::programName(), text, QMessageBox::Cancel, parent);
+    QPushButton *accept = box.addButton(yes, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == accept;
 }

@@ -14,6 +14,8 @@ public:
     virtual void inform(QWidget *parent, const QString &text) = 0;
     // A failure the user has to know about.
     virtual void warn(QWidget *parent, const QString &text) = 0;
+    // A question with two answers: 'yes' (the button's text) or Cancel.
+    virtual bool ask(QWidget *parent, const QString &text, const QString &yes) = 0;
 };
 
 class QtMessageBoxes final : public MessageBoxes
@@ -21,4 +23,5 @@ class QtMessageBoxes final : public MessageBoxes
 public:
     void inform(QWidget *parent, const QString &text) override;
     void warn(QWidget *parent, const QString &text) override;
+    bool ask(QWidget *parent, const QString &text, const QString &yes) override;
 };
