@@ -99,8 +99,9 @@ void TestForm1::menus()
     QCOMPARE(bar[1]->menu(), child<QMenu>(&form, "cmd_settings"));
     QCOMPARE(names({bar[2]}), QStringList{"cmd_help=?"});
     QCOMPARE(names(bar[0]->menu()->actions()),
-             (QStringList{"cmd_save=Save to Glyphmux.ini", "cccc=", "cmd_exit=Exit"}));
-    QVERIFY(bar[0]->menu()->actions()[1]->isSeparator());
+             (QStringList{"cmd_save=Save to Glyphmux.ini", "cmd_export=Export for the phone…", "cccc=",
+                          "cmd_exit=Exit"}));
+    QVERIFY(bar[0]->menu()->actions()[2]->isSeparator());
     QCOMPARE(names(bar[1]->menu()->actions()),
              (QStringList{"cmd_lang=Language", "visualizza_pop=Show information popup"}));
     QCOMPARE(bar[0]->text() + bar[1]->text(), QStringLiteral("FileSettings"));

@@ -7,6 +7,8 @@
 #include "ui/dialogs/form2.h"
 #include "ui/dialogs/form3.h"
 #include "ui/dialogs/frmabout.h"
+#include "fonts/cfontpreview.h"
+#include "ui/main/exportcommand.h"
 #include "ui/main/fontmapeditor.h"
 #include "ui/main/savecommand.h"
 #include "ui/main/sloteditor.h"
@@ -66,7 +68,9 @@ void Form1::buildMenus()
     file->setObjectName(QStringLiteral("cmd_file"));
     QAction *save = file->addAction(QStringLiteral("Save to Glyphmux.ini"));
     save->setObjectName(QStringLiteral("cmd_save"));
-    file->addSeparator()->setObjectName(QStringLiteral("cccc"));
+    QAction *separator = file->addSeparator();
+    separator->setObjectName(QStringLiteral("cccc"));
+    buildExportCommand(file, separator);
     QAction *exit = file->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("cmd_exit"));
 
@@ -89,6 +93,25 @@ void Form1::buildMenus()
     connect(lang, &QAction::triggered, this, &Form1::chooseLanguage);
     // The check mark has already flipped when triggered arrives.
     connect(m_popupAction, &QAction::triggered, this, &Form1::salvaimpostazioni);
+}
+
+void Form1::buildExportCommand(QMenu *file, QAction *before)
+{
+    // A slot's file is exported only while its face is the one the file gave.
+    auto sources = [this] {
+        ExportSources sources{fontMap(), {}};
+        for (std::size_t i = 0; i < SlotCount; ++i) {
+            const CFontPreview *inspector = m_slotEditor->inspector(i);
+            if (inspector && !inspector->FaceName().isEmpty() && inspector->FaceName() == sources.map.slotValues[i].face)
+                sources.fontFiles[i] = inspector->FontFile();
+        }
+        return sources;
+    };
+    m_exportCommand = new ExportCommand(*this, *m_files, *m_messages, sources, [this] { return form3().windowTitle(); });
+    auto *action = new QAction(tr("Export for the phone…"), file);
+    action->setObjectName(QStringLiteral("cmd_export"));
+    file->insertAction(before, action);
+    connect(action, &QAction::triggered, m_exportCommand, [this] { m_exportCommand->start(); });
 }
 
 void Form1::startUp()
@@ -178,14 +201,18 @@ Form2 &Form1::form2()
     if (!m_form2) {
         m_form2 = std::make_unique<Form2>();
         m_saveCommand->watch(*m_form2);
+        connect(m_form2.get(), &Form2::modelConfirmed, m_exportCommand,
+                [this] { m_exportCommand->familyConfirmed(m_form2->selectedFamily()); });
     }
     return *m_form2;
 }
 
 Form3 &Form1::form3()
 {
-    if (!m_form3)
+    if (!m_form3) {
         m_form3 = std::make_unique<Form3>();
+        connect(m_form3.get(), &Form3::exportRequested, m_exportCommand, [this] { m_exportCommand->start(); });
+    }
     return *m_form3;
 }
 

@@ -6,12 +6,14 @@
 
 #include <memory>
 
+class ExportCommand;
 class FontMapEditor;
 class Form2;
 class Form3;
 class MessageBoxes;
 class PhonePreview;
 class QAction;
+class QMenu;
 class SaveCommand;
 class SlotEditor;
 class frmAbout;
@@ -59,6 +61,7 @@ public:
     FontMapEditor &editor() const { return *m_editor; }
     PhonePreview &preview() const { return *m_preview; }
     SlotEditor &slotEditor() const { return *m_slotEditor; }
+    ExportCommand &exportCommand() const { return *m_exportCommand; }
     FileChooser &fileChooser() const { return *m_files; }
     MessageBoxes &messageBoxes() const { return *m_messages; }
 
@@ -78,6 +81,7 @@ private:
     void startUp();
     void buildPreview(QWidget *area);
     bool applyLanguageFile(QString *error);
+    void buildExportCommand(QMenu *file, QAction *before);
 
     std::unique_ptr<FileChooser> m_ownFiles;
     std::unique_ptr<MessageBoxes> m_ownMessages;
@@ -88,6 +92,7 @@ private:
     SlotEditor *m_slotEditor = nullptr;
     QAction *m_popupAction = nullptr;
     SaveCommand *m_saveCommand = nullptr;
+    ExportCommand *m_exportCommand = nullptr;
     std::unique_ptr<Form2> m_form2;
     std::unique_ptr<Form3> m_form3;
     std::unique_ptr<frmAbout> m_about;
