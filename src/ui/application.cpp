@@ -1,11 +1,14 @@
 #include "ui/application.h"
 
 #include "appversion.h"
+#include "core/safesave.h"
 #include "ui/main/form1.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+
+#include <cstdio>
 
 namespace {
 
@@ -15,10 +18,31 @@ void nameApplication()
     QCoreApplication::setApplicationVersion(QLatin1String(AppVersion::text));
 }
 
+// True when the window system Qt will use needs a display and none is
+// named. Another platform (-platform offscreen, QT_QPA_PLATFORM) needs none.
+bool displayMissing(int argc, char *argv[])
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg = argv[i];
+        if ((arg == "-platform" || arg == "--platform") && i + 1 < argc)
+            platform = argv[i + 1];
+    }
+    if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland"))
+        return false;
+    return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return false;
+#endif
+}
+
 // Answers --help and --version before any window system is touched, so both
 // work without a display. The editor reads nothing else from the command
 // line; Qt's own options (-platform, -style) still reach QApplication.
-void answerCommandLine(int argc, char *argv[])
+bool answerCommandLine(int argc, char *argv[])
 {
     QCoreApplication probe(argc, argv);
     nameApplication();
@@ -33,13 +57,25 @@ void answerCommandLine(int argc, char *argv[])
         parser.showHelp(0);
     if (parser.isSet(version))
         parser.showVersion();
+    if (displayMissing(argc, argv)) {
+        // Qt would abort with a core dump; one plain line says what to do.
+        std::fputs(qPrintable(QCoreApplication::translate(
+                       "Application", "glyphmux-gui: no display to open the window on (neither DISPLAY nor "
+                                      "WAYLAND_DISPLAY is set); without a screen, run it as: xvfb-run glyphmux-gui")),
+                   stderr);
+        std::fputc('\n', stderr);
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
 int runEditor(int argc, char *argv[], const std::function<void(QWidget &)> &shown)
 {
-    answerCommandLine(argc, argv);
+    ignoreFileSizeLimitSignal();
+    if (!answerCommandLine(argc, argv))
+        return 1;
 
     QApplication app(argc, argv);
     nameApplication();
