@@ -108,15 +108,14 @@ private:
 
     bool copyInto(QFile &out, const ExportItem &item)
     {
-        QFile source(item.sourcePath);
-        const QFileInfo info(item.sourcePath);
-        if (!info.exists())
-            return fail(ExportProblem::SourceMissing, item.sourcePath, ENOENT);
-        if (!info.isFile())
-            return fail(ExportProblem::SourceNotRegular, item.sourcePath, 0);
-        errno = 0;
-        if (!source.open(QIODevice::ReadOnly))
-            return fail(ExportProblem::SourceUnreadable, item.sourcePath, errno);
+        const int fd = openSourceFile(item.sourcePath, m_failure);
+        if (fd < 0)
+            return false;
+        QFile source;
+        if (!source.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+            closeSourceFile(fd);
+            return fail(ExportProblem::SourceUnreadable, item.sourcePath, 0);
+        }
         QByteArray chunk(chunkSize, Qt::Uninitialized);
         for (;;) {
             errno = 0;

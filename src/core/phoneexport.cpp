@@ -1,11 +1,19 @@
 #include "core/phoneexport.h"
 
+#include "core/regularfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
 #include <cerrno>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 bool stopsExport(ExportProblem problem)
 {
@@ -38,6 +46,32 @@ bool ExportPlan::replacesFiles() const
     return false;
 }
 
+int openSourceFile(const QString &path, ExportIssue &problem)
+{
+    const RegularFile opened = openRegularFile(path);
+    switch (opened.failure) {
+    case RegularFile::Failure::None:
+        return opened.fd;
+    case RegularFile::Failure::NotRegular:
+        problem = {ExportProblem::SourceNotRegular, path};
+        return -1;
+    case RegularFile::Failure::CannotOpen:
+        break;
+    }
+    const bool gone = opened.error == ENOENT || opened.error == ENOTDIR;
+    problem = {gone ? ExportProblem::SourceMissing : ExportProblem::SourceUnreadable, path, {}, -1, opened.error};
+    return -1;
+}
+
+void closeSourceFile(int fd)
+{
+#ifdef Q_OS_WIN
+    ::_close(fd);
+#else
+    ::close(fd);
+#endif
+}
+
 QString copyListFileName()
 {
     return QStringLiteral("COPY-TO-PHONE.txt");
@@ -45,19 +79,13 @@ QString copyListFileName()
 
 namespace {
 
-// A file to copy must be a regular file that opens for reading.
 ExportIssue checkSource(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {ExportProblem::SourceMissing, path};
-    if (!info.isFile())
-        return {ExportProblem::SourceNotRegular, path};
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        return {ExportProblem::SourceUnreadable, path, {}, -1, errno};
-    return {};
+    ExportIssue problem;
+    const int fd = openSourceFile(path, problem);
+    if (fd >= 0)
+        closeSourceFile(fd);
+    return problem;
 }
 
 // The same file reached by two paths is one file.

@@ -68,6 +68,11 @@ struct ExportIssue {
 // True for the problems that keep an export from starting.
 bool stopsExport(ExportProblem problem);
 
+// Opens a file to copy, a regular file only, without ever blocking on a
+// pipe or device. Returns the descriptor, or -1 with 'problem' set.
+int openSourceFile(const QString &path, ExportIssue &problem);
+void closeSourceFile(int fd);
+
 struct ExportItem {
     QString relativePath; // under the target, '/'-separated: "data/fonts/x.ttf"
     QString sourcePath;   // the file copied; empty when 'bytes' is the content
