@@ -39,6 +39,8 @@ ExportDialog *ExportCommand::dialog() const
 
 void ExportCommand::start(std::optional<PhoneFamily> family)
 {
+    if (m_writing)
+        return;
     if (!m_dialog) {
         m_dialog = new ExportDialog(&m_window);
         connect(m_dialog, &ExportDialog::chooseTargetClicked, this, &ExportCommand::chooseTarget);
@@ -124,6 +126,7 @@ void ExportCommand::run()
         return;
     remember();
 
+    m_writing = true;
     QProgressDialog progress(ExportTexts::tr("Copying the files for the phone…"), ExportTexts::tr("Cancel"), 0,
                              progressSteps, m_dialog);
     progress.setObjectName(QStringLiteral("exportProgress"));
@@ -135,6 +138,7 @@ void ExportCommand::run()
         return !progress.wasCanceled();
     });
     progress.close();
+    m_writing = false;
 
     const QString report = ExportTexts::outcomeText(plan, outcome);
     if (outcome.ok()) {

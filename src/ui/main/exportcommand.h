@@ -60,4 +60,5 @@ private:
     std::function<QString()> m_copyListTitle;
     QPointer<ExportDialog> m_dialog;
     std::optional<PhoneFamily> m_confirmed;
+    bool m_writing = false; // the progress dialog lets other windows run meanwhile
 };
