@@ -79,14 +79,16 @@ QString ExportTexts::sizeText(qint64 bytes)
 
 QString ExportTexts::findingsText(const ExportPlan &plan)
 {
-    QStringList lines;
+    // What stops the export comes first.
+    QStringList lines, notes;
     int replaced = 0;
     for (const ExportIssue &finding : plan.findings) {
         if (finding.problem == ExportProblem::TargetExists)
             ++replaced;
         else
-            lines << describe(finding);
+            (stopsExport(finding.problem) ? lines : notes) << describe(finding);
     }
+    lines << notes;
     if (replaced)
         lines << tr("%n file(s) already in the target folder would be replaced.", nullptr, replaced);
     lines << tr("%n file(s) to write, %1 in all.", nullptr, int(plan.items.size())).arg(sizeText(plan.totalBytes));
