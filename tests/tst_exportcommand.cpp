@@ -5,10 +5,10 @@
 #include "support/tempcwd.h"
 #include "support/ui.h"
 #include "ui/dialogs/exportdialog.h"
-#include "ui/dialogs/form2.h"
-#include "ui/dialogs/form3.h"
+#include "ui/dialogs/copylistdialog.h"
+#include "ui/dialogs/phonemodeldialog.h"
 #include "ui/main/exportcommand.h"
-#include "ui/main/form1.h"
+#include "ui/main/mainwindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -45,7 +45,7 @@ struct Fixture {
     TempCwd cwd;
     ScriptedChooser chooser;
     MessageRecorder messages;
-    Form1 form{&chooser, &messages};
+    MainWindow form{&chooser, &messages};
 };
 
 } // namespace
@@ -117,15 +117,15 @@ void TestExportCommand::copyListWindowOffersTheExport()
 {
     Fixture f;
     child<QAction>(&f.form, "cmd_save")->trigger();
-    child<QRadioButton>(&f.form.form2(), "Option6630")->setChecked(true);
-    child<QPushButton>(&f.form.form2(), "Command1")->click();
-    QTRY_VERIFY(f.form.form3().isVisible());
-    QCOMPARE(f.form.form3().instructions(), Form2::copyInstructions(PhoneFamily::Model6630));
+    child<QRadioButton>(&f.form.sideWindows().phoneModel(), "Option6630")->setChecked(true);
+    child<QPushButton>(&f.form.sideWindows().phoneModel(), "Command1")->click();
+    QTRY_VERIFY(f.form.sideWindows().copyList().isVisible());
+    QCOMPARE(f.form.sideWindows().copyList().instructions(), PhoneModelDialog::copyInstructions(PhoneFamily::Model6630));
     // OK keeps the middle of the window, as before the export button came.
-    const auto *ok = child<QPushButton>(&f.form.form3(), "Command1");
-    QCOMPARE(ok->geometry(), QRect((f.form.form3().width() - 80) / 2, ok->y(), 80, ok->height()));
+    const auto *ok = child<QPushButton>(&f.form.sideWindows().copyList(), "Command1");
+    QCOMPARE(ok->geometry(), QRect((f.form.sideWindows().copyList().width() - 80) / 2, ok->y(), 80, ok->height()));
 
-    child<QPushButton>(&f.form.form3(), "exportButton")->click();
+    child<QPushButton>(&f.form.sideWindows().copyList(), "exportButton")->click();
     QVERIFY(f.dialog()->isVisible());
     QVERIFY(child<QRadioButton>(f.dialog(), "export6630")->isChecked());
     const QString findings = child<QLabel>(f.dialog(), "exportFindings")->text();

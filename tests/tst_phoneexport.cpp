@@ -1,6 +1,7 @@
 // Export for the phone: what is planned, what lands in the target folder,
 // and what a failure or a cancel leaves behind.
 #include "core/exportwriter.h"
+#include "core/glyphmuxini.h"
 
 #include <QDirIterator>
 #include <QTemporaryDir>
@@ -165,7 +166,7 @@ void TestPhoneExport::exportsTheFamilysTree()
     written << QStringLiteral("data/fonts/glyphmux.ini") << QStringLiteral("COPY-TO-PHONE.txt");
     expected.insert(QStringLiteral("data/fonts/b.ttf"), "bbbb");
     expected.insert(QStringLiteral("data/fonts/a.ttf"), content(bigFont));
-    expected.insert(QStringLiteral("data/fonts/glyphmux.ini"), content(encodeGlyphmuxIni(glyphmuxIniLines(scene.request.map))));
+    expected.insert(QStringLiteral("data/fonts/glyphmux.ini"), content(glyphmuxIniBytes(scene.request.map)));
     expected.insert(QStringLiteral("COPY-TO-PHONE.txt"), (copyList.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
     QCOMPARE(outcome.written, written);
     QCOMPARE(readTree(scene.target()), expected);
@@ -189,7 +190,7 @@ void TestPhoneExport::replacesOnlyWhenAsked()
     outcome = writeExport(again, true);
     QVERIFY(outcome.ok());
     Tree after = before;
-    after[QStringLiteral("data/fonts/glyphmux.ini")] = content(encodeGlyphmuxIni(glyphmuxIniLines(scene.request.map)));
+    after[QStringLiteral("data/fonts/glyphmux.ini")] = content(glyphmuxIniBytes(scene.request.map));
     QCOMPARE(readTree(scene.target()), after); // no kept copies or parts left
 }
 

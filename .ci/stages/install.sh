@@ -4,7 +4,8 @@ set -euo pipefail
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install build --prefix "$prefix"
-env -u DISPLAY "$prefix/bin/glyphmux-gui" --version | grep -qx "glyphmux-gui 1.2.4"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)
+env -u DISPLAY "$prefix/bin/glyphmux-gui" --version | grep -qx "glyphmux-gui $version"
 env -u DISPLAY "$prefix/bin/glyphmux-gui" --help | grep -q -- "--version"
 test -f "$prefix/share/applications/glyphmux-gui.desktop"
 test -f "$prefix/share/icons/hicolor/scalable/apps/glyphmux-gui.svg"

@@ -1,5 +1,6 @@
 #include "core/phoneexport.h"
 
+#include "core/glyphmuxini.h"
 #include "core/regularfile.h"
 
 #include <QDir>
@@ -262,7 +263,7 @@ ExportPlan planExport(const ExportRequest &request, const CopyListWords &words)
     Planner planner(request, plan);
     const QStringList fontNames = planner.addFonts();
     const QStringList missing = planner.addLibraries();
-    planner.addBytes(PhoneFolders::configuration(), encodeGlyphmuxIni(glyphmuxIniLines(request.map)));
+    planner.addBytes(PhoneFolders::configuration(), glyphmuxIniBytes(request.map));
     planner.addBytes(copyListFileName(),
                      copyListBytes(words, phoneCopyPaths(request.family, fontNames), missing, request));
     planner.checkTarget();

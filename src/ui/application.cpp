@@ -2,7 +2,7 @@
 
 #include "appversion.h"
 #include "core/safesave.h"
-#include "ui/main/form1.h"
+#include "ui/main/mainwindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -81,7 +81,7 @@ int runEditor(int argc, char *argv[], const std::function<void(QWidget &)> &show
     nameApplication();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/glyphmux-gui-64.png")));
 
-    Form1 window;
+    MainWindow window;
     window.show();
     if (shown)
         shown(window);
