@@ -1,16 +1,23 @@
-// Whole-process start-up of the editor against a bare Qt main window with
-// the same number of widgets: time from exec to the first painted window,
-// and peak memory. Prints both ratios last.
+// Whole-process start-up of the editor against a plain Qt main window with
+// the same menus, kinds and numbers of widgets and pictures: time from exec
+// to the first painted window, and peak memory; with --instructions, the
+// instructions each executes (callgrind), which a busy machine does not move.
+// Prints the goals last.
+#include "measure.h"
+
 #include "ui/main/mainwindow.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QMap>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdlib>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -59,10 +66,57 @@ T median(std::vector<T> values)
     return values[values.size() / 2];
 }
 
-int widgetCountOfEditor()
+// The editor's widgets by Qt class ("QLabel=30,..."; pictures apart), the
+// fonts they use, and the picture files of as many pictures as it shows.
+std::vector<std::string> referenceArguments()
 {
     MainWindow window;
-    return int(window.findChildren<QWidget *>().size());
+    QMap<QString, int> kinds;
+    int pictures = 0;
+    QStringList fonts; // each font the editor's widgets are drawn with, once
+    for (QWidget *w : window.findChildren<QWidget *>()) {
+        if (!fonts.contains(w->font().toString()))
+            fonts.append(w->font().toString());
+        const auto *label = qobject_cast<QLabel *>(w);
+        if (label && !label->pixmap().isNull()) {
+            ++pictures;
+            continue;
+        }
+        const QMetaObject *m = w->metaObject();
+        while (m->superClass() && !QByteArray(m->className()).startsWith('Q'))
+            m = m->superClass();
+        ++kinds[QLatin1String(m->className())];
+    }
+    QStringList list;
+    for (auto it = kinds.begin(); it != kinds.end(); ++it)
+        list.append(QStringLiteral("%1=%2").arg(it.key()).arg(it.value()));
+    std::printf("editor widgets: %s; pictures: %d; fonts: %lld\n", qPrintable(list.join(QLatin1Char(' '))), pictures,
+                fonts.size());
+    std::vector<std::string> args = {list.join(QLatin1Char(',')).toStdString(), fonts.join(QLatin1Char('|')).toStdString()};
+    const char *files[] = {"standby", "popup", "menu", "sms", "sms-editor"};
+    for (int i = 0; i < pictures && i < 5; ++i)
+        args.push_back(std::string(GLYPHMUX_SOURCE_DIR "/resources/preview/") + files[i] + ".png");
+    return args;
+}
+
+// Instructions one start-up executes, counted by callgrind; 0 when it is missing.
+double instructions(const std::string &program, const std::vector<std::string> &args)
+{
+    std::string command = "valgrind --tool=callgrind --callgrind-out-file=/dev/null " + program;
+    for (const std::string &a : args)
+        command += " '" + a + "'";
+    command += " 2>&1";
+    FILE *out = popen(command.c_str(), "r");
+    if (!out)
+        return 0;
+    char line[512];
+    double collected = 0;
+    while (std::fgets(line, sizeof line, out)) {
+        if (const char *at = std::strstr(line, "Collected :"))
+            collected = std::strtod(at + 11, nullptr);
+    }
+    pclose(out);
+    return collected;
 }
 
 } // namespace
@@ -70,24 +124,36 @@ int widgetCountOfEditor()
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    int children = 0;
+    const bool countInstructions = argc > 1 && std::strcmp(argv[1], "--instructions") == 0;
+    std::vector<std::string> referenceArgs;
     std::string dir;
     {
         QApplication app(argc, argv);
         dir = QCoreApplication::applicationDirPath().toStdString();
         QTemporaryDir scratch;
         QDir::setCurrent(scratch.path());
-        children = widgetCountOfEditor();
+        referenceArgs = referenceArguments();
     }
     QTemporaryDir scratch;
     QDir::setCurrent(scratch.path());
-
     const std::string editor = dir + "/startup_glyphmux";
     const std::string reference = dir + "/startup_reference";
-    const std::vector<std::string> referenceArgs = {std::to_string(children)};
+    Bench::Verdicts goals;
+    Bench::printLoad("at start");
+
+    if (countInstructions) {
+        const double e = instructions(editor, {}), r = instructions(reference, referenceArgs);
+        if (e <= 0 || r <= 0) {
+            std::fprintf(stderr, "callgrind did not run (install valgrind)\n");
+            return 1;
+        }
+        std::printf("instructions to first paint: editor %.0f, reference %.0f\n", e, r);
+        goals.add(QStringLiteral("start-up instructions / reference"), e / r, 1.15);
+        return goals.print();
+    }
+
     const int rounds = 21;
-    std::vector<double> editorMs, referenceMs;
-    std::vector<long> editorKb, referenceKb;
+    std::vector<double> editorMs, referenceMs, timeRatios, rssRatios;
     runOnce(editor, {}); // warm the page cache for both
     runOnce(reference, referenceArgs);
     for (int i = 0; i < rounds; ++i) {
@@ -95,14 +161,16 @@ int main(int argc, char *argv[])
         const Run r = runOnce(reference, referenceArgs);
         editorMs.push_back(e.milliseconds);
         referenceMs.push_back(r.milliseconds);
-        editorKb.push_back(e.peakKilobytes);
-        referenceKb.push_back(r.peakKilobytes);
+        timeRatios.push_back(e.milliseconds / r.milliseconds);
+        rssRatios.push_back(double(e.peakKilobytes) / double(r.peakKilobytes));
     }
-    const double em = median(editorMs), rm = median(referenceMs);
-    const long ek = median(editorKb), rk = median(referenceKb);
-    std::printf("widgets: %d\n", children);
-    std::printf("editor:    %.1f ms to first paint, %ld KiB peak RSS (median of %d)\n", em, ek, rounds);
-    std::printf("reference: %.1f ms to first paint, %ld KiB peak RSS\n", rm, rk);
-    std::printf("startup ratios: time %.2f, rss %.2f\n", em / rm, double(ek) / double(rk));
-    return 0;
+    const Bench::Spread time = Bench::spread(timeRatios), rss = Bench::spread(rssRatios);
+    std::printf("editor:    %.1f ms to first paint (median of %d)\n", median(editorMs), rounds);
+    std::printf("reference: %.1f ms to first paint\n", median(referenceMs));
+    std::printf("ratios: time %.2f [%.2f..%.2f], rss %.2f [%.2f..%.2f]\n", time.median, time.low, time.high, rss.median,
+                rss.low, rss.high);
+    Bench::printLoad("at end");
+    goals.add(QStringLiteral("start-up time / reference"), time.median, 1.15);
+    goals.add(QStringLiteral("start-up RSS / reference"), rss.median, 1.15);
+    return goals.print();
 }

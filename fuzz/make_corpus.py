@@ -95,6 +95,12 @@ SEEDS = {
     "os2-short": sfnt([(b"head", head()), (b"OS/2", os2(1)[:40])]),
     "truncated": sfnt([(b"head", head()), (b"name", name(FAMILY))])[:90],
     "empty": b"",
+    # Claims far more than it holds: a 4 GB "name" table, and one table
+    # listed 65,534 times (read once).
+    "name-length-4g": sfnt([(b"head", head()), (b"name", name(FAMILY), None, 0xFFFFFF00)]),
+    "repeated-name-entries": sfnt([(b"head", head())] + [(b"name", b"", 12 + 16 * 0xFFFF + 56, len(name(FAMILY)))] * 0xFFFD
+                                  + [(b"name", name(FAMILY))]),
+    "sixty-five-name-tables": sfnt([(b"head", head())] + [(b"name", name([win(1, str(k))])) for k in range(65)]),
 }
 
 

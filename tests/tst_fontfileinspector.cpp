@@ -5,6 +5,7 @@
 #include "fonts/windowslocale.h"
 #include "support/truetypebuilder.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QRawFont>
 #include <QtTest>
@@ -104,7 +105,26 @@ private slots:
         loud.reset();
         QCOMPARE(notices.size(), 2);
         QVERIFY(!registry().isFaceKnown(face));
-        QVERIFY(!QFontDatabase::families().contains(face)); // let go by Qt too
+        // Qt keeps the file until unused files go together; asked for in any
+        // case, its face must not be drawn from it.
+        QVERIFY(QFontDatabase::families().contains(face));
+        QVERIFY(drawn(face.toUpper()) != face + QStringLiteral(" Book"));
+        QVERIFY(!QFontDatabase::families().contains(face)); // let go by Qt then
+
+        // A collection of one drawable font, or a file whose head is wrong: never registered.
+        QFile source(renamed(familyNames(QStringLiteral("Glyphmux Probe Bundled"), QStringLiteral("Book"))));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QByteArray collection = QByteArray("ttcf\0\1\0\0\0\0\0\1\0\0\0\x10", 16) + source.readAll();
+        for (int i = 0; i < qFromBigEndian<quint16>(collection.constData() + 20); ++i) {
+            char *offset = collection.data() + 16 + 12 + 16 * i + 8;
+            qToBigEndian(qFromBigEndian<quint32>(offset) + 16, offset);
+        }
+        for (const QString &refused : {written(collection), written(sfnt({{"head", headTable(0)}, {"name", nameTable(familyNames(face, "Book"))}}))}) {
+            FontFileInspector insp;
+            insp.setFontFile(refused);
+            QVERIFY(insp.FaceName().isEmpty());
+            QCOMPARE(registry().registrations(refused), 0);
+        }
     }
 
     void missingPathKeepsPreviousFile()
@@ -131,16 +151,12 @@ private slots:
 
     void facesUnderTheirOwnNames()
     {
-        // Columns: file, face, full names of the files drawn for it regular and
-        // bold. Qt lists DejaVuSans-ExtraLight.ttf only as "DejaVu Sans", style
-        // ExtraLight; its own family name (ID 1) is "DejaVu Sans Light". "DejaVu
-        // Sans Condensed" is a family Qt knows itself: regular and bold draw
-        // what the system's own matching picks. The rest are not installed: a
-        // renamed ExtraLight, and a Book of the same typographic family, which
-        // its name must still give while the ExtraLight is registered; then files
-        // whose ID 1 the font system skips, so that it names them by their
-        // typographic family (ID 16): found as family + subfamily, as the full
-        // name, or not at all.
+        // File, face, full names of the files drawn for it regular and bold.
+        // Installed: an ExtraLight Qt lists only under "DejaVu Sans" (its ID 1 is
+        // "DejaVu Sans Light"); a family Qt knows itself, drawn as the system
+        // matches. Not installed: a renamed ExtraLight; a Book of the same
+        // typographic family; files whose ID 1 the font system skips, found by
+        // ID 16 as family + subfamily, as the full name, or not at all.
         const QString lost = renamed({win(16, "Probe Lost")});
         const QString extraLight = dejaVuPath("DejaVuSans-ExtraLight.ttf");
         const QStringList cases[] = {

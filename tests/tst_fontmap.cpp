@@ -17,11 +17,7 @@ private slots:
 void TestFontMap::eachFieldIsOneEdit()
 {
     const QString x = QStringLiteral("x");
-    const struct {
-        Field field;
-        int slot;
-        std::function<void(FontMapDocument &)> edit;
-    } edits[] = {
+    const struct { Field field; int slot; std::function<void(FontMapDocument &)> edit; } edits[] = {
         {Field::Face, 0, [&](FontMapDocument &d) { d.setFace(0, x); }},
         {Field::Size, 1, [&](FontMapDocument &d) { d.setSize(1, x); }},
         {Field::Height, 2, [&](FontMapDocument &d) { d.setHeight(2, x); }},

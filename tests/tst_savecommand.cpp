@@ -19,8 +19,7 @@
 // What Form3 lists for the n70 family.
 const QString n70 = "c:\\system\\fonts\\glyphmux.dll\r\nc:\\data\\fonts\\glyphmux.ini\r\nc:\\data\\fonts\\ font in ttf";
 
-struct Fixture
-{
+struct Fixture {
     Fixture() { form.show(); }
     void trigger(const char *action) { child<QAction>(&form, action)->trigger(); }
     void click(QWidget *w, const char *name)
@@ -59,115 +58,103 @@ class TestSaveCommand : public QObject
     Q_OBJECT
 
 private slots:
-    void steps_data();
-    void steps();
-    void progressTitleRunsThroughTheTexts();
-    void sideWindowTexts();
-};
-
-void TestSaveCommand::steps_data()
-{
-    const auto saved = [](const QString &text) { return QStringList{"Form3: " + text, "Timer1", "written"}; };
-    // p: popup item off, r: Glyphmux.ini cannot be written, s: save, 6/n: an option,
-    // c: Form2's OK, x: Form2's close box, o: Form3's OK, h: "?", k: frmAbout's
-    // OK, w: wait for the progress title, q: close the main window at once.
-    // Events are handled before every step but q.
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QStringList>("state");
-    QTest::newRow("waiting for the model") << "s6" << QStringList{"Form2"};
-    QTest::newRow("n70") << "sc" << saved(n70);
-    QTest::newRow("6630 then n70") << "s6csnc" << saved(n70);
-    QTest::newRow("6630 stays selected") << "s6csc" << saved("c:\\system\\fonts\\freetype.dll\r\n" + n70);
-    QTest::newRow("copy instructions read") << "sco" << QStringList{"Timer1", "written"};
-    QTest::newRow("popup off, failing") << "prs" << QStringList{"warning"};
-    QTest::newRow("popup on, failing") << "rsc" << QStringList{"warning"};
-    QTest::newRow("model window closed") << "s6x" << QStringList();
-    QTest::newRow("closed, saved again") << "rsxsc" << QStringList{"warning"};
-    QTest::newRow("saved again while open") << "rssc" << QStringList{"warning"};
-    QTest::newRow("about box beside Form2") << "shh" << QStringList{"Form2", "frmAbout"};
-    QTest::newRow("about box OK") << "hk" << QStringList();
-    QTest::newRow("about box again") << "hkhh" << QStringList{"frmAbout"};
-    QTest::newRow("ended waiting") << "hsq" << QStringList();
-    QTest::newRow("ended, write on its way") << "hscq" << QStringList();
-    QTest::newRow("ended, title pending") << "hsc.q" << QStringList{"written"};
-    QTest::newRow("ended, title running") << "hscwq" << QStringList{"written"};
-}
-
-void TestSaveCommand::steps()
-{
-    QFETCH(QString, steps);
-    QFETCH(QStringList, state);
-    Fixture f;
-    for (const QChar step : steps) {
-        if (step != QLatin1Char('q'))
-            QCoreApplication::processEvents();
-        switch (step.unicode()) {
-        case 'p': f.trigger("visualizza_pop"); break;
-        case 'r': QVERIFY(QDir().mkdir(QStringLiteral("Glyphmux.ini"))); break; // a folder in its way
-        case 's': f.trigger("cmd_save"); break;
-        case '6': f.click(&f.form.sideWindows().phoneModel(), "Option6630"); break;
-        case 'n': f.click(&f.form.sideWindows().phoneModel(), "OptionN70"); break;
-        case 'c': f.click(&f.form.sideWindows().phoneModel(), "Command1"); break;
-        case 'x': QVERIFY(f.form.sideWindows().phoneModel().close()); break;
-        case 'o': f.click(&f.form.sideWindows().copyList(), "Command1"); break;
-        case 'h': f.trigger("cmd_help"); break;
-        case 'k': f.click(&f.form.sideWindows().about(), "cmdOK"); break;
-        case 'w': QTRY_VERIFY(f.state().contains("title")); break;
-        case 'q': QVERIFY(f.form.close()); break;
-        }
+    void steps_data()
+    {
+        const auto saved = [](const QString &text) { return QStringList{"Form3: " + text, "Timer1", "written"}; };
+        // p: popup item off, r: Glyphmux.ini cannot be written, s: save, 6/n: an option,
+        // c: Form2's OK, x: Form2's close box, o: Form3's OK, h: "?", k: frmAbout's
+        // OK, w: wait for the progress title, q: close the main window at once.
+        // Events are handled before every step but q.
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QStringList>("state");
+        QTest::newRow("waiting for the model") << "s6" << QStringList{"Form2"};
+        QTest::newRow("n70") << "sc" << saved(n70);
+        QTest::newRow("6630 then n70") << "s6csnc" << saved(n70);
+        QTest::newRow("6630 stays selected") << "s6csc" << saved("c:\\system\\fonts\\freetype.dll\r\n" + n70);
+        QTest::newRow("copy instructions read") << "sco" << QStringList{"Timer1", "written"};
+        QTest::newRow("popup off, failing") << "prs" << QStringList{"warning"};
+        QTest::newRow("popup on, failing") << "rsc" << QStringList{"warning"};
+        QTest::newRow("model window closed") << "s6x" << QStringList();
+        QTest::newRow("closed, saved again") << "rsxsc" << QStringList{"warning"};
+        QTest::newRow("saved again while open") << "rssc" << QStringList{"warning"};
+        QTest::newRow("about box beside Form2") << "shh" << QStringList{"Form2", "frmAbout"};
+        QTest::newRow("about box OK") << "hk" << QStringList();
+        QTest::newRow("about box again") << "hkhh" << QStringList{"frmAbout"};
+        QTest::newRow("ended waiting") << "hsq" << QStringList();
+        QTest::newRow("ended, write on its way") << "hscq" << QStringList();
+        QTest::newRow("ended, title pending") << "hsc.q" << QStringList{"written"};
+        QTest::newRow("ended, title running") << "hscwq" << QStringList{"written"};
     }
-    QCoreApplication::processEvents();
-    QCOMPARE(f.state(), state);
-    // The side windows' controls are not the main window's.
-    for (const char *name : {"lblTitle", "OptionN70", "testo"})
-        QVERIFY2(!f.form.findChild<QObject *>(QLatin1String(name)), name);
-}
 
-void TestSaveCommand::progressTitleRunsThroughTheTexts()
-{
-    Fixture f;
-    f.trigger("visualizza_pop");
-    QStringList titles;
-    QList<qint64> times;
-    QElapsedTimer clock;
-    connect(&f.form, &QWidget::windowTitleChanged, &f.form, [&](const QString &title) {
-        titles << title;
-        times << clock.elapsed();
-    });
-    clock.start();
-    f.trigger("cmd_save");
-    QCOMPARE(f.state(), (QStringList{"Timer1", "written"})); // at once, no side window
-    QTRY_COMPARE_WITH_TIMEOUT(titles.size(), 4, 5000);
-    const QString progress = QStringLiteral("Glyphmux GUI 1.2.4 salvataggio in corso");
-    QCOMPARE(titles, (QStringList{progress + ".", progress + "..", progress + "...", f.caption}));
-    // Half a second after the save, then each text stays for a moment;
-    // lower bounds only, a busy machine may be late but never early.
-    QVERIFY2(times[0] >= 450, qPrintable(QString::number(times[0])));
-    for (int i = 1; i < 4; ++i)
-        QVERIFY2(times[i] - times[i - 1] >= 100, qPrintable(QString::number(times[i] - times[i - 1])));
-    QCOMPARE(f.state(), QStringList{"written"});
-}
+    void steps()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QStringList, state);
+        Fixture f;
+        for (const QChar step : steps) {
+            if (step != QLatin1Char('q'))
+                QCoreApplication::processEvents();
+            switch (step.unicode()) {
+            case 'p': f.trigger("visualizza_pop"); break;
+            case 'r': QVERIFY(QDir().mkdir(QStringLiteral("Glyphmux.ini"))); break; // a folder in its way
+            case 's': f.trigger("cmd_save"); break;
+            case '6': f.click(&f.form.sideWindows().phoneModel(), "Option6630"); break;
+            case 'n': f.click(&f.form.sideWindows().phoneModel(), "OptionN70"); break;
+            case 'c': f.click(&f.form.sideWindows().phoneModel(), "Command1"); break;
+            case 'x': QVERIFY(f.form.sideWindows().phoneModel().close()); break;
+            case 'o': f.click(&f.form.sideWindows().copyList(), "Command1"); break;
+            case 'h': f.trigger("cmd_help"); break;
+            case 'k': f.click(&f.form.sideWindows().about(), "cmdOK"); break;
+            case 'w': QTRY_VERIFY(f.state().contains("title")); break;
+            case 'q': QVERIFY(f.form.close()); break;
+            }
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(f.state(), state);
+        // The side windows' controls are not the main window's.
+        for (const char *name : {"lblTitle", "OptionN70", "testo"})
+            QVERIFY2(!f.form.findChild<QObject *>(QLatin1String(name)), name);
+    }
 
-void TestSaveCommand::sideWindowTexts()
-{
-    Fixture f;
-    QWidget *const form2 = &f.form.sideWindows().phoneModel(), *const form3 = &f.form.sideWindows().copyList(), *const about = &f.form.sideWindows().about();
-    QCOMPARE((QStringList{form2->windowTitle(), form3->windowTitle(), about->windowTitle()}),
-             (QStringList{"Scegli il modello di cellulare", "Copia i seguenti file:", "Informazioni su Glyphmux GUI"}));
-    for (QWidget *window : {form2, form3, about}) // closing one must never end the program
-        QVERIFY2(!window->testAttribute(Qt::WA_QuitOnClose), qPrintable(window->objectName()));
-    const auto text = [](QWidget *w, const char *name) { return child<QWidget>(w, name)->property("text").toString(); };
-    QCOMPARE(text(form2, "OptionN70"), QStringLiteral("n70/n72/n90"));
-    QCOMPARE(text(form2, "Option6630"), QStringLiteral("6630/6680/6600"));
-    QVERIFY(!child<QLabel>(form2, "Image1")->pixmap().isNull());
-    QVERIFY(!child<QLabel>(form2, "Image2")->pixmap().isNull());
-    QVERIFY(child<QLabel>(form3, "testo")->font().bold());
-    QCOMPARE((QStringList{text(about, "lblTitle"), text(about, "lblVersion"), text(about, "Label1")}),
-             (QStringList{"Glyphmux GUI", "Versione 1.2.4", "Glyphmux.dll"}));
-    const QRegularExpression forum(R"(^https?://([a-z0-9-]+\.)*example\.org)"
-                                   R"(/home/forum/index\.php\?showtopic=\w+&st=\w+$)");
-    QVERIFY2(forum.match(text(about, "Text1")).hasMatch(), qPrintable(text(about, "Text1")));
-}
+    void progressTitleRunsThroughTheTexts()
+    {
+        Fixture f;
+        f.trigger("visualizza_pop");
+        QStringList titles;
+        QList<qint64> times;
+        QElapsedTimer clock;
+        connect(&f.form, &QWidget::windowTitleChanged, &f.form, [&](const QString &title) { titles << title; times << clock.elapsed(); });
+        clock.start();
+        f.trigger("cmd_save");
+        QCOMPARE(f.state(), (QStringList{"Timer1", "written"})); // at once, no side window
+        QTRY_COMPARE_WITH_TIMEOUT(titles.size(), 4, 5000);
+        const QString progress = QStringLiteral("Glyphmux GUI 1.2.4 salvataggio in corso");
+        QCOMPARE(titles, (QStringList{progress + ".", progress + "..", progress + "...", f.caption}));
+        // Half a second after the save, then each text stays for a moment;
+        // lower bounds only, a busy machine may be late but never early.
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(times[i] - (i ? times[i - 1] : 0) >= (i ? 100 : 450), qPrintable(QString::number(times[i])));
+        QCOMPARE(f.state(), QStringList{"written"});
+    }
+
+    void sideWindowTexts()
+    {
+        Fixture f;
+        QWidget *const form2 = &f.form.sideWindows().phoneModel(), *const form3 = &f.form.sideWindows().copyList(),
+                       *const about = &f.form.sideWindows().about();
+        const auto text = [](QWidget *w, const char *name) { return child<QWidget>(w, name)->property("text").toString(); };
+        QCOMPARE((QStringList{form2->windowTitle(), form3->windowTitle(), about->windowTitle(), text(form2, "OptionN70"),
+                              text(form2, "Option6630"), text(about, "lblTitle"), text(about, "lblVersion"), text(about, "Label1")}),
+                 (QStringList{"Scegli il modello di cellulare", "Copia i seguenti file:", "Informazioni su Glyphmux GUI",
+                              "n70/n72/n90", "6630/6680/6600", "Glyphmux GUI", "Versione 1.2.4", "Glyphmux.dll"}));
+        for (QWidget *window : {form2, form3, about}) // closing one must never end the program
+            QVERIFY2(!window->testAttribute(Qt::WA_QuitOnClose), qPrintable(window->objectName()));
+        QVERIFY(!child<QLabel>(form2, "Image1")->pixmap().isNull() && !child<QLabel>(form2, "Image2")->pixmap().isNull());
+        QVERIFY(child<QLabel>(form3, "testo")->font().bold());
+        const QRegularExpression forum(R"(^https?://([a-z0-9-]+\.)*example\.org/home/forum/index\.php\?showtopic=\w+&st=\w+$)");
+        QVERIFY2(forum.match(text(about, "Text1")).hasMatch(), qPrintable(text(about, "Text1")));
+    }
+};
 
 QTEST_MAIN(TestSaveCommand)
 #include "tst_savecommand.moc"

@@ -3,6 +3,8 @@
 #include "fonts/windowslocale.h"
 #include "support/truetypebuilder.h"
 
+#include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -26,6 +28,22 @@ QString read(const QByteArray &file, bool validBefore = false)
         + QStringLiteral(" names=") + (t.names ? t.names->strings.join(QLatin1Char('|')) : none)
         + QStringLiteral(" fs=") + (t.fsSelection ? QString::number(*t.fsSelection, 16) : none);
 }
+
+// Counts what is read through it.
+struct CountingSource final : ByteSource
+{
+    explicit CountingSource(const ByteSource &inner) : inner(inner) {}
+    std::uint64_t size() const override { return inner.size(); }
+    std::optional<QByteArray> readAt(std::uint64_t offset, std::uint64_t len) const override
+    {
+        ++reads;
+        total += len;
+        largest = std::max(largest, len);
+        return inner.readAt(offset, len);
+    }
+    const ByteSource &inner;
+    mutable std::uint64_t reads = 0, total = 0, largest = 0;
+};
 
 } // namespace
 
@@ -98,6 +116,19 @@ private slots:
         // Record 1's string offset far outside: that string alone is lost, the walk goes on.
         QTest::newRow("string past the end") << withHead({{"name", patched(6 + 12 + 10, 0x7F)}, {"OS/2", os2Table(0x20)}})
                                              << false << "damaged valid=1 names=Probe| fs=20";
+        // The last "name" taken wins; the walk stops at the first it cannot take,
+        // even when that entry repeats an earlier table's offset with a bad length.
+        const QByteArray second = nameTable({windowsName(1, QStringLiteral("Second")), windowsName(13, QStringLiteral("Licence"))});
+        QTest::newRow("two name tables, strings of unused IDs left out") << withHead({{"name", name}, {"name", second}})
+                                                                        << false << "complete valid=1 names=Second fs=-";
+        QTest::newRow("a damaged name table between") << withHead({{"name", name}, {"name", name.left(4)}, {"name", second}})
+                                                     << false << "damaged valid=1 names=Probe|Book fs=-";
+        QTest::newRow("the same table again, cut short") << withHead({{"name", name}, {"name", {}, 12 + 16 * 4 + 56, 20}, {"name", second}})
+                                                        << false << "damaged valid=1 names=Probe|Book fs=-";
+        QList<Table> many;
+        for (int k = 1; k <= 65; ++k)
+            many.append({"name", nameTable({windowsName(1, QString::number(k))})});
+        QTest::newRow("a 65th different name table") << withHead(many) << false << "damaged valid=1 names=64 fs=-";
         QTest::newRow("OS/2 too short") << withHead({{"name", name}, {"OS/2", os2Table(1).left(60)}})
                                         << false << "damaged valid=1 names=Probe|Book fs=-";
     }
@@ -111,6 +142,40 @@ private slots:
         // Any cut makes a complete read damaged.
         for (qsizetype n = 0; expected.startsWith(QStringLiteral("complete")) && n < file.size(); ++n)
             QVERIFY2(read(file.left(n), validBefore).startsWith(QStringLiteral("damaged")), qPrintable(QString::number(n)));
+    }
+
+    // Files that claim far more than they hold: only the bytes used are
+    // read, and a table listed many times is read once.
+    void hostileFilesCostWhatTheyAreWorth()
+    {
+        QTemporaryDir dir;
+        QList<Name> names = familyNames(QStringLiteral("Hostile"), QStringLiteral("Book"));
+        names.append(windowsName(13, QString(30000, QLatin1Char('L')))); // a 60 KB licence, never read
+        const QByteArray name = nameTable(names);
+        const std::uint32_t fourGigabytes = 0xFFFFFF00;
+        // Sparse: the "name" entry's length runs to the end of a 4 GB file.
+        const QString sparse = writeFile(dir.filePath(QStringLiteral("sparse.ttf")),
+                                         sfnt({{"head", headTable()}, {"OS/2", os2Table(0x20)}, {"name", name, std::nullopt, fourGigabytes}}));
+        QVERIFY(QFile::resize(sparse, 12 + 16 * 3 + 56 + 88 + qint64(fourGigabytes)));
+        QList<Table> repeated = {{"head", headTable()}};
+        for (int k = 0; k < 0xFFFE - 1; ++k)
+            repeated.append({"name", {}, 12 + 16 * 0xFFFF + 56, std::uint32_t(name.size())});
+        repeated.append({"name", name});
+        const QString listed = writeFile(dir.filePath(QStringLiteral("repeated.ttf")), sfnt(repeated));
+        const QString expected = QStringLiteral("Hostile|Book|Hostile Book test build|Hostile Book|HostileBook");
+
+        for (const QString &path : {sparse, listed}) {
+            const FileSource file(path);
+            const CountingSource counted(file);
+            QElapsedTimer watchdog;
+            watchdog.start();
+            const auto t = TrueType::readFontTables(counted);
+            QVERIFY2(watchdog.elapsed() < 5000, qPrintable(path));
+            QVERIFY(t.complete);
+            QCOMPARE(t.names.value_or(TrueType::NameTable()).strings.join(QLatin1Char('|')), expected);
+            QVERIFY2(counted.reads <= 7 && counted.largest <= 16 * 0xFFFF && counted.total < 16 * 0xFFFF + 400,
+                     qPrintable(QStringLiteral("%1 reads, %2 bytes").arg(counted.reads).arg(counted.total)));
+        }
     }
 };
 

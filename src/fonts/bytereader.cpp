@@ -2,9 +2,6 @@
 
 #include "core/regularfile.h"
 
-#include <QtGlobal>
-
-#ifdef Q_OS_UNIX
 #include <QFile>
 
 #include <cerrno>
@@ -38,6 +35,24 @@ FileSource::~FileSource()
 
 std::optional<QByteArray> FileSource::readAt(std::uint64_t offset, std::uint64_t len) const
 {
+    constexpr std::uint64_t window = 8192;
+    if (!m_open || !contains(offset, len))
+        return std::nullopt;
+    if (len > window / 2)
+        return readFromFile(offset, len);
+    const std::uint64_t cached = std::uint64_t(m_window.size());
+    if (offset < m_windowOffset || offset - m_windowOffset > cached || len > cached - (offset - m_windowOffset)) {
+        auto ahead = readFromFile(offset, std::min(window, m_size - offset));
+        if (!ahead)
+            return std::nullopt;
+        m_window = std::move(*ahead);
+        m_windowOffset = offset;
+    }
+    return m_window.mid(qsizetype(offset - m_windowOffset), qsizetype(len));
+}
+
+std::optional<QByteArray> FileSource::readFromFile(std::uint64_t offset, std::uint64_t len) const
+{
     if (!m_open || !contains(offset, len) || len > std::uint64_t(std::numeric_limits<qsizetype>::max()))
         return std::nullopt;
     QByteArray out(qsizetype(len), Qt::Uninitialized);
@@ -52,39 +67,3 @@ std::optional<QByteArray> FileSource::readAt(std::uint64_t offset, std::uint64_t
     }
     return out;
 }
-
-#else
-#include <QFile>
-
-struct FileSource::Handle
-{
-    QFile file;
-};
-
-FileSource::FileSource(const QString &path)
-    : m_handle(new Handle)
-{
-    m_handle->file.setFileName(path);
-    if (!m_handle->file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return;
-    m_size = std::uint64_t(m_handle->file.size());
-    m_open = true;
-}
-
-FileSource::~FileSource()
-{
-    delete m_handle;
-}
-
-std::optional<QByteArray> FileSource::readAt(std::uint64_t offset, std::uint64_t len) const
-{
-    if (!m_open || !contains(offset, len) || len > std::uint64_t(std::numeric_limits<qsizetype>::max()))
-        return std::nullopt;
-    if (!m_handle->file.seek(qint64(offset)))
-        return std::nullopt;
-    QByteArray out = m_handle->file.read(qint64(len));
-    if (std::uint64_t(out.size()) != len)
-        return std::nullopt;
-    return out;
-}
-#endif

@@ -111,7 +111,9 @@ private:
     QByteArrayView m_bytes;
 };
 
-// A file opened for reading; only the parts asked for are read.
+// A file opened for reading; only the parts asked for are read. A small
+// read brings in the bytes after it too (the tables the inspector reads lie
+// close together), so most reads cost no system call.
 class FileSource final : public ByteSource
 {
 public:
@@ -125,8 +127,12 @@ public:
     std::optional<QByteArray> readAt(std::uint64_t offset, std::uint64_t len) const override;
 
 private:
+    std::optional<QByteArray> readFromFile(std::uint64_t offset, std::uint64_t len) const;
+
     struct Handle;
     Handle *m_handle = nullptr;
     bool m_open = false;
     std::uint64_t m_size = 0;
+    mutable QByteArray m_window; // bytes at m_windowOffset, read ahead
+    mutable std::uint64_t m_windowOffset = 0;
 };

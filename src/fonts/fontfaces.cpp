@@ -65,16 +65,30 @@ FaceIndex systemFaces()
 FaceIndex applicationFileFaces(const QString &path)
 {
     // Qt adds each application font to fontconfig's application set under
-    // the path it was given.
+    // the path it was given, after the fonts added before: look from the
+    // end, where the file just registered is, so that the cost does not grow
+    // with the files registered earlier.
     FaceIndex index;
     const QByteArray file = path.toUtf8();
-    if (FcFontSet *set = FcConfigGetFonts(nullptr, FcSetApplication)) {
-        for (int i = 0; i < set->nfont; ++i) {
-            FcChar8 *value = nullptr;
-            if (FcPatternGetString(set->fonts[i], FC_FILE, 0, &value) == FcResultMatch
-                && std::strcmp(reinterpret_cast<const char *>(value), file.constData()) == 0)
-                addPattern(set->fonts[i], index);
-        }
+    FcFontSet *set = FcConfigGetFonts(nullptr, FcSetApplication);
+    if (!set)
+        return index;
+    const auto isOfFile = [&](FcPattern *pattern) {
+        FcChar8 *value = nullptr;
+        return FcPatternGetString(pattern, FC_FILE, 0, &value) == FcResultMatch
+            && std::strcmp(reinterpret_cast<const char *>(value), file.constData()) == 0;
+    };
+    int first = set->nfont;
+    while (first > 0 && isOfFile(set->fonts[first - 1]))
+        --first;
+    if (first < set->nfont) {
+        for (int i = first; i < set->nfont; ++i)
+            addPattern(set->fonts[i], index);
+        return index;
+    }
+    for (int i = 0; i < set->nfont; ++i) {
+        if (isOfFile(set->fonts[i]))
+            addPattern(set->fonts[i], index);
     }
     return index;
 }

@@ -24,10 +24,11 @@ void FontFileInspector::setFontFile(const QString &path)
     if (!FileExists(path))
         return;
     m_fontFile = path;
-    ReadFontFile(m_fontFile); // a damaged file still gets its face looked up
+    const bool whole = ReadFontFile(m_fontFile); // a damaged file still gets its face looked up
     m_installed = FindFaceName(FaceTest::SystemOnly);
     if (!m_installed) {
-        AddFontFile(m_fontFile);
+        if (whole) // Qt would take a damaged file or every font of a collection: faces nobody can choose
+            AddFontFile(m_fontFile);
         FindFaceName(FaceTest::Drawable);
     }
 }
@@ -36,8 +37,8 @@ bool FontFileInspector::FileExists(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
+    const QFileInfo info(path); // asking isDir first costs one system call, not two
+    return !info.isDir() && info.exists();
 }
 
 bool FontFileInspector::ReadFontFile(const QString &path)

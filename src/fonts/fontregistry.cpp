@@ -5,10 +5,18 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <algorithm>
 #include <cstdlib>
+
+namespace {
+
+// How long the program must stay quiet before unused files are removed.
+constexpr int idleMilliseconds = 3000;
+
+} // namespace
 
 FontRegistry &FontRegistry::instance()
 {
@@ -67,8 +75,22 @@ bool FontRegistry::isFaceKnown(const QString &face) const
     if (face.isEmpty())
         return false;
     for (const Registration &r : m_files) {
-        if (r.faces.contains(face))
+        if (r.uses > 0 && r.faces.contains(face))
             return true;
+    }
+    return false;
+}
+
+bool FontRegistry::unusedFileHasFace(const QString &face) const
+{
+    // Qt matches family names regardless of case.
+    for (const Registration &r : m_files) {
+        if (r.uses > 0)
+            continue;
+        for (auto it = r.faces.keyBegin(); it != r.faces.keyEnd(); ++it) {
+            if (it->compare(face, Qt::CaseInsensitive) == 0)
+                return true;
+        }
     }
     return false;
 }
@@ -76,14 +98,20 @@ bool FontRegistry::isFaceKnown(const QString &face) const
 QList<FontFace> FontRegistry::fontsNamed(const QString &face) const
 {
     QList<FontFace> fonts = systemFaces().value(face);
-    for (const Registration &r : m_files)
-        fonts += r.faces.value(face);
+    for (const Registration &r : m_files) {
+        if (r.uses > 0)
+            fonts += r.faces.value(face);
+    }
     return fonts;
 }
 
 void FontRegistry::applyFace(QFont &font, const QString &face) const
 {
     font.setStyleName(QString());
+    // Qt would still draw a file nobody uses; it must be gone first. This
+    // instance is never const itself.
+    if (!face.isEmpty() && unusedFileHasFace(face))
+        const_cast<FontRegistry *>(this)->removeUnusedFiles();
     if (face.isEmpty()) {
         // QFont::setFamily("") picks an unrelated font; an empty face means
         // the platform's default one.
@@ -144,13 +172,43 @@ bool FontRegistry::addFontFile(const QString &path)
 void FontRegistry::removeFontFile(const QString &path)
 {
     const auto it = m_files.find(key(path));
-    if (it == m_files.end())
+    if (it == m_files.end() || it->uses == 0)
         return;
-    if (--it->uses > 0)
+    if (--it->uses == 0)
+        removeWhenIdle();
+}
+
+void FontRegistry::removeWhenIdle()
+{
+    if (!QCoreApplication::instance())
         return;
-    QFontDatabase::removeApplicationFont(it->id);
-    m_files.erase(it);
-    m_qtFamilies.reset();
+    if (!m_idle) {
+        m_idle = new QTimer(this);
+        m_idle->setSingleShot(true);
+        m_idle->setInterval(idleMilliseconds);
+        connect(m_idle, &QTimer::timeout, this, [this] {
+            removeUnusedFiles();
+            qtFamilies(); // Qt re-reads the files left now, not at the next keystroke
+        });
+        connect(qApp, &QCoreApplication::aboutToQuit, this, &FontRegistry::removeUnusedFiles);
+    }
+    m_idle->start(); // again from the start after every release
+}
+
+void FontRegistry::removeUnusedFiles()
+{
+    bool removed = false;
+    for (auto it = m_files.begin(); it != m_files.end();) {
+        if (it->uses > 0) {
+            ++it;
+            continue;
+        }
+        QFontDatabase::removeApplicationFont(it->id);
+        it = m_files.erase(it);
+        removed = true;
+    }
+    if (removed)
+        m_qtFamilies.reset();
 }
 
 int FontRegistry::registrations(const QString &path) const

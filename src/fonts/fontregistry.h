@@ -7,13 +7,17 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QTimer>
 
 #include <optional>
 
 // The program's one shared table of font files it has made drawable, and the
 // place that answers "can the system draw this face, and with which font?".
 // Registrations are counted per file, so a face stays drawable while anyone
-// still uses it.
+// still uses it. A file nobody uses any more stays registered with Qt but
+// counts as gone: removing a font makes Qt re-read every file still
+// registered, so unused files are removed together, once the program is
+// idle, at exit, or at once when a face of theirs is asked for.
 class FontRegistry final : public QObject
 {
     Q_OBJECT
@@ -35,8 +39,10 @@ public:
     // Makes the font file drawable, or counts one more user of it. True when
     // the file's fonts are registered (now or before).
     bool addFontFile(const QString &path);
-    // Drops one use of 'path'; the last one unregisters the file.
+    // Drops one use of 'path'; after the last one the file counts as gone.
     void removeFontFile(const QString &path);
+    // Unregisters every file nobody uses, in one go.
+    void removeUnusedFiles();
     // How many uses of 'path' are registered (0: none).
     int registrations(const QString &path) const;
 
@@ -54,7 +60,7 @@ private:
     struct Registration
     {
         int id = -1;      // Qt's application font id
-        int uses = 0;
+        int uses = 0;     // 0: waiting to be unregistered
         FaceIndex faces;  // every family name of the file's fonts
     };
 
@@ -62,8 +68,11 @@ private:
     const FaceIndex &systemFaces() const;
     const QSet<QString> &qtFamilies() const;
     QList<FontFace> fontsNamed(const QString &face) const;
+    bool unusedFileHasFace(const QString &face) const;
+    void removeWhenIdle();
 
     QHash<QString, Registration> m_files;
     mutable std::optional<FaceIndex> m_system;
     mutable std::optional<QSet<QString>> m_qtFamilies; // refreshed when registrations change
+    QTimer *m_idle = nullptr;
 };

@@ -1,6 +1,9 @@
 #include "fonts/truetypeparser.h"
 
+#include <QHash>
+
 #include <algorithm>
+#include <limits>
 
 namespace TrueType {
 namespace {
@@ -15,6 +18,13 @@ constexpr std::uint64_t nameRecordSize = 12;
 // (78 bytes) is shorter than the 86 bytes of version 1, so read only up to it.
 constexpr std::uint64_t os2FsSelectionOffset = 62;
 constexpr std::uint64_t os2NeededSize = os2FsSelectionOffset + 2;
+// No single read is larger, whatever a file claims. The largest directory
+// (0xFFFF entries) and the largest record list (0xFFFF records) fit.
+constexpr std::uint64_t maxReadSize = 1 << 20;
+// A real font has one "name" table. The walk stops at a directory entry
+// that would make it read the header of more different ones than this, as at
+// a damaged table, so that a crafted directory cannot make it read 65,535.
+constexpr qsizetype maxNameTables = 64;
 
 struct TableEntry
 {
@@ -28,27 +38,34 @@ struct TableEntry
     }
 };
 
-// The table's bytes from its start, at least 'needed' of them, when the
-// whole table lies inside the file.
-std::optional<QByteArray> readTable(const ByteSource &source, const TableEntry &entry,
-                                    std::uint64_t needed, std::uint64_t wanted)
+std::optional<QByteArray> readBounded(const ByteSource &source, std::uint64_t offset, std::uint64_t len)
+{
+    if (len > maxReadSize)
+        return std::nullopt;
+    return source.readAt(offset, len);
+}
+
+// 'len' bytes at 'at' within a table that must be whole inside the file and
+// at least 'needed' bytes long.
+std::optional<QByteArray> readInTable(const ByteSource &source, const TableEntry &entry, std::uint64_t needed,
+                                      std::uint64_t at, std::uint64_t len)
 {
     if (entry.length < needed || !source.contains(entry.offset, entry.length))
         return std::nullopt;
-    return source.readAt(entry.offset, std::min<std::uint64_t>(wanted, entry.length));
+    return readBounded(source, std::uint64_t(entry.offset) + at, len);
 }
 
 std::optional<QList<TableEntry>> readDirectory(const ByteSource &source)
 {
-    const auto header = source.readAt(0, offsetTableSize);
-    if (!header)
+    const auto header = readBounded(source, 0, offsetTableSize);
+    if (!header || header->startsWith("ttcf")) // a collection is not read
         return std::nullopt;
     ByteReader offsets(*header);
     offsets.seek(4); // sfnt version: not checked
     const std::uint16_t numTables = offsets.u16().value_or(0);
     if (numTables == 0)
         return std::nullopt;
-    const auto bytes = source.readAt(offsetTableSize, numTables * directoryEntrySize);
+    const auto bytes = readBounded(source, offsetTableSize, numTables * directoryEntrySize);
     if (!bytes)
         return std::nullopt;
     ByteReader dir(*bytes);
@@ -67,42 +84,83 @@ std::optional<QList<TableEntry>> readDirectory(const ByteSource &source)
     return entries;
 }
 
-// A "name" table: header and records must fit the table, or the table is
-// not taken. 'damaged' is set for strings outside the string storage.
-std::optional<NameTable> parseNameTable(QByteArrayView bytes, bool &damaged)
+// The header of a "name" table: it is taken when its records and the start
+// of its string storage lie inside the table.
+struct NameHeader
 {
-    ByteReader table(bytes);
-    table.u16(); // format: not used
-    const auto count = table.u16();
-    const auto stringOffset = table.u16();
-    if (!count || !stringOffset)
-        return std::nullopt;
-    const auto recordBytes = table.take(*count * nameRecordSize);
-    const auto storage = table.sub(*stringOffset, table.size() - std::min<std::uint64_t>(*stringOffset, table.size()));
-    if (!recordBytes || !storage)
-        return std::nullopt;
+    std::uint16_t count = 0;
+    std::uint16_t stringOffset = 0;
 
+    bool fits(std::uint32_t tableLength) const
+    {
+        return nameHeaderSize + count * nameRecordSize <= tableLength && stringOffset <= tableLength;
+    }
+};
+
+// The header at 'offset', whatever the table's claimed length.
+std::optional<NameHeader> readNameHeader(const ByteSource &source, std::uint32_t offset)
+{
+    const auto bytes = readBounded(source, offset, nameHeaderSize);
+    if (!bytes)
+        return std::nullopt;
+    ByteReader reader(*bytes);
+    reader.u16(); // format: not used
+    NameHeader header;
+    header.count = reader.u16().value_or(0);
+    header.stringOffset = reader.u16().value_or(0);
+    return header;
+}
+
+bool isUsedNameId(std::uint16_t nameId)
+{
+    return nameId <= lastUsedNameId;
+}
+
+// The records of a "name" table whose header was taken, and the strings of
+// the used name IDs. Only those strings are read: all of them lie within one
+// span of at most 128 KiB, since offsets and lengths are 16-bit. 'damaged' is
+// set for a string outside the string storage.
+std::optional<NameTable> readNameTable(const ByteSource &source, const TableEntry &entry, const NameHeader &header,
+                                       bool &damaged)
+{
+    const auto recordBytes = readInTable(source, entry, nameHeaderSize, nameHeaderSize, header.count * nameRecordSize);
+    if (!recordBytes)
+        return std::nullopt;
     ByteReader records(*recordBytes);
+    const std::uint64_t storageSize = entry.length - header.stringOffset;
     NameTable names;
-    names.records.resize(*count);
-    names.strings.resize(*count);
-    for (qsizetype k = 0; k < names.records.size(); ++k) {
-        NameRecord &r = names.records[k];
+    std::uint64_t spanBegin = std::numeric_limits<std::uint64_t>::max();
+    std::uint64_t spanEnd = 0;
+    for (int k = 0; k < header.count; ++k) {
+        NameRecord r;
         r.platformId = records.u16().value_or(0);
         r.encodingId = records.u16().value_or(0);
         r.languageId = records.u16().value_or(0);
         r.nameId = records.u16().value_or(0);
         r.length = records.u16().value_or(0);
         r.offset = records.u16().value_or(0);
-        if (r.length == 0)
+        const bool inside = std::uint64_t(r.offset) + r.length <= storageSize;
+        damaged = damaged || (r.length != 0 && !inside);
+        if (!isUsedNameId(r.nameId))
             continue;
-        ByteReader text = *storage;
-        const auto string = text.seek(r.offset) ? text.take(r.length) : std::nullopt;
-        if (!string) {
-            damaged = true;
-            continue;
+        if (!inside) // kept with an empty string
+            r.length = 0;
+        if (r.length != 0) {
+            spanBegin = std::min<std::uint64_t>(spanBegin, r.offset);
+            spanEnd = std::max<std::uint64_t>(spanEnd, std::uint64_t(r.offset) + r.length);
         }
-        names.strings[k] = decodeNameString(r.platformId, *string);
+        names.records.append(r);
+    }
+    names.strings.resize(names.records.size());
+    if (spanEnd == 0)
+        return names;
+    const auto span = readInTable(source, entry, nameHeaderSize, header.stringOffset + spanBegin, spanEnd - spanBegin);
+    if (!span)
+        return std::nullopt;
+    for (qsizetype k = 0; k < names.records.size(); ++k) {
+        const NameRecord &r = names.records[k];
+        if (r.length != 0)
+            names.strings[k] = decodeNameString(r.platformId, QByteArrayView(*span).sliced(r.offset - spanBegin, r.length));
     }
     return names;
 }
@@ -199,35 +257,63 @@ FontTables readFontTables(const ByteSource &source, bool validBefore)
     for (const TableEntry &entry : *entries) {
         if (!entry.is("head"))
             continue;
-        const auto head = readTable(source, entry, headSize, headSize);
-        if (!head)
+        const auto magic = readInTable(source, entry, headSize, headMagicOffset, 4);
+        if (!magic)
             return out;
-        ByteReader reader(*head);
-        reader.seek(headMagicOffset);
-        out.validTrueType = reader.u32() == magicNumber;
+        out.validTrueType = ByteReader(*magic).u32() == magicNumber;
         break;
     }
     if (!out.validTrueType.value_or(validBefore))
         return out;
 
-    bool damaged = false;
+    // The walk takes the tables in directory order and stops at the first it
+    // cannot take; the last "name" and the last "OS/2" taken before that
+    // win. Find those two first, so that a table listed many times is
+    // looked at once and read once.
+    const TableEntry *name = nullptr;
+    NameHeader nameHeader;
+    const TableEntry *os2 = nullptr;
+    QHash<std::uint32_t, std::optional<NameHeader>> headers; // by table offset
+    bool walked = true;
     for (const TableEntry &entry : *entries) {
         if (entry.is("name")) {
-            const auto table = readTable(source, entry, nameHeaderSize, entry.length);
-            auto names = table ? parseNameTable(*table, damaged) : std::nullopt;
-            if (!names)
-                return out;
-            out.names = std::move(names);
+            auto it = headers.find(entry.offset);
+            if (it == headers.end()) {
+                if (headers.size() == maxNameTables) {
+                    walked = false;
+                    break;
+                }
+                it = headers.insert(entry.offset, readNameHeader(source, entry.offset));
+            }
+            const std::optional<NameHeader> &header = *it;
+            if (entry.length < nameHeaderSize || !source.contains(entry.offset, entry.length) || !header
+                || !header->fits(entry.length)) {
+                walked = false;
+                break;
+            }
+            name = &entry;
+            nameHeader = *header;
         } else if (entry.is("OS/2")) {
-            const auto table = readTable(source, entry, os2NeededSize, os2NeededSize);
-            if (!table)
-                return out;
-            ByteReader reader(*table);
-            reader.seek(os2FsSelectionOffset);
-            out.fsSelection = reader.u16();
+            if (entry.length < os2NeededSize || !source.contains(entry.offset, entry.length)) {
+                walked = false;
+                break;
+            }
+            os2 = &entry;
         }
     }
-    out.complete = !damaged;
+
+    bool damaged = false;
+    if (name) {
+        out.names = readNameTable(source, *name, nameHeader, damaged);
+        walked = walked && out.names;
+    }
+    if (os2) {
+        const auto fsSelection = readInTable(source, *os2, os2NeededSize, os2FsSelectionOffset, 2);
+        if (fsSelection)
+            out.fsSelection = ByteReader(*fsSelection).u16();
+        walked = walked && fsSelection;
+    }
+    out.complete = walked && !damaged;
     return out;
 }
 

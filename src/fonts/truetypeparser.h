@@ -28,6 +28,8 @@ enum NameId : std::uint16_t {
     PostscriptId = 6,
     TrademarkId = 7,
 };
+// The inspector shows IDs 0 up to this one; strings of other IDs are not read.
+constexpr std::uint16_t lastUsedNameId = TrademarkId;
 
 // One 12-byte record of the "name" table, in host order.
 struct NameRecord
@@ -40,8 +42,9 @@ struct NameRecord
     std::uint16_t offset = 0;
 };
 
-// The records of one "name" table and, parallel to them, their decoded
-// strings (empty for a record of length 0 or one whose bytes are missing).
+// The records of one "name" table with a used name ID, in table order, and,
+// parallel to them, their decoded strings (empty for a record of length 0 or
+// one whose bytes are missing).
 struct NameTable
 {
     QList<NameRecord> records;
@@ -52,18 +55,22 @@ struct NameTable
 // keeps what it had for them.
 struct FontTables
 {
-    bool complete = false;              // the whole directory was walked, nothing damaged
+    bool complete = false;              // the whole directory was walked, the names taken are whole
     std::optional<bool> validTrueType;  // set when a "head" table was read
-    std::optional<NameTable> names;     // the last "name" table read
+    std::optional<NameTable> names;     // the last "name" table taken
     std::optional<std::uint16_t> fsSelection; // of the last "OS/2" table read
 };
 
-// Reads the directory and the tables above. 'validBefore' is what the caller
+// Reads the directory and the tables above; a collection (several fonts in
+// one file) is not read at all. 'validBefore' is what the caller
 // believed before: a file without any "head" table is judged by it. Every
 // count, offset and length is checked against the file and the table it
-// belongs to; a damaged part stops the read (complete stays false) and
-// leaves what was read before it in place. Name records whose string lies
-// outside the table are kept with an empty string.
+// belongs to; the walk over the directory stops at the first damaged table
+// (complete stays false) and keeps the last "name" and "OS/2" taken before
+// it. Name records whose string lies outside the table are kept with an
+// empty string. Only the bytes used are read (no single read above 1 MiB),
+// and each table once, however often the directory lists it; an entry that
+// would bring in a 65th different "name" table stops the walk too.
 FontTables readFontTables(const ByteSource &source, bool validBefore = false);
 
 // The text of one name record. Platforms 0 (Unicode) and 3 (Windows) are

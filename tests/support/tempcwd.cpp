@@ -2,23 +2,14 @@
 
 #include <QFile>
 
-TempCwd::TempCwd()
-    : m_previous(QDir::currentPath())
-{
-    QDir::setCurrent(m_dir.path());
-}
+TempCwd::TempCwd() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_dir.path()); }
 
-TempCwd::~TempCwd()
-{
-    QDir::setCurrent(m_previous);
-}
+TempCwd::~TempCwd() { QDir::setCurrent(m_previous); }
 
 QByteArray TempCwd::read(const QString &name) const
 {
     QFile file(filePath(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void TempCwd::write(const QString &name, const QByteArray &bytes) const

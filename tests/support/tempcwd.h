@@ -5,14 +5,12 @@
 #include <QTemporaryDir>
 
 // A fresh temporary folder that is the current directory while this lives:
-// the program writes its files into the current directory.
+// the program writes its files there. Not copyable, as its folder is not.
 class TempCwd
 {
 public:
     TempCwd();
     ~TempCwd();
-    TempCwd(const TempCwd &) = delete;
-    TempCwd &operator=(const TempCwd &) = delete;
 
     QString path() const { return m_dir.path(); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
