@@ -34,6 +34,7 @@ public:
         state.fileName = m_files.takeFirst();
         return true;
     }
+    bool chooseFolder(QWidget *parent, FileDialogState &state) override { return chooseFile(parent, state); }
 
 private:
     QStringList m_files;

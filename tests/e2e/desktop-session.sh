@@ -117,11 +117,11 @@ grep -qx 'LatinBold13=DejaVu Serif@12:Y:W' <<<"$ini" || fail "no LatinBold13 lin
 [ "$(grep -c '^A[a-z0-9]*=DejaVu Serif@' <<<"$ini")" -eq 14 ] || fail "the alias lines lack the typed face"
 echo "Glyphmux.ini written with the typed face"
 
-# File > Exit ends the process with 0 and writes nothing more.
+# File > Exit (after Save and Export) ends the process with 0 and writes nothing more.
 sleep 1
 before=$(ls -l --time-style=+%s.%N)
 menu 20
-xdotool key --delay 80 Down Down Down Down Return
+xdotool key --delay 80 Down Down Down Down Down Return
 for _ in $(seq 1 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app_pid" 2>/dev/null && fail "the program is still running after Exit"
 status=0

@@ -18,3 +18,9 @@ void MessageRecorder::showList(QWidget *, const QString &text, const QStringList
 {
     lists.append(QStringList{text} + items);
 }
+
+bool MessageRecorder::ask(QWidget *, const QString &text, const QString &)
+{
+    asked.append(text);
+    return !answers.isEmpty() && answers.takeFirst();
+}

@@ -16,6 +16,7 @@ public:
     void cancel() { m_answers.append(std::nullopt); }
 
     bool chooseFile(QWidget *parent, FileDialogState &state) override;
+    bool chooseFolder(QWidget *parent, FileDialogState &state) override { return chooseFile(parent, state); }
 
     QList<FileDialogState> shown; // the state of each dialog as it opened
     int pending() const { return int(m_answers.size()); }

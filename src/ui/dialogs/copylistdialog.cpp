@@ -13,7 +13,22 @@ CopyListDialog::CopyListDialog()
     m_testo->setMinimumWidth(260);
     m_ok = okButton(QStringLiteral("Command1"));
 
-    QHBoxLayout *buttons = buttonRow(m_ok, true);
+    // "Export…" stands right of OK without moving it: OK keeps the centre
+    // of the row between two halves that stretch alike, the right one
+    // holding the new button.
+    m_export = new QPushButton(tr("Export…"), this);
+    m_export->setObjectName(QStringLiteral("exportButton"));
+    m_export->setFixedWidth(m_ok->minimumWidth());
+    auto *rightHalf = new QHBoxLayout;
+    rightHalf->setSpacing(0);
+    rightHalf->addSpacing(8);
+    rightHalf->addWidget(m_export);
+    rightHalf->addStretch();
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(0);
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addLayout(rightHalf, 1);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 18, 24, 14);
@@ -24,6 +39,7 @@ CopyListDialog::CopyListDialog()
 
     m_ok->setFocus();
     connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
+    connect(m_export, &QPushButton::clicked, this, &CopyListDialog::exportRequested);
 }
 
 void CopyListDialog::setInstructions(const QString &text)

@@ -16,7 +16,12 @@ public:
     void setInstructions(const QString &text);
     QString instructions() const;
 
+signals:
+    // "Export…": export for the phone, the family as just confirmed.
+    void exportRequested();
+
 private:
     QLabel *m_testo = nullptr;
     QPushButton *m_ok = nullptr;
+    QPushButton *m_export = nullptr;
 };

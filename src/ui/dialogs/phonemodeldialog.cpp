@@ -56,13 +56,8 @@ PhoneModelDialog::PhoneModelDialog()
 
 QString PhoneModelDialog::copyInstructions(PhoneFamily family)
 {
-    QStringList lines;
-    if (family == PhoneFamily::Model6630)
-        lines << QStringLiteral("c:\\system\\fonts\\freetype.dll");
     // The last line stands for the chosen TrueType files; its space is meant.
-    lines << QStringLiteral("c:\\system\\fonts\\glyphmux.dll") << QStringLiteral("c:\\data\\fonts\\glyphmux.ini")
-          << QStringLiteral("c:\\data\\fonts\\ font in ttf");
-    return lines.join(QStringLiteral("\r\n"));
+    return phoneCopyPaths(family, {QStringLiteral(" font in ttf")}).join(QStringLiteral("\r\n"));
 }
 
 PhoneFamily PhoneModelDialog::selectedFamily() const

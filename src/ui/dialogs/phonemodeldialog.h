@@ -1,12 +1,10 @@
 #pragma once
 
+#include "core/phonefamily.h"
 #include "ui/dialogs/sidewindow.h"
 
 class QPushButton;
 class QRadioButton;
-
-// The two phone families the engine runs on; each needs its own set of files.
-enum class PhoneFamily { N70, Model6630 };
 
 // Asks for the phone family before a save. Created once, then shown and
 // hidden; the option chosen last stays selected.

@@ -9,15 +9,21 @@ SideWindows::~SideWindows() = default;
 
 PhoneModelDialog &SideWindows::phoneModel()
 {
-    if (!m_phoneModel)
+    if (!m_phoneModel) {
         m_phoneModel = std::make_unique<PhoneModelDialog>();
+        if (phoneModelMade)
+            phoneModelMade(*m_phoneModel);
+    }
     return *m_phoneModel;
 }
 
 CopyListDialog &SideWindows::copyList()
 {
-    if (!m_copyList)
+    if (!m_copyList) {
         m_copyList = std::make_unique<CopyListDialog>();
+        if (copyListMade)
+            copyListMade(*m_copyList);
+    }
     return *m_copyList;
 }
 

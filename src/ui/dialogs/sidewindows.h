@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 class AboutDialog;
@@ -19,6 +20,10 @@ public:
     AboutDialog &about();
     // Closes those that were made.
     void closeAll();
+
+    // Called once with the window when it is made, to connect to it.
+    std::function<void(PhoneModelDialog &)> phoneModelMade;
+    std::function<void(CopyListDialog &)> copyListMade;
 
 private:
     std::unique_ptr<PhoneModelDialog> m_phoneModel;

@@ -7,6 +7,7 @@
 #include "ui/dialogs/phonemodeldialog.h"
 #include "ui/dialogs/copylistdialog.h"
 #include "ui/dialogs/aboutdialog.h"
+#include "ui/main/exportcommand.h"
 #include "ui/main/fontmapeditor.h"
 #include "ui/main/opencommand.h"
 #include "ui/main/savecommand.h"
@@ -86,7 +87,9 @@ void MainWindow::buildMenus()
     QAction *save = file->addAction(QStringLiteral("Save to Glyphmux.ini"));
     save->setObjectName(QStringLiteral("cmd_save"));
     m_saveAction = save;
-    file->addSeparator()->setObjectName(QStringLiteral("cccc"));
+    QAction *separator = file->addSeparator();
+    separator->setObjectName(QStringLiteral("cccc"));
+    buildExportCommand(file, separator);
     QAction *exit = file->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("cmd_exit"));
 
@@ -134,6 +137,35 @@ void MainWindow::buildFontInfo()
                 m_preview->setFileFace(slot, face, face.isEmpty() ? std::nullopt : FileFace::find(inspector.FontFile()));
                 m_fontInfo->fileChosen(slot, path, inspector);
             });
+}
+
+void MainWindow::buildExportCommand(QMenu *file, QAction *before)
+{
+    // A slot's file is exported only while its face is the one the file gave.
+    auto sources = [this] {
+        ExportSources sources{fontMap(), {}};
+        for (std::size_t i = 0; i < SlotCount; ++i) {
+            const FontFileInspector *inspector = m_slotEditor->inspector(i);
+            if (inspector && !inspector->FaceName().isEmpty() && inspector->FaceName() == sources.map.slotValues[i].face)
+                sources.fontFiles[i] = inspector->FontFile();
+        }
+        return sources;
+    };
+    m_exportCommand = new ExportCommand(*this, *m_files, *m_messages, sources,
+                                        [this] { return m_sideWindows.copyList().windowTitle(); });
+    auto *action = new QAction(tr("Export for the phone…"), file);
+    action->setObjectName(QStringLiteral("cmd_export"));
+    file->insertAction(before, action);
+    connect(action, &QAction::triggered, m_exportCommand, [this] { m_exportCommand->start(); });
+
+    // The side windows are made on first use; the export follows them from then on.
+    m_sideWindows.phoneModelMade = [this](PhoneModelDialog &dialog) {
+        connect(&dialog, &PhoneModelDialog::modelConfirmed, m_exportCommand,
+                [this, &dialog] { m_exportCommand->familyConfirmed(dialog.selectedFamily()); });
+    };
+    m_sideWindows.copyListMade = [this](CopyListDialog &dialog) {
+        connect(&dialog, &CopyListDialog::exportRequested, m_exportCommand, [this] { m_exportCommand->start(); });
+    };
 }
 
 void MainWindow::startUp()

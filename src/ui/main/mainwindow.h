@@ -10,12 +10,14 @@
 
 #include <memory>
 
+class ExportCommand;
 class FontMapEditor;
 class MessageBoxes;
 class OpenCommand;
 class QLabel;
 class PhonePreview;
 class QAction;
+class QMenu;
 class SaveCommand;
 class SlotEditor;
 class SlotFontInfo;
@@ -68,6 +70,7 @@ public:
     PhonePreview &preview() const { return *m_preview; }
     SlotEditor &slotEditor() const { return *m_slotEditor; }
     SlotFontInfo &fontInfo() const { return *m_fontInfo; }
+    ExportCommand &exportCommand() const { return *m_exportCommand; }
 
     // The side windows, each made on first use and kept until the end.
     SideWindows &sideWindows() { return m_sideWindows; }
@@ -88,6 +91,7 @@ private:
     void showSaveTarget(const QString &path);
     void buildFontInfo();
     bool applyLanguageFile(QString *error);
+    void buildExportCommand(QMenu *file, QAction *before);
 
     std::unique_ptr<FileChooser> m_ownFiles;
     std::unique_ptr<MessageBoxes> m_ownMessages;
@@ -106,6 +110,7 @@ private:
     QSettings m_userSettings;
     RecentFiles m_recent{m_userSettings};
     bool m_loading = false; // a whole map is being loaded: one redraw at the end
+    ExportCommand *m_exportCommand = nullptr;
     SideWindows m_sideWindows;
     FileDialogState m_traduzione;
 };

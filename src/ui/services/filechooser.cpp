@@ -19,3 +19,13 @@ bool QtFileChooser::chooseFile(QWidget *parent, FileDialogState &state)
     state.fileName = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
     return true;
 }
+
+bool QtFileChooser::chooseFolder(QWidget *parent, FileDialogState &state)
+{
+    const QString start = state.fileName.isEmpty() ? state.initialFolder : state.fileName;
+    const QString folder = QFileDialog::getExistingDirectory(parent, state.title, start);
+    if (folder.isEmpty())
+        return false;
+    state.fileName = QDir::toNativeSeparators(folder);
+    return true;
+}

@@ -20,10 +20,13 @@ public:
     virtual ~FileChooser() = default;
     // Returns false on cancel, leaving state.fileName as it was.
     virtual bool chooseFile(QWidget *parent, FileDialogState &state) = 0;
+    // The same for a folder: state.fileName is the chosen folder.
+    virtual bool chooseFolder(QWidget *parent, FileDialogState &state) = 0;
 };
 
 class QtFileChooser final : public FileChooser
 {
 public:
     bool chooseFile(QWidget *parent, FileDialogState &state) override;
+    bool chooseFolder(QWidget *parent, FileDialogState &state) override;
 };

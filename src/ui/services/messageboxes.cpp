@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -41,4 +42,13 @@ void QtMessageBoxes::showList(QWidget *parent, const QString &text, const QStrin
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();
+}
+
+bool QtMessageBoxes::ask(QWidget *parent, const QString &text, const QString &yes)
+{
+    QMessageBox box(QMessageBox::Question, AppTexts::programName(), text, QMessageBox::Cancel, parent);
+    QPushButton *accept = box.addButton(yes, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == accept;
 }

@@ -18,6 +18,8 @@ public:
     // A list the user may read while going on working: the box does not
     // block and closes on its own OK.
     virtual void showList(QWidget *parent, const QString &text, const QStringList &items) = 0;
+    // A question with two answers: 'yes' (the button's text) or Cancel.
+    virtual bool ask(QWidget *parent, const QString &text, const QString &yes) = 0;
 };
 
 class QtMessageBoxes final : public MessageBoxes
@@ -26,4 +28,5 @@ public:
     void inform(QWidget *parent, const QString &text) override;
     void warn(QWidget *parent, const QString &text) override;
     void showList(QWidget *parent, const QString &text, const QStringList &items) override;
+    bool ask(QWidget *parent, const QString &text, const QString &yes) override;
 };

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/exportwriter.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+// The sentences of the export for the phone, built from its error kinds.
+class ExportTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(ExportTexts)
+public:
+    // The words of COPY-TO-PHONE.txt; 'heading' is the copy-list window's title.
+    static CopyListWords copyListWords(const QString &heading);
+    // One finding or failure, naming the file and the reason.
+    static QString describe(const ExportIssue &issue);
+    // "1.2 MB"-style size for the user.
+    static QString sizeText(qint64 bytes);
+    // What the export dialog shows before writing: one line per finding, then
+    // the total size (the files to replace are counted, not listed).
+    static QString findingsText(const ExportPlan &plan);
+    // The question asked once before files in the target are replaced.
+    static QString replaceQuestion(const ExportPlan &plan);
+    // The report after writing: what was written and what was not.
+    static QString outcomeText(const ExportPlan &plan, const ExportOutcome &outcome);
+};

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "core/fontmap.h"
+#include "core/phonefamily.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+class ExportDialog;
+class FileChooser;
+class MessageBoxes;
+class QWidget;
+struct ExportRequest;
+
+// What the export takes from the editor: the font map, and the file each
+// slot's face came from (empty when the face was typed).
+struct ExportSources {
+    FontMap map;
+    std::array<QString, SlotCount> fontFiles;
+};
+
+// "Export for the phone…": asks for the target folder, the phone family and
+// the engine's folder, shows what the export would meet, asks once before
+// replacing files, copies with a progress dialog that can cancel, and says
+// how it went. The folders and the family are remembered (QSettings).
+class ExportCommand final : public QObject
+{
+    Q_OBJECT
+public:
+    // 'copyListTitle' is the heading of the copy list written with the files.
+    ExportCommand(QWidget &window, FileChooser &files, MessageBoxes &messages,
+                  std::function<ExportSources()> sources, std::function<QString()> copyListTitle);
+    ~ExportCommand() override;
+
+    // Opens the export dialog. Without 'family', the one last confirmed in
+    // the phone-model window is chosen, else the one of the last export.
+    void start(std::optional<PhoneFamily> family = std::nullopt);
+    // The phone-model window confirmed this family.
+    void familyConfirmed(PhoneFamily family) { m_confirmed = family; }
+
+    // Null until the first start.
+    ExportDialog *dialog() const;
+
+private:
+    ExportRequest request() const;
+    void refresh();
+    void chooseTarget();
+    void chooseEngine();
+    void run();
+    void remember() const;
+
+    QWidget &m_window;
+    FileChooser &m_files;
+    MessageBoxes &m_messages;
+    std::function<ExportSources()> m_sources;
+    std::function<QString()> m_copyListTitle;
+    QPointer<ExportDialog> m_dialog;
+    std::optional<PhoneFamily> m_confirmed;
+    bool m_writing = false; // the progress dialog lets other windows run meanwhile
+};
