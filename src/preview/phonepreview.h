@@ -31,6 +31,20 @@ public:
     // Everything at once: italics, then the three steps.
     void showMap(const FontMap &map);
 
+    // While one exists, captions that follow their text are measured once,
+    // when the last one ends, in the font the steps in between left them.
+    class FittingHold
+    {
+    public:
+        explicit FittingHold(PhonePreview &preview);
+        ~FittingHold();
+        FittingHold(const FittingHold &) = delete;
+        FittingHold &operator=(const FittingHold &) = delete;
+
+    private:
+        PhonePreview &m_preview;
+    };
+
     QLabel *label(std::size_t tableIndex) const { return m_labels[tableIndex]; }
     // The colour the labels are drawn in.
     QColor textColour() const;
@@ -46,6 +60,8 @@ private:
     void buildScreens();
     void buildLabels();
     void fitCaptions();
+    void holdFitting(bool on);
 
     std::array<QLabel *, PreviewLabelCount> m_labels{};
+    int m_holds = 0;
 };
