@@ -79,7 +79,7 @@ int main(int argc, char *argv[])
         for (int i = 0; i < count; ++i)
             place(make(i));
     }
-    for (int i = 3; i < argc; ++i) { // the pictures, decoded as the editor decodes its own
+    for (int i = 3; i < argc; ++i) { // the pictures, read the plain way from their PNG files
         auto *picture = new QLabel(area);
         picture->setPixmap(QPixmap(QString::fromLocal8Bit(argv[i])));
         picture->move((i * 180) % 600, 20);

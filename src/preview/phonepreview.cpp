@@ -4,6 +4,7 @@
 #include "core/textnumber.h"
 #include "fonts/fontregistry.h"
 #include "preview/previewmath.h"
+#include "preview/storedpicture.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -65,17 +66,17 @@ protected:
     }
 };
 
-constexpr const char *screenPictures[ScreenCount] = {":/preview/standby.png", ":/preview/popup.png",
-                                                     ":/preview/menu.png", ":/preview/sms.png"};
+constexpr const char *screenPictures[ScreenCount] = {":/preview/standby.pixels", ":/preview/popup.pixels",
+                                                     ":/preview/menu.pixels", ":/preview/sms.pixels"};
 // The SMS editor's counter box and ruled lines, over the SMS screen.
-constexpr const char *smsEditorPicture = ":/preview/sms-editor.png";
+constexpr const char *smsEditorPicture = ":/preview/sms-editor.pixels";
 constexpr QPoint smsEditorOffset(0, 48);
 
 QLabel *makePicture(QWidget *parent, const QString &name, const char *resource, QPoint at)
 {
     auto *picture = new QLabel(parent);
     picture->setObjectName(name);
-    const QPixmap pixmap{QString::fromLatin1(resource)};
+    const QPixmap pixmap = storedPicture(QString::fromLatin1(resource));
     picture->setPixmap(pixmap);
     picture->setGeometry(QRect(at, pixmap.size()));
     return picture;
