@@ -66,12 +66,14 @@ T median(std::vector<T> values)
     return values[values.size() / 2];
 }
 
-// The editor's widgets by Qt class ("QLabel=30,..."; pictures apart), the
-// fonts they use, and the picture files of as many pictures as it shows.
+// The editor's widgets by Qt class with their sizes ("QLabel:97x33,...";
+// pictures apart), the fonts they use, and the picture files of as many
+// pictures as it shows.
 std::vector<std::string> referenceArguments()
 {
     MainWindow window;
     QMap<QString, int> kinds;
+    QStringList sized;
     int pictures = 0;
     QStringList fonts; // each font the editor's widgets are drawn with, once
     for (QWidget *w : window.findChildren<QWidget *>()) {
@@ -86,13 +88,14 @@ std::vector<std::string> referenceArguments()
         while (m->superClass() && !QByteArray(m->className()).startsWith('Q'))
             m = m->superClass();
         ++kinds[QLatin1String(m->className())];
+        sized.append(QStringLiteral("%1:%2x%3").arg(QLatin1String(m->className())).arg(w->width()).arg(w->height()));
     }
     QStringList list;
     for (auto it = kinds.begin(); it != kinds.end(); ++it)
         list.append(QStringLiteral("%1=%2").arg(it.key()).arg(it.value()));
     std::printf("editor widgets: %s; pictures: %d; fonts: %lld\n", qPrintable(list.join(QLatin1Char(' '))), pictures,
                 fonts.size());
-    std::vector<std::string> args = {list.join(QLatin1Char(',')).toStdString(), fonts.join(QLatin1Char('|')).toStdString()};
+    std::vector<std::string> args = {sized.join(QLatin1Char(',')).toStdString(), fonts.join(QLatin1Char('|')).toStdString()};
     const char *files[] = {"standby", "popup", "menu", "sms", "sms-editor"};
     for (int i = 0; i < pictures && i < 5; ++i)
         args.push_back(std::string(GLYPHMUX_SOURCE_DIR "/resources/preview/") + files[i] + ".png");

@@ -1,7 +1,8 @@
-// The reference: a plain main window with the same menus, the same kinds
-// and numbers of widgets as the editor and the same pictures, ending right
-// after its first paint. Arguments: "Kind=count,...", the editor's fonts
-// ("font|font|...", as QFont::toString gives them) and picture files.
+// The reference: a plain main window with the same menus, the same kinds,
+// numbers and sizes of widgets as the editor and the same pictures, ending
+// right after its first paint. Arguments: "Kind:WxH,..." (one per widget),
+// the editor's fonts ("font|font|...", as QFont::toString gives them) and
+// picture files.
 #include "firstpaint.h"
 
 #include <QApplication>
@@ -66,20 +67,21 @@ int main(int argc, char *argv[])
             fonts.append(font);
     }
     int placed = 0;
-    const auto place = [&](QWidget *w) {
-        w->setGeometry((placed * 37) % 700, (placed * 13) % 370, 40, 17);
+    for (const QString &widget : QString::fromLocal8Bit(argc > 1 ? argv[1] : "").split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QString name = widget.section(QLatin1Char(':'), 0, 0);
+        if (present.value(name) > 0) { // one of those the menus made
+            --present[name];
+            continue;
+        }
+        const QString size = widget.section(QLatin1Char(':'), 1);
+        QWidget *w = makers.value(name, [&](int) { return new QWidget(area); })(placed);
+        w->setGeometry((placed * 37) % 700, (placed * 13) % 370, size.section(QLatin1Char('x'), 0, 0).toInt(),
+                       size.section(QLatin1Char('x'), 1).toInt());
         if (!fonts.isEmpty())
             w->setFont(fonts[placed % fonts.size()]);
         ++placed;
-    };
-    for (const QString &kind : QString::fromLocal8Bit(argc > 1 ? argv[1] : "").split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const QString name = kind.section(QLatin1Char('='), 0, 0);
-        const int count = kind.section(QLatin1Char('='), 1).toInt() - present.value(name);
-        const Make make = makers.value(name, [&](int) { return new QWidget(area); });
-        for (int i = 0; i < count; ++i)
-            place(make(i));
     }
-    for (int i = 3; i < argc; ++i) { // the pictures, decoded as the editor decodes its own
+    for (int i = 3; i < argc; ++i) { // the pictures, read the plain way from their PNG files
         auto *picture = new QLabel(area);
         picture->setPixmap(QPixmap(QString::fromLocal8Bit(argv[i])));
         picture->move((i * 180) % 600, 20);

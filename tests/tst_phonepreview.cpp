@@ -83,6 +83,11 @@ private slots:
             QCOMPARE(f.inWindow(child<QWidget>(&f.form, "Shape" + n)), QRect(8 + 184 * i, 8, 177, 209));
         }
         QCOMPARE(f.inWindow(f.label("Image5")), QRect(560, 56, 176, 144));
+        // The pictures compiled in show exactly the pixels of their source files.
+        const char *sources[] = {"standby", "popup", "menu", "sms", "sms-editor"};
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(f.label("Image" + QByteArray::number(i + 1))->pixmap().toImage(),
+                     QImage(QStringLiteral(GLYPHMUX_SOURCE_DIR "/resources/preview/%1.png").arg(QLatin1String(sources[i]))));
         QCOMPARE(f.inWindow(f.label("operatorstandby")), QRect(72, 16, 97, 33));
         QCOMPARE(f.inWindow(f.label("galleriamenu")), QRect(472, 192, 81, 25));
         // Every label lies above the pictures, on a transparent background.

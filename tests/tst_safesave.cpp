@@ -30,6 +30,13 @@ void TestSafeSave::replacesWholeFile()
     QCOMPARE(cwd.read(QStringLiteral("a.txt")), QByteArray("new"));
     QCOMPARE(QFile::permissions(QStringLiteral("a.txt")) & 0x7077 /* owner, group, other */, permissions);
     QCOMPARE(QDir(cwd.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.txt")});
+    // Only the exact bytes count as already saved; a folder or a missing file never does.
+    QVERIFY(QDir(cwd.path()).mkdir(QStringLiteral("d")));
+    const struct { const char *path, *bytes; bool holds; } rows[] = {
+        {"a.txt", "new", true}, {"a.txt", "ne", false}, {"a.txt", "newer", false}, {"a.txt", "", false},
+        {"missing", "", false}, {"d", "", false}};
+    for (const auto &row : rows)
+        QVERIFY2(fileHolds(QLatin1String(row.path), row.bytes) == row.holds, row.bytes);
 }
 
 void TestSafeSave::failureKeepsWhatWasThere()

@@ -1,5 +1,7 @@
 #include "core/safesave.h"
 
+#include "core/regularfile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -13,6 +15,7 @@
 #include <cstdio>
 
 #ifdef Q_OS_WIN
+#include <io.h>
 #include <windows.h>
 #else
 #include <unistd.h>
@@ -164,4 +167,22 @@ BackupOutcome keepPreviousVersion(const QString &path)
     if (!backup.commit())
         return failed(BackupError::CannotWriteBackup, Kind::Commit, backupPath, backup);
     return {};
+}
+
+bool fileHolds(const QString &path, const QByteArray &bytes)
+{
+    const RegularFile regular = openRegularFile(path);
+    if (regular.fd < 0)
+        return false;
+    QFile file;
+    if (!file.open(regular.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+#ifdef Q_OS_WIN
+        ::_close(regular.fd);
+#else
+        ::close(regular.fd);
+#endif
+        return false;
+    }
+    // One byte more than expected tells a longer file apart.
+    return file.read(bytes.size() + 1) == bytes;
 }

@@ -20,6 +20,10 @@ struct SaveOutcome {
 
 SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes);
 
+// True when 'path' is a regular file holding exactly 'bytes': a save that
+// would change nothing can be left out (it costs a flush to disk).
+bool fileHolds(const QString &path, const QByteArray &bytes);
+
 // Makes a write past the file-size limit (RLIMIT_FSIZE) fail with EFBIG, so
 // that the save reports it, instead of killing the program with SIGXFSZ.
 // Called once at start-up.

@@ -5,6 +5,7 @@
 #include "fonts/fileface.h"
 #include "fonts/fontregistry.h"
 #include "preview/previewmath.h"
+#include "preview/storedpicture.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -13,21 +14,42 @@
 
 namespace {
 
-// A caption that takes the size of its text, keeping its top-left corner.
-// Font changes refit at once; caption changes through the preview's
-// layout request (see PhonePreview::event).
+// A caption that takes the size of its text, keeping its top-left corner,
+// once it has its designed box. Font changes refit at once; caption changes
+// through the preview's layout request (see PhonePreview::event).
 class FittingLabel final : public QLabel
 {
 public:
     using QLabel::QLabel;
+    // Until now the designed box holds: measuring text in a font that is
+    // replaced before anything is drawn would only cost start-up time.
+    void startFitting() { m_fitting = true; }
+    // While held, font changes refit once, when the hold ends.
+    void hold(bool on)
+    {
+        m_held = on;
+        if (!on && m_outdated) {
+            m_outdated = false;
+            resize(sizeHint());
+        }
+    }
 
 protected:
     void changeEvent(QEvent *event) override
     {
         QLabel::changeEvent(event);
-        if (event->type() == QEvent::FontChange)
+        if (!m_fitting || event->type() != QEvent::FontChange)
+            return;
+        if (m_held)
+            m_outdated = true;
+        else
             resize(sizeHint());
     }
+
+private:
+    bool m_fitting = false;
+    bool m_held = false;
+    bool m_outdated = false;
 };
 
 // The one-pixel frame around a screen picture.
@@ -45,17 +67,17 @@ protected:
     }
 };
 
-constexpr const char *screenPictures[ScreenCount] = {":/preview/standby.png", ":/preview/popup.png",
-                                                     ":/preview/menu.png", ":/preview/sms.png"};
+constexpr const char *screenPictures[ScreenCount] = {":/preview/standby.pixels", ":/preview/popup.pixels",
+                                                     ":/preview/menu.pixels", ":/preview/sms.pixels"};
 // The SMS editor's counter box and ruled lines, over the SMS screen.
-constexpr const char *smsEditorPicture = ":/preview/sms-editor.png";
+constexpr const char *smsEditorPicture = ":/preview/sms-editor.pixels";
 constexpr QPoint smsEditorOffset(0, 48);
 
 QLabel *makePicture(QWidget *parent, const QString &name, const char *resource, QPoint at)
 {
     auto *picture = new QLabel(parent);
     picture->setObjectName(name);
-    const QPixmap pixmap{QString::fromLatin1(resource)};
+    const QPixmap pixmap = storedPicture(QString::fromLatin1(resource));
     picture->setPixmap(pixmap);
     picture->setGeometry(QRect(at, pixmap.size()));
     return picture;
@@ -92,7 +114,8 @@ void PhonePreview::buildLabels()
     for (std::size_t i = 0; i < table.size(); ++i) {
         const PreviewLabelInfo &labelDef = table[i];
         const QString caption = QString::fromUtf8(labelDef.caption);
-        QLabel *label = labelDef.fitsText ? new FittingLabel(caption, this) : new QLabel(caption, this);
+        auto *fitting = labelDef.fitsText ? new FittingLabel(caption, this) : nullptr;
+        QLabel *label = fitting ? fitting : new QLabel(caption, this);
         label->setObjectName(QLatin1String(labelDef.name));
         // Captions come from language files too: never read them as markup.
         label->setTextFormat(Qt::PlainText);
@@ -104,7 +127,31 @@ void PhonePreview::buildLabels()
         label->setFont(font);
         // After the font, so that the designed box holds until the first refresh.
         label->setGeometry(labelDef.box().translated(screenOrigin(labelDef.screen)));
+        if (fitting)
+            fitting->startFitting();
         m_labels[i] = label;
+    }
+}
+
+PhonePreview::FittingHold::FittingHold(PhonePreview &preview)
+    : m_preview(preview)
+{
+    if (m_preview.m_holds++ == 0)
+        m_preview.holdFitting(true);
+}
+
+PhonePreview::FittingHold::~FittingHold()
+{
+    if (--m_preview.m_holds == 0)
+        m_preview.holdFitting(false);
+}
+
+void PhonePreview::holdFitting(bool on)
+{
+    const auto &table = previewLabelTable();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (table[i].fitsText)
+            static_cast<FittingLabel *>(m_labels[i])->hold(on);
     }
 }
 
@@ -176,10 +223,13 @@ void PhonePreview::applyItalic(std::size_t slot, bool italic)
 
 void PhonePreview::showMap(const FontMap &map)
 {
-    for (std::size_t slot = 0; slot < SlotCount; ++slot)
-        applyItalic(slot, map.slotValues[slot].italic);
-    applyFaces(map);
-    applySizes(map);
+    {
+        const FittingHold hold(*this);
+        for (std::size_t slot = 0; slot < SlotCount; ++slot)
+            applyItalic(slot, map.slotValues[slot].italic);
+        applyFaces(map);
+        applySizes(map);
+    }
     applyColour(map.chroma);
 }
 

@@ -37,6 +37,20 @@ public:
     // name is anything but 'faceName'; other names are matched as typed.
     void setFileFace(std::size_t slot, const QString &faceName, const std::optional<FontFace> &face);
 
+    // While one exists, captions that follow their text are measured once,
+    // when the last one ends, in the font the steps in between left them.
+    class FittingHold
+    {
+    public:
+        explicit FittingHold(PhonePreview &preview);
+        ~FittingHold();
+        FittingHold(const FittingHold &) = delete;
+        FittingHold &operator=(const FittingHold &) = delete;
+
+    private:
+        PhonePreview &m_preview;
+    };
+
     QLabel *label(std::size_t tableIndex) const { return m_labels[tableIndex]; }
     // The colour the labels are drawn in.
     QColor textColour() const;
@@ -52,6 +66,7 @@ private:
     void buildScreens();
     void buildLabels();
     void fitCaptions();
+    void holdFitting(bool on);
 
     std::array<QLabel *, PreviewLabelCount> m_labels{};
     struct ChosenFile {
@@ -59,4 +74,6 @@ private:
         std::optional<FontFace> face;
     };
     std::array<ChosenFile, SlotCount> m_fileFaces{};
+
+    int m_holds = 0;
 };

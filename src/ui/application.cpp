@@ -2,6 +2,7 @@
 
 #include "appversion.h"
 #include "core/safesave.h"
+#include "preview/storedpicture.h"
 #include "ui/main/mainwindow.h"
 
 #include <QApplication>
@@ -88,7 +89,7 @@ int runEditor(int argc, char *argv[], const std::function<void(QWidget &)> &show
 
     QApplication app(argc, argv);
     nameApplication();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/glyphmux-gui-64.png")));
+    QApplication::setWindowIcon(QIcon(storedPicture(QStringLiteral(":/icons/glyphmux-gui-64.pixels"))));
 
     MainWindow window;
     window.show();

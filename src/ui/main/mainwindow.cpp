@@ -202,8 +202,12 @@ void MainWindow::documentChanged(FontMapDocument::Field field, int slot)
 
 void MainWindow::aggiornaanteprima()
 {
-    aggiornafont();
-    aggiornafontsize();
+    {
+        // The captions that follow their text are measured in their final font only.
+        const PhonePreview::FittingHold hold(*m_preview);
+        aggiornafont();
+        aggiornafontsize();
+    }
     aggiornacolore();
 }
 

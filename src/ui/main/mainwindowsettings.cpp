@@ -57,7 +57,10 @@ void MainWindow::caricaimpostazioni()
 void MainWindow::salvaimpostazioni()
 {
     // The preferences in force stay in force when the file cannot be written.
-    saveFileAtomically(settingsFileName(), formatSettingsFile(m_popupAction->isChecked(), m_traduzione.fileName));
+    // Start-up writes back what it has just read: an unchanged file stays.
+    const QByteArray bytes = formatSettingsFile(m_popupAction->isChecked(), m_traduzione.fileName);
+    if (!fileHolds(settingsFileName(), bytes))
+        saveFileAtomically(settingsFileName(), bytes);
 }
 
 void MainWindow::traduci()
