@@ -15,24 +15,42 @@ void nameApplication()
     QCoreApplication::setApplicationVersion(QLatin1String(AppVersion::text));
 }
 
-// Answers --help and --version before any window system is touched, so both
-// work without a display. The editor reads nothing else from the command
-// line; Qt's own options (-platform, -style) still reach QApplication.
+// Qt's own options, which QApplication takes from the command line after us:
+// known here so that only options nobody knows are refused.
+void acceptQtOptions(QCommandLineParser &parser)
+{
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display", "geometry",
+                             "style", "stylesheet"}) {
+        QCommandLineOption option(QLatin1String(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "testability"}) {
+        QCommandLineOption option{QString::fromLatin1(name)};
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+// Answers --help and --version, and refuses unknown options with Qt's
+// usual message and exit status, before any window system is touched, so
+// all of that works without a display. Qt's own options (-platform,
+// -style, ...) still reach QApplication.
 void answerCommandLine(int argc, char *argv[])
 {
     QCoreApplication probe(argc, argv);
     nameApplication();
     QCommandLineParser parser;
+    // Qt's options are single-dash words: "-style" is one option, not five.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("Editor of Glyphmux.ini, the font configuration of Glyphmux for Symbian phones.\n"
                        "Writes Glyphmux.ini and settings.fs into the current directory."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    parser.parse(QCoreApplication::arguments());
-    if (parser.isSet(help))
-        parser.showHelp(0);
-    if (parser.isSet(version))
-        parser.showVersion();
+    parser.addHelpOption();
+    parser.addVersionOption();
+    acceptQtOptions(parser);
+    parser.process(probe);
 }
 
 } // namespace

@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>AppTexts</name>
+    <message>
+        <source>2nd edition</source>
+        <translation>2.ª edición</translation>
+    </message>
+</context>
+</TS>
