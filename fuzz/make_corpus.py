@@ -76,6 +76,9 @@ SEEDS = {
     "surrogates": sfnt([(b"head", head()), (b"name", name([
         (3, 1, 0x0409, 1, b"\xd8\x3d\xde\x00\xd8\x00"), (3, 1, 0x0409, 2, b"\xdc\x00\x00"),
         (3, 10, 0x0409, 4, b"\x00A\xd8")]))]),
+    "line-break-names": sfnt([(b"head", head()), (b"name", name([
+        win(1, "Seed\r\n[Global]\r\nEnable=0"), win(2, "\u2028\x00\t"), win(4, "Seed\u2029Full"),
+        mac(1, b"Seed\r\nMac")])), (b"OS/2", os2(0))]),
     "two-name-tables": sfnt([(b"head", head()), (b"name", name([win(1, "First")])),
                              (b"name", name([win(1, "Second")])), (b"OS/2", os2(1))]),
     "wrong-magic": sfnt([(b"head", head(0x5F0F3CF6)), (b"name", name(FAMILY))]),

@@ -1,6 +1,7 @@
 // Glyphmux.ini from the font map alone: which slot feeds which line, and
 // texts that must pass unchanged.
 #include "core/fontmap.h"
+#include "core/settingsfile.h"
 #include "support/expectedini.h"
 
 #include <QtTest>
@@ -14,6 +15,7 @@ private slots:
     void italicFeedsAliasLines();
     void textsAreWrittenUnchanged();
     void globalsAtTheirLimits();
+    void noValueAddsALine();
 };
 
 void TestGlyphmuxIni::italicFeedsAliasLines_data()
@@ -74,6 +76,24 @@ void TestGlyphmuxIni::globalsAtTheirLimits()
     QCOMPARE(lines[7], QStringLiteral("Chroma=0"));
     map.zoom = 300;
     QCOMPARE(glyphmuxIniLines(map)[6], QStringLiteral("ZoomRatio=300"));
+}
+
+void TestGlyphmuxIni::noValueAddsALine()
+{
+    // Every C0 control and the Unicode line and paragraph separators become
+    // spaces, in every field; DEL, NEL and the rest pass unchanged.
+    const QString value = QStringLiteral("a\r\n[Global]\r\nEnable=0\u2028\u2029\t\x1f\x7f\u0085\u00e9");
+    const QString kept = QStringLiteral("a  [Global]  Enable=0    \x7f\u0085\u00e9");
+    FontMap map = FontMap::initial();
+    map.chroma = map.fontPath = value;
+    map.slotValues[1] = {value, value, value, false, value};
+    const QStringList lines = glyphmuxIniLines(map);
+    QCOMPARE(lines.size(), 32);
+    QCOMPARE(lines[7], QStringLiteral("Chroma=") + kept);
+    QCOMPARE(lines[8], QStringLiteral("ExtraFontFile=") + kept);
+    QCOMPARE(lines[12], QStringLiteral("LatinBold13=%1@%1:Y%1:W%1").arg(kept));
+    QCOMPARE(lines.mid(17, 14), plainAliasLines(kept));
+    QCOMPARE(formatSettingsFile(false, value), QByteArray("False|") + kept.toUtf8() + "\r\n");
 }
 
 QTEST_GUILESS_MAIN(TestGlyphmuxIni)

@@ -1,6 +1,7 @@
 #include "core/fontmap.h"
 
 #include "appversion.h"
+#include "core/linesafe.h"
 
 #include <QStringEncoder>
 
@@ -51,6 +52,9 @@ QStringList glyphmuxIniLines(const FontMap &map)
                      + QString::number(alias.size) + italicFlag(map, alias.italicSlot);
     }
     lines << separatorLine;
+    // Values are written unchanged, except that none may add a line.
+    for (QString &line : lines)
+        line = onOneLine(line);
     return lines;
 }
 

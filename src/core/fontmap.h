@@ -8,7 +8,8 @@
 #include <array>
 
 // The editable configuration, as the texts of the main window's controls.
-// Values are kept exactly as typed: the file writer copies them unchanged.
+// Values are kept exactly as typed: the file writer copies them unchanged,
+// except for anything that could break a line.
 struct FontMap {
     struct Slot {
         QString face;
@@ -27,7 +28,8 @@ struct FontMap {
     static FontMap initial();
 };
 
-// Glyphmux.ini as its 32 lines, without line ends.
+// Glyphmux.ini as its 32 lines, without line ends. Control characters in
+// the values (line breaks above all) are written as spaces.
 QStringList glyphmuxIniLines(const FontMap &map);
 
 // The exact bytes of the file: UTF-16LE with BOM, CR LF after every line.

@@ -1,31 +1,120 @@
 #include "core/safesave.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 
-SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes)
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+const QLatin1String temporaryMark(".glyphmux-save-");
+
+// Temporaries a killed save left behind: only ours, for this file, and only
+// when no save running now can still own them.
+void removeStaleTemporaries(const QFileInfo &target)
 {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isDir() && !(info.permissions() & QFileDevice::WriteOwner))
-        return {false, QStringLiteral("il file è di sola lettura")};
+    const QRegularExpression ours(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(target.fileName() + temporaryMark) + QStringLiteral("[A-Za-z0-9]{6}")));
+    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QFileInfoList candidates = target.dir().entryInfoList(
+        {target.fileName() + temporaryMark + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &file : candidates) {
+        if (ours.match(file.fileName()).hasMatch() && file.lastModified().toUTC() < staleBefore)
+            QFile::remove(file.filePath());
+    }
+}
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {false, file.errorString()};
+QString randomSuffix()
+{
+    static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString out;
+    for (int i = 0; i < 6; ++i)
+        out += QLatin1Char(alphabet[QRandomGenerator::global()->bounded(int(sizeof alphabet - 1))]);
+    return out;
+}
 
-    // QSaveFile keeps going after a short write (a full disk, a size limit),
-    // so every write is checked and a short one cancels the whole save.
+bool replaceFile(const QString &from, const QString &to)
+{
+#ifdef Q_OS_WIN
+    return MoveFileExW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(from).utf16()),
+                       reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(to).utf16()),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+#else
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+#endif
+}
+
+// Writes every byte or reports why not. Unbuffered, so a short write (a full
+// disk, a size limit) shows up at the write that fell short.
+QString writeAll(QFile &file, const QByteArray &bytes)
+{
     qint64 written = 0;
     while (written < bytes.size()) {
         const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
         if (n <= 0) {
             const QString reason = file.errorString();
-            file.cancelWriting();
-            return {false, reason.isEmpty() ? QStringLiteral("scrittura incompleta") : reason};
+            return reason.isEmpty() ? QStringLiteral("scrittura incompleta") : reason;
         }
         written += n;
     }
-    if (!file.commit())
-        return {false, file.errorString()};
+#ifndef Q_OS_WIN
+    if (::fsync(file.handle()) != 0)
+        return qt_error_string(errno);
+#endif
+    return {};
+}
+
+} // namespace
+
+SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    QFileInfo target(path);
+    if (target.isSymLink()) // the link stays, its file gets the new bytes
+        target = QFileInfo(target.symLinkTarget());
+    if (target.exists() && !target.isFile())
+        return {false, target.isDir() ? QStringLiteral("è una cartella") : QStringLiteral("non è un file normale")};
+    if (target.exists() && !(target.permissions() & QFileDevice::WriteOwner))
+        return {false, QStringLiteral("il file è di sola lettura")};
+
+    removeStaleTemporaries(target);
+    QFile temporary;
+    for (int attempt = 0; attempt < 16 && !temporary.isOpen(); ++attempt) {
+        temporary.setFileName(target.absoluteFilePath() + temporaryMark + randomSuffix());
+        temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered);
+    }
+    if (!temporary.isOpen())
+        return {false, temporary.errorString()};
+    if (target.exists())
+        temporary.setPermissions(target.permissions());
+
+    QString reason = writeAll(temporary, bytes);
+    temporary.close();
+    if (reason.isEmpty() && temporary.error() != QFileDevice::NoError)
+        reason = temporary.errorString();
+    if (reason.isEmpty() && !replaceFile(temporary.fileName(), target.absoluteFilePath()))
+        reason = qt_error_string(errno);
+    if (!reason.isEmpty()) {
+        temporary.remove();
+        return {false, reason};
+    }
     return {true, {}};
+}
+
+void ignoreFileSizeLimitSignal()
+{
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }

@@ -1,5 +1,6 @@
 #include "core/settingsfile.h"
 
+#include "core/linesafe.h"
 #include "core/textfile.h"
 
 #include <QLocale>
@@ -37,7 +38,7 @@ StoredSettings parseSettingsLine(const QString &line)
 
 QByteArray formatSettingsFile(bool popup, const QString &languagePath)
 {
-    const QString line = (popup ? QStringLiteral("True|") : QStringLiteral("False|")) + languagePath
+    const QString line = (popup ? QStringLiteral("True|") : QStringLiteral("False|")) + onOneLine(languagePath)
                          + QStringLiteral("\r\n");
     return encodeLocalText(line);
 }

@@ -22,5 +22,6 @@ std::optional<bool> parseTruthValue(const QString &text);
 // first "|" is the path, so a path with "|" or "," in it comes back whole.
 StoredSettings parseSettingsLine(const QString &line);
 
-// The whole file, line end included.
+// The whole file, line end included; control characters in the path are
+// written as spaces so that it stays one line.
 QByteArray formatSettingsFile(bool popup, const QString &languagePath);

@@ -1,5 +1,7 @@
 #include "core/textfile.h"
 
+#include "core/regularfile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -46,8 +48,15 @@ FirstLine readFirstLine(const QString &path, CutAtComma cut)
         result.error = QStringLiteral("è una cartella");
         return result;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A pipe or a device would block the program; it reads like a file that is not there.
+    const RegularFile opened = openRegularFile(path);
+    if (opened.failure != RegularFile::Failure::None) {
+        result.error = opened.failure == RegularFile::Failure::NotRegular ? QStringLiteral("non è un file normale")
+                                                                          : qt_error_string(opened.error);
+        return result;
+    }
+    QFile file;
+    if (!file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         result.error = file.errorString();
         return result;
     }

@@ -1,5 +1,7 @@
 #include "fonts/bytereader.h"
 
+#include "core/regularfile.h"
+
 #include <QtGlobal>
 
 #ifdef Q_OS_UNIX
@@ -19,10 +21,7 @@ struct FileSource::Handle
 FileSource::FileSource(const QString &path)
     : m_handle(new Handle)
 {
-    const QByteArray name = QFile::encodeName(path);
-    do {
-        m_handle->fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-    } while (m_handle->fd < 0 && errno == EINTR);
+    m_handle->fd = openRegularFile(path).fd; // a pipe or device would block
     struct stat st {};
     if (m_handle->fd < 0 || ::fstat(m_handle->fd, &st) != 0 || !S_ISREG(st.st_mode))
         return;

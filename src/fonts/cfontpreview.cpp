@@ -1,5 +1,6 @@
 #include "fonts/cfontpreview.h"
 
+#include "core/linesafe.h"
 #include "fonts/bytereader.h"
 #include "fonts/fontregistry.h"
 #include "fonts/windowslocale.h"
@@ -72,7 +73,7 @@ bool CFontPreview::FindFaceName(FaceTest test)
         const bool known = test == FaceTest::SystemOnly ? registry.isInstalled(candidate)
                                                         : registry.isFaceKnown(candidate);
         if (known) {
-            m_faceName = candidate;
+            m_faceName = withoutLineBreaks(candidate); // a name from a file must not split a line
             return true;
         }
     }

@@ -1,5 +1,7 @@
 #include "fonts/fontregistry.h"
 
+#include "core/regularfile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -120,6 +122,8 @@ bool FontRegistry::addFontFile(const QString &path)
         ++it->uses;
         return true;
     }
+    if (!isReadableRegularFile(file)) // the font system would block on a pipe or device
+        return false;
     systemFaces(); // taken before our first registration can show in it
     const int id = QFontDatabase::addApplicationFont(file);
     if (id < 0)

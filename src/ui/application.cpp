@@ -1,11 +1,14 @@
 #include "ui/application.h"
 
 #include "appversion.h"
+#include "core/safesave.h"
 #include "ui/main/form1.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+
+#include <cstdio>
 
 namespace {
 
@@ -33,11 +36,29 @@ void acceptQtOptions(QCommandLineParser &parser)
     }
 }
 
+// True when the window system Qt will use needs a display and none is
+// named. Another platform (-platform offscreen, QT_QPA_PLATFORM) needs none.
+bool displayMissing(const QCommandLineParser &parser)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (parser.isSet(QStringLiteral("platform")))
+        platform = parser.value(QStringLiteral("platform"));
+    const bool windowSystem = platform.startsWith(QLatin1String("xcb")) || platform.startsWith(QLatin1String("wayland"));
+    if (!platform.isEmpty() && !windowSystem)
+        return false;
+    return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    Q_UNUSED(parser);
+    return false;
+#endif
+}
+
 // Answers --help and --version, and refuses unknown options with Qt's
 // usual message and exit status, before any window system is touched, so
 // all of that works without a display. Qt's own options (-platform,
-// -style, ...) still reach QApplication.
-void answerCommandLine(int argc, char *argv[])
+// -style, ...) still reach QApplication. False when there is no display.
+bool answerCommandLine(int argc, char *argv[])
 {
     QCoreApplication probe(argc, argv);
     nameApplication();
@@ -51,13 +72,25 @@ void answerCommandLine(int argc, char *argv[])
     parser.addVersionOption();
     acceptQtOptions(parser);
     parser.process(probe);
+    if (displayMissing(parser)) {
+        // Qt would abort with a core dump; one plain line says what to do.
+        std::fputs(qPrintable(QCoreApplication::translate(
+                       "Application", "glyphmux-gui: no display to open the window on (neither DISPLAY nor "
+                                      "WAYLAND_DISPLAY is set); without a screen, run it as: xvfb-run glyphmux-gui")),
+                   stderr);
+        std::fputc('\n', stderr);
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
 int runEditor(int argc, char *argv[], const std::function<void(QWidget &)> &shown)
 {
-    answerCommandLine(argc, argv);
+    ignoreFileSizeLimitSignal();
+    if (!answerCommandLine(argc, argv))
+        return 1;
 
     QApplication app(argc, argv);
     nameApplication();

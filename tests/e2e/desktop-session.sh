@@ -15,7 +15,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() { echo "FAIL: $*" >&2; cat "$work"/*.log >&2 2>/dev/null || true; exit 1; }
 # Waits up to ~20 s for a shell condition.
 wait_for() {
   local what=$1; shift
@@ -24,23 +24,46 @@ wait_for() {
 }
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
-mkdir "$work/cwd"
+app="$work/prefix/bin/glyphmux-gui"
+
+# Without any display: one line that says so, status 1; --version still answers.
+headless() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$app" "$@" 2>&1; }
+status=0; said=$(headless) || status=$?
+[ "$status" -eq 1 ] && [ "$(wc -l <<<"$said")" -eq 1 ] && grep -q xvfb-run <<<"$said" \
+  || fail "without a display: status $status, said '$said'"
+headless --version | grep -q '^glyphmux-gui ' || fail "--version needs a display"
+echo "no display: $said"
+mkdir "$work/cwd" "$work/pipe"
 cd "$work/cwd"
 
-# A display of our own, on a number nobody else uses.
-display=$(( 90 + RANDOM % 400 ))
-while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-export DISPLAY=":$display"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# A display of our own: the server takes a free number itself (no race with
+# other servers) and writes it, once it accepts clients, to descriptor 3.
+# No reset when the last client leaves: the next one would find it gone.
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xserver_pid=$!
-wait_for "the X server" xdpyinfo >/dev/null 2>&1
+display_written() { [ "$(wc -l <"$work/display")" -ge 1 ]; }
+wait_for "the X server" display_written
+export DISPLAY=":$(head -n 1 "$work/display")"
+xdpyinfo >/dev/null 2>&1 || fail "no X server on $DISPLAY"
 
 unset QT_QPA_PLATFORM
-"$work/prefix/bin/glyphmux-gui" >"$work/app.log" 2>&1 &
-app_pid=$!
-
 window=""
 find_window() { window=$(xdotool search --onlyvisible --name '^Glyphmux GUI 1\.2\.4  2nd edition' 2>/dev/null | head -n 1); [ -n "$window" ]; }
+no_window() { ! find_window; }
+
+# A named pipe as settings.fs neither blocks the start nor gets replaced.
+mkfifo "$work/pipe/settings.fs"
+(cd "$work/pipe" && exec "$app" >"$work/pipe.log" 2>&1) &
+app_pid=$!
+wait_for "the main window beside a pipe" find_window
+[ -p "$work/pipe/settings.fs" ] || fail "the settings.fs pipe was replaced"
+kill "$app_pid"; wait "$app_pid" || true; app_pid=""
+wait_for "the window to close" no_window
+echo "settings.fs as a pipe: window up, pipe kept"
+
+"$app" >"$work/app.log" 2>&1 &
+app_pid=$!
+
 wait_for "the main window" find_window
 title=$(xdotool getwindowname "$window")
 case "$title" in "Glyphmux GUI 1.2.4  2nd edition"*) ;; *) fail "caption is '$title'" ;; esac

@@ -1,0 +1,67 @@
+#include "core/regularfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+RegularFile openRegularFile(const QString &path)
+{
+    RegularFile result;
+#ifdef Q_OS_WIN
+    // No pipes or sockets among ordinary paths here; devices fail the check.
+    if (!QFileInfo(path).isFile()) {
+        result.failure = QFileInfo::exists(path) ? RegularFile::Failure::NotRegular : RegularFile::Failure::CannotOpen;
+        result.error = ENOENT;
+        return result;
+    }
+    result.fd = ::_wopen(reinterpret_cast<const wchar_t *>(path.utf16()), _O_RDONLY | _O_BINARY);
+    if (result.fd < 0) {
+        result.failure = RegularFile::Failure::CannotOpen;
+        result.error = errno;
+    }
+#else
+    const QByteArray name = QFile::encodeName(path);
+    int fd = -1;
+    do {
+        fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        result.failure = RegularFile::Failure::CannotOpen;
+        result.error = errno;
+        return result;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        result.failure = RegularFile::Failure::NotRegular;
+        return result;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    result.fd = fd;
+#endif
+    return result;
+}
+
+bool isReadableRegularFile(const QString &path)
+{
+    const RegularFile opened = openRegularFile(path);
+    if (opened.fd >= 0) {
+#ifdef Q_OS_WIN
+        ::_close(opened.fd);
+#else
+        ::close(opened.fd);
+#endif
+    }
+    return opened.failure == RegularFile::Failure::None;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// Opens a file for reading only when it is a regular file. A named pipe, a
+// socket or a device would block open() or read() forever, so the file is
+// opened without waiting, checked on the very descriptor that was opened
+// (nothing can swap it in between), and only then made a normal blocking
+// descriptor.
+struct RegularFile {
+    enum class Failure { None, CannotOpen, NotRegular };
+    int fd = -1;                       // the caller's to close; -1 on failure
+    Failure failure = Failure::None;
+    int error = 0;                     // errno when the open itself failed
+};
+
+RegularFile openRegularFile(const QString &path);
+
+
+// True when openRegularFile would succeed; for code that must hand a path,
+// not a descriptor, to a library.
+bool isReadableRegularFile(const QString &path);
