@@ -1,12 +1,15 @@
 #include "ui/application.h"
 
 #include "appversion.h"
+#include "core/languagechoice.h"
 #include "core/safesave.h"
 #include "ui/main/form1.h"
+#include "ui/translators.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -62,12 +65,19 @@ bool answerCommandLine(int argc, char *argv[])
 {
     QCoreApplication probe(argc, argv);
     nameApplication();
+    // Messages in the system's language; the window decides again later.
+    const QLocale system = QLocale::system();
+    Translators::use(languageCodeOfFile(shippedFileForSystem(system.name(), system.uiLanguages())));
+    const struct Restore {
+        ~Restore() { Translators::use(QString()); }
+    } restore;
     QCommandLineParser parser;
     // Qt's options are single-dash words: "-style" is one option, not five.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("Editor of Glyphmux.ini, the font configuration of Glyphmux for Symbian phones.\n"
-                       "Writes Glyphmux.ini and settings.fs into the current directory."));
+        QCoreApplication::translate("Application",
+                                    "Editor of Glyphmux.ini, the font configuration of Glyphmux for Symbian phones.\n"
+                                    "Writes Glyphmux.ini and settings.fs into the current directory."));
     parser.addHelpOption();
     parser.addVersionOption();
     acceptQtOptions(parser);

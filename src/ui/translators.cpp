@@ -25,7 +25,9 @@ Installed &installed()
 // Loads and installs one file; a missing file installs nothing.
 QTranslator *install(const QString &folder, const QString &fileName)
 {
-    auto *translator = new QTranslator(QCoreApplication::instance());
+    // Not owned by the application: the command-line probe's application
+    // ends before the real one starts.
+    auto *translator = new QTranslator;
     if (translator->load(QDir(folder).filePath(fileName)) && QCoreApplication::installTranslator(translator))
         return translator;
     delete translator;
