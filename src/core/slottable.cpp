@@ -1,5 +1,7 @@
 #include "core/slottable.h"
 
+#include <QtGlobal>
+
 #include <cstring>
 
 namespace {
@@ -18,19 +20,22 @@ constexpr NameList listOf(const char *const (&names)[N])
     return NameList{names, N};
 }
 
+// The information messages are translated where they are shown.
 const std::array<SlotSpec, SlotCount> slotSpecs = {{
-    {"LatinBold12", "dim12b", "H1", "IT1", "W1", "Label16", "Apri1", "CommonDialog1", "ttf12b",
-     "info12b", "Font degli sms e modo d'uso", "Command4", "Command5", 12, 5, 4, listOf(labels12b)},
-    {"LatinBold13", "dim13b", "H2", "IT2", "W2", "Label17", "Apri2", "CommonDialog2", "ttf13b",
-     "info13b", "Font del menu popup", "Command7", "Command6", 12, 4, 3, listOf(labels13b)},
-    {"LatinBold17", "dim17b", "H3", "IT3", "W3", "Label18", "Apri3", "CommonDialog3", "ttf17b",
-     "info17b", "Font del testo nella parte bassa dello schermo", "Command9", "Command8", 16, 4, 3,
+    {"LatinBold12", "dim12b", "H1", "IT1", "W1", "Label16", "Apri1", "CommonDialog1", "ttf12b", "info12b",
+     QT_TRANSLATE_NOOP("SlotInfo", "Font degli sms e modo d'uso"), "Command4", "Command5", 12, 5, 4,
+     listOf(labels12b)},
+    {"LatinBold13", "dim13b", "H2", "IT2", "W2", "Label17", "Apri2", "CommonDialog2", "ttf13b", "info13b",
+     QT_TRANSLATE_NOOP("SlotInfo", "Font del menu popup"), "Command7", "Command6", 12, 4, 3, listOf(labels13b)},
+    {"LatinBold17", "dim17b", "H3", "IT3", "W3", "Label18", "Apri3", "CommonDialog3", "ttf17b", "info17b",
+     QT_TRANSLATE_NOOP("SlotInfo", "Font del testo nella parte bassa dello schermo"), "Command9", "Command8", 16, 4, 3,
      listOf(labels17b)},
-    {"LatinBold19", "dim19b", "H4", "IT4", "W4", "Label19", "Apri4", "CommonDialog4", "ttf19b",
-     "info19b", "Font del testo nella parte alta dello schermo", "Command11", "Command10", 16, 4, 3,
-     listOf(labels19b)},
-    {"LatinPlain12", "dim12p", "H5", "IT5", "W5", "Label20", "Apri5", "CommonDialog5", "ttf12p",
-     "info12p", "Font del testo nel menu", "Command13", "Command12", 12, 5, 4, listOf(labels12p)},
+    {"LatinBold19", "dim19b", "H4", "IT4", "W4", "Label19", "Apri4", "CommonDialog4", "ttf19b", "info19b",
+     QT_TRANSLATE_NOOP("SlotInfo", "Font del testo nella parte alta dello schermo"), "Command11", "Command10", 16, 4,
+     3, listOf(labels19b)},
+    {"LatinPlain12", "dim12p", "H5", "IT5", "W5", "Label20", "Apri5", "CommonDialog5", "ttf12p", "info12p",
+     QT_TRANSLATE_NOOP("SlotInfo", "Font del testo nel menu"), "Command13", "Command12", 12, 5, 4,
+     listOf(labels12p)},
 }};
 
 const std::array<AliasSpec, AliasCount> aliases = {{
