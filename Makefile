@@ -28,7 +28,10 @@ run: deps-run $(BUILD)/CMakeCache.txt
 test: deps-test build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-screenshot: deps-test build
+# The developer tools are built only when asked for.
+screenshot: deps-test
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGLYPHMUX_TOOLS=ON $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS) --target glyphmux-screenshot
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/glyphmux-screenshot docs
 
 # Speed against references measured in the same run; prints ratios last.

@@ -3,8 +3,8 @@
 // same pictures and 30 texts with one QPainter. Prints medians and the ratio.
 #include "core/slottable.h"
 #include "preview/phonepreview.h"
-#include "preview/previewlabels.h"
-#include "ui/main/form1.h"
+#include "core/previewlabels.h"
+#include "ui/main/mainwindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -114,7 +114,7 @@ int main(int argc, char *argv[])
     QTemporaryDir scratch;
     QDir::setCurrent(scratch.path());
 
-    Form1 window;
+    MainWindow window;
     window.show();
     app.processEvents();
     PhonePreview &preview = window.preview();

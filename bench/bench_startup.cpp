@@ -1,7 +1,7 @@
 // Whole-process start-up of the editor against a bare Qt main window with
 // the same number of widgets: time from exec to the first painted window,
 // and peak memory. Prints both ratios last.
-#include "ui/main/form1.h"
+#include "ui/main/mainwindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -61,7 +61,7 @@ T median(std::vector<T> values)
 
 int widgetCountOfEditor()
 {
-    Form1 window;
+    MainWindow window;
     return int(window.findChildren<QWidget *>().size());
 }
 

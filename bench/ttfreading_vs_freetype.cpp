@@ -2,7 +2,7 @@
 // reading the same things (face, every name record, head and OS/2), and how
 // much a whole font choice (inspect, register, find the face) costs over
 // registering the file alone. Prints the ratios last.
-#include "fonts/cfontpreview.h"
+#include "fonts/fontfileinspector.h"
 #include "fonts/truetypeparser.h"
 #include "support/truetypebuilder.h"
 
@@ -53,7 +53,7 @@ std::vector<double> timeSideBySide(const std::vector<std::function<void()>> &can
 
 void inspect(const QString &path)
 {
-    CFontPreview insp;
+    FontFileInspector insp;
     insp.setFontFile(path);
     std::size_t n = insp.FaceName().size() + insp.Copyright().size() + insp.FamilyName().size()
         + insp.SubFamilyName().size() + insp.UniqueIdentifier().size() + insp.FullName().size()
@@ -135,7 +135,7 @@ int main(int argc, char **argv)
     QFontDatabase::families(); // the font database is up before timing
     const auto choice = timeSideBySide({
         [&] {
-            CFontPreview insp;
+            FontFileInspector insp;
             insp.setFontFile(unknown);
             sink = sink + std::size_t(insp.FaceName().size());
         },

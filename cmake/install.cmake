@@ -1,7 +1,10 @@
 # Desktop integration: launcher, icon and AppStream metadata.
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/glyphmux-gui.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.example.glyphmux_gui.metainfo.xml
+# The release entry takes the project's version.
+configure_file(${PROJECT_SOURCE_DIR}/packaging/org.example.glyphmux_gui.metainfo.xml.in
+               ${PROJECT_BINARY_DIR}/generated/org.example.glyphmux_gui.metainfo.xml @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/generated/org.example.glyphmux_gui.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # Glyphmux.ini's file type, which the launcher opens.
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/glyphmux-gui.mime.xml
@@ -21,5 +24,5 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/Data/ DESTINATION ${CMAKE_INSTALL_DATADI
 install(FILES ${GLYPHMUX_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/glyphmux-gui/Data)
 file(RELATIVE_PATH GLYPHMUX_DATA_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR}
      ${CMAKE_INSTALL_FULL_DATADIR}/glyphmux-gui/Data)
-set_property(SOURCE ${PROJECT_SOURCE_DIR}/src/core/datafolder.cpp APPEND PROPERTY
+set_property(SOURCE ${PROJECT_SOURCE_DIR}/src/core/datafolder.cpp TARGET_DIRECTORY glyphmux APPEND PROPERTY
              COMPILE_DEFINITIONS GLYPHMUX_DATA_FROM_BIN="${GLYPHMUX_DATA_FROM_BIN}")

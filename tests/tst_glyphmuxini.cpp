@@ -1,7 +1,8 @@
 // Glyphmux.ini from the font map alone: which slot feeds which line, and
 // texts that must pass unchanged.
 #include "core/fontmap.h"
-#include "core/settingsfile.h"
+#include "core/glyphmuxini.h"
+#include "core/settingsstore.h"
 #include "support/expectedini.h"
 
 #include <QtTest>

@@ -7,7 +7,7 @@
 #include "support/tempcwd.h"
 #include "support/truetypebuilder.h"
 #include "support/ui.h"
-#include "ui/main/form1.h"
+#include "ui/main/mainwindow.h"
 #include "ui/main/sloteditor.h"
 
 #include <QAction>
@@ -47,11 +47,11 @@ struct Run {
     TempCwd cwd;
     MessageRecorder messages;
     ScriptedChooser chooser;
-    std::optional<Form1> form;
+    std::optional<MainWindow> form;
     int socketFd = -1;
     ~Run() { ::close(socketFd); }
 
-    Form1 &start() { return form.emplace(&chooser, &messages); }
+    MainWindow &start() { return form.emplace(&chooser, &messages); }
     QString pipe(const char *name)
     {
         const QString path = cwd.filePath(QLatin1String(name));

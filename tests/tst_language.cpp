@@ -6,8 +6,8 @@
 #include "support/scriptedchooser.h"
 #include "support/tempcwd.h"
 #include "support/ui.h"
-#include "ui/dialogs/form2.h"
-#include "ui/main/form1.h"
+#include "ui/dialogs/phonemodeldialog.h"
+#include "ui/main/mainwindow.h"
 
 #include <QAction>
 
@@ -18,12 +18,12 @@ static QByteArray shipped(const char *name) // a language file as we ship it
 }
 
 // In the table's order; a control missing from Form1 shows Form2's title.
-static QStringList captionsOf(Form1 &form)
+static QStringList captionsOf(MainWindow &form)
 {
     QStringList shown;
     for (const CaptionField &field : captionTable()) {
         const QObject *c = form.findChild<QObject *>(QLatin1String(field.control));
-        shown << (c ? c->property(c->inherits("QGroupBox") ? "title" : "text").toString() : form.form2().windowTitle());
+        shown << (c ? c->property(c->inherits("QGroupBox") ? "title" : "text").toString() : form.sideWindows().phoneModel().windowTitle());
     }
     return shown;
 }
@@ -94,7 +94,7 @@ private slots:
         written.replace("%1", path);
         const bool popup = written.startsWith("True");
         MessageRecorder messages;
-        std::optional<Form1> form;
+        std::optional<MainWindow> form;
         for (int run = 0; run < 2; ++run) {
             form.emplace(nullptr, &messages);
             QCOMPARE(child<QAction>(&*form, "visualizza_pop")->isChecked(), popup);
@@ -109,7 +109,9 @@ private slots:
         QFile::setPermissions(cwd.filePath(fs), QFileDevice::ReadOwner);
         child<QAction>(&*form, "visualizza_pop")->trigger();
         QCOMPARE(cwd.read(fs), written);
-        QVERIFY(messages.informed.isEmpty() && messages.warned.isEmpty() && !form->form2().isVisible());
+        QCOMPARE(messages.informed, QStringList());
+        QCOMPARE(messages.warned, QStringList());
+        QVERIFY(!form->sideWindows().phoneModel().isVisible());
     }
 
     void languageCommand()
@@ -117,7 +119,7 @@ private slots:
         TempCwd cwd;
         MessageRecorder messages;
         ScriptedChooser chooser;
-        Form1 form(&chooser, &messages);
+        MainWindow form(&chooser, &messages);
         const QString english = QStringLiteral(GLYPHMUX_SOURCE_DIR "/Data/English.lng");
         QStringList behind;
         messages.whileShown = [&](const QString &) { behind = captionsOf(form); };

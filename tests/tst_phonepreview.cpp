@@ -1,12 +1,13 @@
 // The phone-screen preview: its arithmetic, its layout inside the main window,
 // the refresh and its triggers, and what ends up on screen.
+#include "core/fontmap.h"
 #include "core/slottable.h"
 #include "preview/phonepreview.h"
 #include "preview/previewmath.h"
 #include "support/messagerecorder.h"
 #include "support/tempcwd.h"
 #include "support/ui.h"
-#include "ui/main/form1.h"
+#include "ui/main/mainwindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +21,7 @@ const double startSizes[SlotCount] = {8, 9, 13, 13, 8};
 struct Fixture {
     TempCwd cwd;
     MessageRecorder messages;
-    Form1 form{nullptr, &messages};
+    MainWindow form{nullptr, &messages};
     QSignalSpy refreshes{&form.preview(), &PhonePreview::refreshed};
 
     QLabel *label(const char *name) const { return child<QLabel>(&form, name); }
@@ -108,7 +109,7 @@ void TestPhonePreview::layout()
     QCOMPARE(f.inWindow(f.label("operatorstandby")), QRect(72, 16, 97, 33));
     QCOMPARE(f.inWindow(f.label("galleriamenu")), QRect(472, 192, 81, 25));
     // Every label lies above the pictures, on a transparent background.
-    for (const PreviewLabelSpec &labelDef : previewLabelTable()) {
+    for (const PreviewLabelInfo &labelDef : previewLabelTable()) {
         QLabel *label = f.label(labelDef.name);
         QCOMPARE(f.form.preview().childAt(label->pos() + QPoint(2, 2)), label);
         QVERIFY(!label->autoFillBackground());
@@ -136,20 +137,22 @@ void TestPhonePreview::refreshFollowsOneSlot_data()
 void TestPhonePreview::refreshFollowsOneSlot()
 {
     QFETCH(int, slot);
-    Fixture f;
-    const SlotSpec &changed = slotTable()[slot];
+    // The preview alone, told a font map: no window, no controls.
+    PhonePreview preview;
+    const SlotInfo &changed = slotTable()[slot];
     const QString serif = QStringLiteral("DejaVu Serif");
     QVERIFY(defaultFamily() != serif);
-    f.edit(changed.sizeField)->setText(QStringLiteral("20"));
-    f.label("ValoreZoom")->setText(QStringLiteral("150"));
-    f.edit(changed.key)->setText(serif);
-    // Face and size change on the slot's labels only; all else stays as designed,
-    // the box too except on the grid, which grows with its text.
+    FontMap map = FontMap::initial();
+    map.slotValues[slot] = {serif, QStringLiteral("20px"), {}, true, {}};
+    map.zoom = 150;
+    preview.showMap(map);
+    // Face, size and slant change on the slot's labels only; all else stays as
+    // designed, the box too except on the grid, which grows with its text.
     const double mine = (20 - changed.previewSizeOffset) * 1.5;
-    auto check = [&](const QString &family) {
-        for (const PreviewLabelSpec &labelDef : previewLabelTable()) {
+    auto check = [&](const QString &family, bool italic) {
+        for (const PreviewLabelInfo &labelDef : previewLabelTable()) {
             const int s = slotOfPreviewLabel(labelDef.name);
-            const QLabel *label = f.label(labelDef.name);
+            const QLabel *label = child<QLabel>(&preview, labelDef.name);
             const QRect box = labelDef.box().translated(screenOrigin(labelDef.screen));
             QCOMPARE(drawnFamily(label), s == slot ? family : defaultFamily());
             QCOMPARE(label->font().pointSizeF(), s == slot ? mine : startSizes[s] * 1.5);
@@ -159,15 +162,15 @@ void TestPhonePreview::refreshFollowsOneSlot()
             QCOMPARE(label->alignment(), (labelDef.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
             QCOMPARE(label->textFormat(), Qt::PlainText);
             QCOMPARE(label->font().bold(), labelDef.bold);
-            QVERIFY(!label->font().italic());
+            QCOMPARE(label->font().italic(), italic && s == slot);
         }
     };
-    check(serif);
+    check(serif, true);
     // A size at the offset gives no point size: the labels keep theirs. An
     // empty face draws the default family, not what Qt makes of "".
-    f.edit(changed.sizeField)->setText(QString::number(changed.previewSizeOffset));
-    f.edit(changed.key)->clear();
-    check(defaultFamily());
+    map.slotValues[slot] = {{}, QString::number(changed.previewSizeOffset), {}, false, {}};
+    preview.showMap(map);
+    check(defaultFamily(), false);
 }
 
 void TestPhonePreview::triggersAndColour()
@@ -179,7 +182,7 @@ void TestPhonePreview::triggersAndColour()
 
     QLineEdit *chroma = f.edit("chromavalue");
     auto allIn = [&](int grey) {
-        for (const PreviewLabelSpec &labelDef : previewLabelTable())
+        for (const PreviewLabelInfo &labelDef : previewLabelTable())
             QCOMPARE(f.label(labelDef.name)->palette().color(QPalette::WindowText), QColor(grey, grey, grey));
     };
     allIn(0);
@@ -208,7 +211,8 @@ void TestPhonePreview::rendering()
     // Chroma 0: the same letters, drawn almost white.
     f.edit("chromavalue")->setText(QStringLiteral("0"));
     const int pale = darkestInk(f.smsLine(), blank);
-    QVERIFY(pale > 200 && pale < 255);
+    QVERIFY(pale > 200);
+    QVERIFY(pale < 255);
 }
 
 QTEST_MAIN(TestPhonePreview)

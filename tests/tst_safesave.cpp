@@ -41,9 +41,12 @@ void TestSafeSave::failureKeepsWhatWasThere()
     // A folder or a pipe in the way of the new file (opening a pipe would block).
     QVERIFY(QDir(cwd.path()).mkdir(QStringLiteral("dir.txt")));
     QCOMPARE(::mkfifo("pipe.txt", 0600), 0);
-    for (const char *name : {"dir.txt", "pipe.txt"}) {
+    for (const auto &[name, kind] : {std::pair{"dir.txt", FileError::Kind::IsFolder},
+                                      std::pair{"pipe.txt", FileError::Kind::NotRegular}}) {
         const SaveOutcome outcome = saveFileAtomically(QLatin1String(name), "new");
-        QVERIFY(!outcome.ok && !outcome.error.isEmpty());
+        QVERIFY(!outcome.ok);
+        QCOMPARE(outcome.error.kind, kind);
+        QCOMPARE(outcome.error.path, QLatin1String(name));
     }
     struct stat st {};
     QVERIFY(QFileInfo(QStringLiteral("dir.txt")).isDir() && ::stat("pipe.txt", &st) == 0 && S_ISFIFO(st.st_mode));
@@ -57,7 +60,7 @@ void TestSafeSave::failureKeepsWhatWasThere()
         const rlimit small{4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &small);
         const SaveOutcome outcome = saveFileAtomically(QStringLiteral("a.txt"), QByteArray(64 * 1024, 'n'));
-        ::_exit(!outcome.ok && !outcome.error.isEmpty() ? 0 : 1);
+        ::_exit(!outcome.ok && outcome.error.kind == FileError::Kind::Write ? 0 : 1);
     }
     int status = 0;
     QCOMPARE(::waitpid(child, &status, 0), child);

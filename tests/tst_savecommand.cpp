@@ -3,10 +3,10 @@
 #include "support/messagerecorder.h"
 #include "support/tempcwd.h"
 #include "support/ui.h"
-#include "ui/dialogs/form2.h"
-#include "ui/dialogs/form3.h"
-#include "ui/dialogs/frmabout.h"
-#include "ui/main/form1.h"
+#include "ui/dialogs/phonemodeldialog.h"
+#include "ui/dialogs/copylistdialog.h"
+#include "ui/dialogs/aboutdialog.h"
+#include "ui/main/mainwindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -35,12 +35,12 @@ struct Fixture
         QStringList on;
         for (QWidget *top : QApplication::topLevelWidgets())
             if (top != &form && top->isVisible())
-                on << (top == &form.form3() ? "Form3: " + form.form3().instructions() : top->objectName());
+                on << (top == &form.sideWindows().copyList() ? "Form3: " + form.sideWindows().copyList().instructions() : top->objectName());
         on.sort();
         const std::pair<bool, const char *> facts[] = {
             {child<QTimer>(&form, "Timer1")->isActive(), "Timer1"},
             {child<QTimer>(&form, "titleStep")->isActive(), "titleStep"},
-            {form.modelloscelto, "modelloscelto"}, {form.windowTitle() != caption, "title"},
+            {form.modelloscelto(), "modelloscelto"}, {form.windowTitle() != caption, "title"},
             {!cwd.read(QStringLiteral("Glyphmux.ini")).isEmpty(), "written"}};
         for (const auto &[fact, name] : facts)
             if (fact)
@@ -50,7 +50,7 @@ struct Fixture
 
     TempCwd cwd;
     MessageRecorder messages;
-    Form1 form{nullptr, &messages};
+    MainWindow form{nullptr, &messages};
     const QString caption = form.windowTitle();
 };
 
@@ -105,13 +105,13 @@ void TestSaveCommand::steps()
         case 'p': f.trigger("visualizza_pop"); break;
         case 'r': QVERIFY(QDir().mkdir(QStringLiteral("Glyphmux.ini"))); break; // a folder in its way
         case 's': f.trigger("cmd_save"); break;
-        case '6': f.click(&f.form.form2(), "Option6630"); break;
-        case 'n': f.click(&f.form.form2(), "OptionN70"); break;
-        case 'c': f.click(&f.form.form2(), "Command1"); break;
-        case 'x': QVERIFY(f.form.form2().close()); break;
-        case 'o': f.click(&f.form.form3(), "Command1"); break;
+        case '6': f.click(&f.form.sideWindows().phoneModel(), "Option6630"); break;
+        case 'n': f.click(&f.form.sideWindows().phoneModel(), "OptionN70"); break;
+        case 'c': f.click(&f.form.sideWindows().phoneModel(), "Command1"); break;
+        case 'x': QVERIFY(f.form.sideWindows().phoneModel().close()); break;
+        case 'o': f.click(&f.form.sideWindows().copyList(), "Command1"); break;
         case 'h': f.trigger("cmd_help"); break;
-        case 'k': f.click(&f.form.aboutBox(), "cmdOK"); break;
+        case 'k': f.click(&f.form.sideWindows().about(), "cmdOK"); break;
         case 'w': QTRY_VERIFY(f.state().contains("title")); break;
         case 'q': QVERIFY(f.form.close()); break;
         }
@@ -151,7 +151,7 @@ void TestSaveCommand::progressTitleRunsThroughTheTexts()
 void TestSaveCommand::sideWindowTexts()
 {
     Fixture f;
-    QWidget *const form2 = &f.form.form2(), *const form3 = &f.form.form3(), *const about = &f.form.aboutBox();
+    QWidget *const form2 = &f.form.sideWindows().phoneModel(), *const form3 = &f.form.sideWindows().copyList(), *const about = &f.form.sideWindows().about();
     QCOMPARE((QStringList{form2->windowTitle(), form3->windowTitle(), about->windowTitle()}),
              (QStringList{"Scegli il modello di cellulare", "Copia i seguenti file:", "Informazioni su Glyphmux GUI"}));
     for (QWidget *window : {form2, form3, about}) // closing one must never end the program
@@ -159,7 +159,8 @@ void TestSaveCommand::sideWindowTexts()
     const auto text = [](QWidget *w, const char *name) { return child<QWidget>(w, name)->property("text").toString(); };
     QCOMPARE(text(form2, "OptionN70"), QStringLiteral("n70/n72/n90"));
     QCOMPARE(text(form2, "Option6630"), QStringLiteral("6630/6680/6600"));
-    QVERIFY(!child<QLabel>(form2, "Image1")->pixmap().isNull() && !child<QLabel>(form2, "Image2")->pixmap().isNull());
+    QVERIFY(!child<QLabel>(form2, "Image1")->pixmap().isNull());
+    QVERIFY(!child<QLabel>(form2, "Image2")->pixmap().isNull());
     QVERIFY(child<QLabel>(form3, "testo")->font().bold());
     QCOMPARE((QStringList{text(about, "lblTitle"), text(about, "lblVersion"), text(about, "Label1")}),
              (QStringList{"Glyphmux GUI", "Versione 1.2.4", "Glyphmux.dll"}));

@@ -2,6 +2,7 @@
 // chroma and zoom, the information buttons, and one edit from the open
 // button to the saved file.
 #include "core/fontmap.h"
+#include "core/glyphmuxini.h"
 #include "fonts/fontregistry.h"
 #include "preview/phonepreview.h"
 #include "preview/previewmath.h"
@@ -11,7 +12,7 @@
 #include "support/tempcwd.h"
 #include "support/truetypebuilder.h"
 #include "support/ui.h"
-#include "ui/main/form1.h"
+#include "ui/main/mainwindow.h"
 #include "ui/main/sloteditor.h"
 
 #include <QtTest>
@@ -26,7 +27,7 @@ struct Fixture {
     TempCwd cwd;
     MessageRecorder messages;
     ScriptedChooser chooser;
-    Form1 form{&chooser, &messages};
+    MainWindow form{&chooser, &messages};
     QSignalSpy refreshes{&form.preview(), &PhonePreview::refreshed};
 
     template <typename T = QLineEdit>
@@ -87,8 +88,11 @@ void TestSlotEditor::fontChoice()
         const QFont font = f.label("riga3pop")->font();
         f.refreshes.clear();
         f.choose(1, std::nullopt);
-        QVERIFY(field->text() == face && editor.inspector(1) == inspector && editor.dialog(1).fileName == last
-                && f.label("riga3pop")->font() == font && f.refreshes.isEmpty());
+        QCOMPARE(field->text(), face);
+        QCOMPARE(editor.inspector(1), inspector);
+        QCOMPARE(editor.dialog(1).fileName, last);
+        QCOMPARE(f.label("riga3pop")->font(), font);
+        QCOMPARE(f.refreshes.size(), 0);
     };
     cancelChangesNothing(); // no choice yet
     field->setText(QStringLiteral("Typed By Hand"));
@@ -103,21 +107,29 @@ void TestSlotEditor::fontChoice()
         QTest::keyClicks(field, QStringLiteral("X"));
         QVERIFY(field->toolTip().isEmpty());
         f.choose(1, path);
-        QVERIFY2(field->text().isEmpty() && field->toolTip().contains(QDir::toNativeSeparators(path)), bad);
+        QVERIFY2(field->text().isEmpty(), bad);
+        QVERIFY2(field->toolTip().contains(QDir::toNativeSeparators(path)), bad);
     }
 
     // Same file in slots 2 and 1, then a new choice for slot 1: slot 2 still draws it.
     const QString face = QStringLiteral("Glyphmux Shared Probe"), other = QStringLiteral("Glyphmux Other Probe");
     const QString shared = f.font(face, "shared.ttf");
+    f.refreshes.clear();
     f.choose(1, shared);
-    QVERIFY(field->text() == face && field->toolTip().isEmpty() && f.get("LatinBold12")->text().isEmpty());
+    QCOMPARE(f.refreshes.size(), 1); // one redraw per choice
+    QCOMPARE(field->text(), face);
+    QCOMPARE(field->toolTip(), QString());
+    QCOMPARE(f.get("LatinBold12")->text(), QString());
     cancelChangesNothing(); // after a choice
     f.choose(0, shared);
     f.choose(0, f.font(other, "other.ttf"));
     QCOMPARE(FontRegistry::instance().registrations(shared), 1);
-    QVERIFY(drawnFrom(f.label("riga3pop"), face) && drawnFrom(f.label("riga1sms"), other));
-    // The same file again in the same slot: let go, then taken up anew.
+    QVERIFY(drawnFrom(f.label("riga3pop"), face));
+    QVERIFY(drawnFrom(f.label("riga1sms"), other));
+    // The same file again in the same slot: let go, taken up anew, redrawn once.
+    f.refreshes.clear();
     f.choose(1, shared);
+    QCOMPARE(f.refreshes.size(), 1);
     QVERIFY(drawnFrom(f.label("riga3pop"), face));
 }
 
@@ -158,7 +170,7 @@ void TestSlotEditor::steppersAndItalics()
     QVERIFY(italic().isEmpty());
     QCOMPARE(f.refreshes.size(), 2);
     // Each box flips its own slot's labels: all five together slant every label once.
-    for (const SlotSpec &slotDef : slotTable())
+    for (const SlotInfo &slotDef : slotTable())
         f.get<QCheckBox>(slotDef.italicBox)->setChecked(true);
     QCOMPARE(italic().size(), qsizetype(PreviewLabelCount));
 }
@@ -200,7 +212,8 @@ void TestSlotEditor::chromaZoomAndInfo()
                           "Font del testo nella parte bassa dello schermo",
                           "Font del testo nella parte alta dello schermo", "Font del testo nel menu"}));
     QCOMPARE(glyphmuxIniLines(f.form.fontMap()), lines);
-    QVERIFY(f.messages.warned.isEmpty() && !QFile::exists(f.cwd.filePath(QStringLiteral("Glyphmux.ini"))));
+    QCOMPARE(f.messages.warned, QStringList());
+    QVERIFY(!QFile::exists(f.cwd.filePath(QStringLiteral("Glyphmux.ini"))));
 }
 
 void TestSlotEditor::wholeRoadToTheFile()
@@ -216,9 +229,11 @@ void TestSlotEditor::wholeRoadToTheFile()
     QCOMPARE(f.refreshes.size(), refreshes);
 
     // The pop-up lines are drawn from the chosen file, at (13 - 3) points.
-    for (const char *line : slotTable()[1].previewLabels) {
-        QVERIFY2(drawnFrom(f.label(line), face), line);
-        QCOMPARE(f.label(line)->font().pointSizeF(), 10.0);
+    for (const PreviewLabelInfo &line : previewLabelTable()) {
+        if (line.slot != 1)
+            continue;
+        QVERIFY2(drawnFrom(f.label(line.name), face), line.name);
+        QCOMPARE(f.label(line.name)->font().pointSizeF(), 10.0);
     }
     QVERIFY(f.form.Salva());
     const QStringList slotLines = {"LatinBold12=@12:Y:W", "LatinBold13=" + face + "@13:Yx1:W9 a",

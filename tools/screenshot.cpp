@@ -1,6 +1,6 @@
 // Grabs the main window into PNG files for the README, offscreen: as it
 // starts, and with faces, a size, an italic switch and the zoom changed.
-#include "ui/main/form1.h"
+#include "ui/main/mainwindow.h"
 #include "ui/services/filechooser.h"
 
 #include <QApplication>
@@ -71,7 +71,7 @@ int main(int argc, char *argv[])
     }
 
     {
-        Form1 window;
+        MainWindow window;
         window.show();
         if (!save(window, outDir + QStringLiteral("/main-window.png")))
             return 1;
@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
     const QString dejaVu = QStringLiteral("/usr/share/fonts/truetype/dejavu/");
     ListedFiles files({dejaVu + QStringLiteral("DejaVuSerif.ttf"), dejaVu + QStringLiteral("DejaVuSerif-Bold.ttf"),
                        dejaVu + QStringLiteral("DejaVuSansMono.ttf")});
-    Form1 window(&files);
+    MainWindow window(&files);
     window.show();
     for (const char *open : {"Apri1", "Apri2", "Apri5"})
         control<QPushButton>(window, open)->click();

@@ -4,7 +4,8 @@ set -euo pipefail
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install build --prefix "$prefix"
-env -u DISPLAY "$prefix/bin/glyphmux-gui" --version | grep -qx "glyphmux-gui 1.2.4"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)
+env -u DISPLAY "$prefix/bin/glyphmux-gui" --version | grep -qx "glyphmux-gui $version"
 env -u DISPLAY "$prefix/bin/glyphmux-gui" --help | grep -q -- "--version"
 # An unknown option is refused with Qt's message and status; Qt's own pass.
 status=0; env -u DISPLAY LC_ALL=C "$prefix/bin/glyphmux-gui" --bogus 2>"$prefix/err" || status=$?

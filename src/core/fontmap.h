@@ -3,13 +3,12 @@
 #include "core/slottable.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <array>
 
-// The editable configuration, as the texts of the main window's controls.
-// Values are kept exactly as typed: the file writer copies them unchanged,
-// except for anything that could break a line.
+// The editable configuration: five font slots and three globals. Texts are
+// kept exactly as typed: the file writer copies them unchanged, and sizes,
+// zoom and chroma are read as numbers only where they are used.
 struct FontMap {
     struct Slot {
         QString face;
@@ -17,6 +16,13 @@ struct FontMap {
         QString height;
         bool italic = false;
         QString width;
+
+        friend bool operator==(const Slot &a, const Slot &b)
+        {
+            return a.face == b.face && a.size == b.size && a.height == b.height && a.italic == b.italic
+                   && a.width == b.width;
+        }
+        friend bool operator!=(const Slot &a, const Slot &b) { return !(a == b); }
     };
 
     std::array<Slot, SlotCount> slotValues;
@@ -26,11 +32,11 @@ struct FontMap {
 
     // The map a fresh start shows.
     static FontMap initial();
+
+    friend bool operator==(const FontMap &a, const FontMap &b)
+    {
+        return a.slotValues == b.slotValues && a.zoom == b.zoom && a.chroma == b.chroma
+               && a.fontPath == b.fontPath;
+    }
+    friend bool operator!=(const FontMap &a, const FontMap &b) { return !(a == b); }
 };
-
-// Glyphmux.ini as its 32 lines, without line ends. Control characters in
-// the values (line breaks above all) are written as spaces.
-QStringList glyphmuxIniLines(const FontMap &map);
-
-// The exact bytes of the file: UTF-16LE with BOM, CR LF after every line.
-QByteArray encodeGlyphmuxIni(const QStringList &lines);

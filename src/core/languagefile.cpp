@@ -1,54 +1,34 @@
 #include "core/languagefile.h"
 
+#include "core/previewlabels.h"
+
+namespace {
+
+// The captions after the preview labels', in their order in the file.
+constexpr const char *otherCaptionControls[] = {
+    // Font map editor
+    "Frame2", "Frame4", "Frame3", "Frame5", "Label37", "Label38", "Label2", "Label6",
+    // Phone-model window
+    "Form2",
+};
+static_assert(PreviewLabelCount + std::size(otherCaptionControls) == CaptionFieldCount);
+
+std::array<CaptionField, CaptionFieldCount> buildCaptionTable()
+{
+    std::array<CaptionField, CaptionFieldCount> table{};
+    const PreviewLabelOrder &labels = languageFieldOrder();
+    for (std::size_t i = 0; i < PreviewLabelCount; ++i)
+        table[i].control = previewLabelTable()[labels[i]].name;
+    for (std::size_t i = 0; i < std::size(otherCaptionControls); ++i)
+        table[PreviewLabelCount + i].control = otherCaptionControls[i];
+    return table;
+}
+
+} // namespace
+
 const std::array<CaptionField, CaptionFieldCount> &captionTable()
 {
-    static const std::array<CaptionField, CaptionFieldCount> table = {{
-        // Standby screen
-        {"menustandby", "Menu"},
-        {"galleriastandby", "Galleria"},
-        {"operatorstandby", "Operatore"},
-        {"modouso", "Silenzioso"},
-        // Pop-up screen
-        {"menupop", "Menu"},
-        {"galleriapop", "Opzioni"},
-        {"operatorpop", "Operatore"},
-        {"riga1pop", "Riga 1"},
-        {"riga2pop", "Riga 2"},
-        {"riga3pop", "Riga 3"},
-        {"riga4pop", "Riga 4"},
-        {"riga5pop", "Riga 5"},
-        // Menu screen
-        {"menumenu", "Menu"},
-        {"galleriamenu", "Opzioni"},
-        {"operatormenu", "Menu"},
-        {"menu1", "menu1"},
-        {"menu2", "menu2"},
-        {"menu3", "menu3"},
-        {"menu4", "menu4"},
-        {"menu5", "menu5"},
-        {"menu6", "menu6"},
-        {"menu7", "menu7"},
-        {"menu8", "menu8"},
-        {"menu9", "menu9"},
-        // SMS screen
-        {"menusms", "Menu"},
-        {"galleriasms", "Opzioni"},
-        {"operatorsms", "SMS"},
-        {"ncar", "160 (1)"},
-        {"riga1sms", "abcdefghilmnopqrstuvz"},
-        {"riga2sms", "1234567890"},
-        // Font map editor
-        {"Frame2", "Nomi dei font"},
-        {"Frame4", "Dimensioni del font"},
-        {"Frame3", "Parametri aggiuntivi"},
-        {"Frame5", "Altri parametri"},
-        {"Label37", "Altezza"},
-        {"Label38", "Corsivo"},
-        {"Label2", "Larghezza"},
-        {"Label6", "Percorso Font"},
-        // Phone-model window
-        {"Form2", "Scegli il modello di cellulare"},
-    }};
+    static const std::array<CaptionField, CaptionFieldCount> table = buildCaptionTable();
     return table;
 }
 

@@ -7,11 +7,12 @@
 #include <cstddef>
 
 // A language file replaces 39 captions. Its first line, up to the first
-// comma, holds the captions separated by "|", in the order of captionTable().
+// comma, holds the captions separated by "|", in the order of captionTable():
+// the 30 preview labels, then the editor's frames and labels, then the
+// phone-model window's title.
 
 struct CaptionField {
-    const char *control;        // objectName of the control whose caption it sets
-    const char *designedCaption; // the Italian caption the window is designed with
+    const char *control; // objectName of the control whose caption it sets
 };
 
 inline constexpr std::size_t CaptionFieldCount = 39;

@@ -58,20 +58,18 @@ bool replaceFile(const QString &from, const QString &to)
 
 // Writes every byte or reports why not. Unbuffered, so a short write (a full
 // disk, a size limit) shows up at the write that fell short.
-QString writeAll(QFile &file, const QByteArray &bytes)
+FileError writeAll(QFile &file, const QByteArray &bytes, const QString &path)
 {
     qint64 written = 0;
     while (written < bytes.size()) {
         const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0) {
-            const QString reason = file.errorString();
-            return reason.isEmpty() ? QStringLiteral("scrittura incompleta") : reason;
-        }
+        if (n <= 0)
+            return {FileError::Kind::Write, path, file.error(), file.errorString()};
         written += n;
     }
 #ifndef Q_OS_WIN
     if (::fsync(file.handle()) != 0)
-        return qt_error_string(errno);
+        return {FileError::Kind::Write, path, QFileDevice::WriteError, qt_error_string(errno)};
 #endif
     return {};
 }
@@ -83,10 +81,12 @@ SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes)
     QFileInfo target(path);
     if (target.isSymLink()) // the link stays, its file gets the new bytes
         target = QFileInfo(target.symLinkTarget());
-    if (target.exists() && !target.isFile())
-        return {false, target.isDir() ? QStringLiteral("è una cartella") : QStringLiteral("non è un file normale")};
+    if (target.exists() && !target.isFile()) {
+        const auto kind = target.isDir() ? FileError::Kind::IsFolder : FileError::Kind::NotRegular;
+        return {false, {kind, path, QFileDevice::OpenError, {}}};
+    }
     if (target.exists() && !(target.permissions() & QFileDevice::WriteOwner))
-        return {false, QStringLiteral("il file è di sola lettura")};
+        return {false, {FileError::Kind::ReadOnly, path, QFileDevice::PermissionsError, {}}};
 
     removeStaleTemporaries(target);
     QFile temporary;
@@ -95,19 +95,19 @@ SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes)
         temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered);
     }
     if (!temporary.isOpen())
-        return {false, temporary.errorString()};
+        return {false, {FileError::Kind::Open, path, temporary.error(), temporary.errorString()}};
     if (target.exists())
         temporary.setPermissions(target.permissions());
 
-    QString reason = writeAll(temporary, bytes);
+    FileError error = writeAll(temporary, bytes, path);
     temporary.close();
-    if (reason.isEmpty() && temporary.error() != QFileDevice::NoError)
-        reason = temporary.errorString();
-    if (reason.isEmpty() && !replaceFile(temporary.fileName(), target.absoluteFilePath()))
-        reason = qt_error_string(errno);
-    if (!reason.isEmpty()) {
+    if (!error.isError() && temporary.error() != QFileDevice::NoError)
+        error = {FileError::Kind::Write, path, temporary.error(), temporary.errorString()};
+    if (!error.isError() && !replaceFile(temporary.fileName(), target.absoluteFilePath()))
+        error = {FileError::Kind::Commit, path, QFileDevice::RenameError, qt_error_string(errno)};
+    if (error.isError()) {
         temporary.remove();
-        return {false, reason};
+        return {false, error};
     }
     return {true, {}};
 }

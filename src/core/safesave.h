@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/fileerror.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -12,7 +14,7 @@
 // save left behind are removed by a later save once a minute old.
 struct SaveOutcome {
     bool ok = false;
-    QString error; // why it failed, for the user; empty on success
+    FileError error; // why it failed; no error on success
 };
 
 SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes);

@@ -41,23 +41,24 @@ FirstLine readFirstLine(const QString &path, CutAtComma cut)
 {
     FirstLine result;
     if (path.isEmpty() || path.contains(QChar(0))) {
-        result.error = QStringLiteral("nome di file non valido");
+        result.error = {FileError::Kind::InvalidName, path, QFileDevice::OpenError, {}};
         return result;
     }
     if (QFileInfo(path).isDir()) {
-        result.error = QStringLiteral("è una cartella");
+        result.error = {FileError::Kind::IsFolder, path, QFileDevice::OpenError, {}};
         return result;
     }
     // A pipe or a device would block the program; it reads like a file that is not there.
     const RegularFile opened = openRegularFile(path);
     if (opened.failure != RegularFile::Failure::None) {
-        result.error = opened.failure == RegularFile::Failure::NotRegular ? QStringLiteral("non è un file normale")
-                                                                          : qt_error_string(opened.error);
+        result.error = opened.failure == RegularFile::Failure::NotRegular
+            ? FileError{FileError::Kind::NotRegular, path, QFileDevice::OpenError, {}}
+            : FileError{FileError::Kind::Open, path, QFileDevice::OpenError, qt_error_string(opened.error)};
         return result;
     }
     QFile file;
     if (!file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        result.error = file.errorString();
+        result.error = {FileError::Kind::Open, path, file.error(), file.errorString()};
         return result;
     }
 
@@ -66,7 +67,7 @@ FirstLine readFirstLine(const QString &path, CutAtComma cut)
     for (;;) {
         const QByteArray chunk = file.read(qMin(chunkSize, maxLineBytes - line.size()));
         if (file.error() != QFileDevice::NoError) {
-            result.error = file.errorString();
+            result.error = {FileError::Kind::Read, path, file.error(), file.errorString()};
             return result;
         }
         qsizetype end = -1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/fileerror.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -15,7 +17,7 @@ QByteArray encodeLocalText(const QString &text);
 struct FirstLine {
     bool ok = false;
     QString text;  // decoded, without the line end
-    QString error; // why the file could not be read; empty when ok
+    FileError error; // why the file could not be read; no error when ok
 };
 
 enum class CutAtComma { No, Yes };

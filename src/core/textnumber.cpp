@@ -67,11 +67,6 @@ double leadingNumber(const QString &text)
     return ok ? value : 0.0;
 }
 
-bool startsWithNumber(const QString &text)
-{
-    return numericPrefixLength(text, firstNonBlank(text)) > 0;
-}
-
 QString numberText(double value)
 {
     return QString::number(value, 'g', 15);

@@ -6,8 +6,5 @@
 // the way the program reads sizes, zoom and chroma out of controls.
 double leadingNumber(const QString &text);
 
-// True when the text begins with a number (after leading blanks).
-bool startsWithNumber(const QString &text);
-
 // The shortest decimal text of a number, without leading space (13 -> "13").
 QString numberText(double value);

@@ -1,15 +1,14 @@
 #include "preview/phonepreview.h"
 
+#include "core/fontmap.h"
 #include "core/textnumber.h"
 #include "fonts/fontregistry.h"
 #include "preview/previewmath.h"
 
 #include <QEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 
-#include <cstring>
 
 namespace {
 
@@ -63,17 +62,14 @@ QLabel *makePicture(QWidget *parent, const QString &name, const char *resource, 
 
 } // namespace
 
-PhonePreview::PhonePreview(const PreviewSources &sources, QWidget *parent)
+PhonePreview::PhonePreview(QWidget *parent)
     : QWidget(parent)
-    , m_sources(sources)
 {
     setObjectName(QStringLiteral("phonePreview"));
     setFixedSize(screenOrigin(ScreenCount).x(), ScreenHeight + 2 * screenOrigin(0).y());
     // Later children stack above earlier ones: pictures, outlines, labels.
     buildScreens();
     buildLabels();
-    m_faceVisits = visitsInOrder(faceStepOrder());
-    m_sizeVisits = visitsInOrder(sizeStepOrder());
 }
 
 void PhonePreview::buildScreens()
@@ -93,7 +89,7 @@ void PhonePreview::buildLabels()
 {
     const auto &table = previewLabelTable();
     for (std::size_t i = 0; i < table.size(); ++i) {
-        const PreviewLabelSpec &labelDef = table[i];
+        const PreviewLabelInfo &labelDef = table[i];
         const QString caption = QString::fromUtf8(labelDef.caption);
         QLabel *label = labelDef.fitsText ? new FittingLabel(caption, this) : new QLabel(caption, this);
         label->setObjectName(QLatin1String(labelDef.name));
@@ -111,54 +107,34 @@ void PhonePreview::buildLabels()
     }
 }
 
-PhonePreview::Visits PhonePreview::visitsInOrder(const PreviewLabelOrder &order) const
-{
-    const auto &table = previewLabelTable();
-    Visits visits;
-    for (std::size_t v = 0; v < order.size(); ++v) {
-        for (std::size_t i = 0; i < table.size(); ++i) {
-            if (std::strcmp(table[i].name, order[v]) == 0) {
-                const int slot = slotOfPreviewLabel(order[v]);
-                Q_ASSERT(slot >= 0);
-                visits[v] = Visit{m_labels[i], static_cast<std::size_t>(slot)};
-            }
-        }
-        Q_ASSERT(visits[v].label);
-    }
-    return visits;
-}
-
-void PhonePreview::applyFaces()
+void PhonePreview::applyFaces(const FontMap &map)
 {
     const FontRegistry &registry = FontRegistry::instance();
-    for (const Visit &visit : m_faceVisits) {
-        QFont font = visit.label->font();
-        registry.applyFace(font, m_sources.faces[visit.slot]->text());
-        visit.label->setFont(font);
+    for (std::size_t i : faceStepOrder()) {
+        QFont font = m_labels[i]->font();
+        registry.applyFace(font, map.slotValues[previewLabelTable()[i].slot].face);
+        m_labels[i]->setFont(font);
     }
 }
 
-void PhonePreview::applySizes()
+void PhonePreview::applySizes(const FontMap &map)
 {
-    for (const Visit &visit : m_sizeVisits) {
-        const double zoom = leadingNumber(m_sources.zoom->text());
-        const double size = leadingNumber(m_sources.sizes[visit.slot]->text());
-        const std::optional<float> points = previewPointSize(size, slotTable()[visit.slot].previewSizeOffset, zoom);
+    const double zoom = map.zoom;
+    for (std::size_t i : sizeStepOrder()) {
+        const std::size_t slot = previewLabelTable()[i].slot;
+        const double size = leadingNumber(map.slotValues[slot].size);
+        const std::optional<float> points = previewPointSize(size, slotTable()[slot].previewSizeOffset, zoom);
         if (!points)
             continue;
-        QFont font = visit.label->font();
+        QFont font = m_labels[i]->font();
         font.setPointSizeF(*points);
-        visit.label->setFont(font);
+        m_labels[i]->setFont(font);
     }
 }
 
-void PhonePreview::applyColour()
+void PhonePreview::applyColour(const QString &chromaText)
 {
-    // Writing the box raises its change event, whose refresh runs to the end
-    // before this one goes on.
-    if (m_sources.chroma->text().isEmpty())
-        m_sources.chroma->setText(QStringLiteral("0"));
-    if (const std::optional<double> chroma = chromaNumber(m_sources.chroma->text())) {
+    if (const std::optional<double> chroma = chromaNumber(chromaText)) {
         const int grey = chromaGrey(*chroma);
         const QColor colour(grey, grey, grey);
         // One colour set here reaches every label: cheaper than a palette each.
@@ -169,6 +145,26 @@ void PhonePreview::applyColour()
         }
     }
     emit refreshed();
+}
+
+void PhonePreview::applyItalic(std::size_t slot, bool italic)
+{
+    for (std::size_t i = 0; i < PreviewLabelCount; ++i) {
+        if (previewLabelTable()[i].slot != slot)
+            continue;
+        QFont font = m_labels[i]->font();
+        font.setItalic(italic);
+        m_labels[i]->setFont(font);
+    }
+}
+
+void PhonePreview::showMap(const FontMap &map)
+{
+    for (std::size_t slot = 0; slot < SlotCount; ++slot)
+        applyItalic(slot, map.slotValues[slot].italic);
+    applyFaces(map);
+    applySizes(map);
+    applyColour(map.chroma);
 }
 
 QColor PhonePreview::textColour() const

@@ -1,37 +1,35 @@
 #pragma once
 
 #include "core/slottable.h"
-#include "preview/previewlabels.h"
+#include "core/previewlabels.h"
 
 #include <QWidget>
 
 #include <array>
 
 class QLabel;
-class QLineEdit;
-
-// The controls of the main window that the preview reads. The preview never
-// writes them, except "0" into an empty chroma box.
-struct PreviewSources {
-    std::array<const QLineEdit *, SlotCount> faces{};
-    std::array<const QLineEdit *, SlotCount> sizes{};
-    const QLabel *zoom = nullptr;
-    QLineEdit *chroma = nullptr;
-};
+struct FontMap;
 
 // The four phone screens of the main window's upper band and the 30 labels
 // over them. Each label is a QLabel named as designed; its font() is what it
 // is drawn with. All labels inherit their text colour from this widget.
+// It is told what to show; it knows nothing of the controls that edit it.
 class PhonePreview final : public QWidget
 {
     Q_OBJECT
 public:
-    PhonePreview(const PreviewSources &sources, QWidget *parent);
+    explicit PhonePreview(QWidget *parent = nullptr);
 
-    // The three refresh steps, each over all 30 labels.
-    void applyFaces();
-    void applySizes();
-    void applyColour();
+    // The three refresh steps, each over all 30 labels: every slot's face,
+    // every slot's size at the zoom, and the grey of the chroma text (a text
+    // that is no number keeps the colour).
+    void applyFaces(const FontMap &map);
+    void applySizes(const FontMap &map);
+    void applyColour(const QString &chroma);
+    // Slants or straightens the labels the slot draws.
+    void applyItalic(std::size_t slot, bool italic);
+    // Everything at once: italics, then the three steps.
+    void showMap(const FontMap &map);
 
     QLabel *label(std::size_t tableIndex) const { return m_labels[tableIndex]; }
     // The colour the labels are drawn in.
@@ -45,20 +43,9 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    // One label as a refresh step visits it.
-    struct Visit {
-        QLabel *label = nullptr;
-        std::size_t slot = 0;
-    };
-    using Visits = std::array<Visit, PreviewLabelCount>;
-
     void buildScreens();
     void buildLabels();
     void fitCaptions();
-    Visits visitsInOrder(const PreviewLabelOrder &order) const;
 
-    PreviewSources m_sources;
     std::array<QLabel *, PreviewLabelCount> m_labels{};
-    Visits m_faceVisits{};
-    Visits m_sizeVisits{};
 };

@@ -3,7 +3,7 @@
 #include "appversion.h"
 #include "core/languagechoice.h"
 #include "core/safesave.h"
-#include "ui/main/form1.h"
+#include "ui/main/mainwindow.h"
 #include "ui/translators.h"
 
 #include <QApplication>
@@ -106,7 +106,7 @@ int runEditor(int argc, char *argv[], const std::function<void(QWidget &)> &show
     nameApplication();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/glyphmux-gui-64.png")));
 
-    Form1 window;
+    MainWindow window;
     window.show();
     if (shown)
         shown(window);

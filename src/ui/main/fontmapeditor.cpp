@@ -62,14 +62,16 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 
 } // namespace
 
-FontMapEditor::FontMapEditor(QWidget *area)
+FontMapEditor::FontMapEditor(QWidget *area, FontMapDocument &document)
     : QObject(area)
+    , m_document(document)
 {
     buildNamesFrame(area);
     buildSizesFrame(area);
     buildExtrasFrame(area);
     buildOtherFrame(area);
     buildInfoButtons(area);
+    bindToDocument();
 }
 
 void FontMapEditor::buildNamesFrame(QWidget *area)
@@ -77,7 +79,7 @@ void FontMapEditor::buildNamesFrame(QWidget *area)
     QGroupBox *frame = makeFrame(area, "Frame2", QStringLiteral("Nomi dei font"), 120, 4335);
     const QIcon openIcon(QStringLiteral(":/buttons/open.bmp"));
     for (std::size_t i = 0; i < SlotCount; ++i) {
-        const SlotSpec &slotDef = slotTable()[i];
+        const SlotInfo &slotDef = slotTable()[i];
         SlotControls &row = m_slots[i];
         const int top = rowTopInFrame[i];
         row.rowLabel = makeLabel(frame, slotDef.rowLabel, QLatin1String(slotDef.key), twipRect(120, top, 975, 255));
@@ -92,7 +94,7 @@ void FontMapEditor::buildSizesFrame(QWidget *area)
 {
     QGroupBox *frame = makeFrame(area, "Frame4", QStringLiteral("Dimensioni del font"), 4560, 1935);
     for (std::size_t i = 0; i < SlotCount; ++i) {
-        const SlotSpec &slotDef = slotTable()[i];
+        const SlotInfo &slotDef = slotTable()[i];
         SlotControls &row = m_slots[i];
         const int top = rowTopInFrame[i];
         row.minus = makeButton(frame, slotDef.minusButton, QStringLiteral("-"), twipRect(360, top, 255, 255));
@@ -110,7 +112,7 @@ void FontMapEditor::buildExtrasFrame(QWidget *area)
     makeLabel(frame, "Label38", QStringLiteral("Corsivo"), twipRect(960, 240, 615, 255));
     makeLabel(frame, "Label2", QStringLiteral("Larghezza"), twipRect(1680, 240, 795, 255));
     for (std::size_t i = 0; i < SlotCount; ++i) {
-        const SlotSpec &slotDef = slotTable()[i];
+        const SlotInfo &slotDef = slotTable()[i];
         SlotControls &row = m_slots[i];
         const int top = rowTopInFrame[i];
         row.height = makeTextBox(frame, slotDef.heightField, QString(), twipRect(360, top, 495, 285), false);
@@ -154,7 +156,7 @@ void FontMapEditor::buildInfoButtons(QWidget *area)
 {
     constexpr int rowTopInWindow[SlotCount] = {3840, 4200, 4560, 4920, 5280};
     for (std::size_t i = 0; i < SlotCount; ++i) {
-        const SlotSpec &slotDef = slotTable()[i];
+        const SlotInfo &slotDef = slotTable()[i];
         QPushButton *info = makeButton(area, slotDef.infoButton, QStringLiteral("?"),
                                        twipRect(4080, rowTopInWindow[i], 255, 255));
         info->setFlat(true);
@@ -167,20 +169,65 @@ void FontMapEditor::buildInfoButtons(QWidget *area)
     }
 }
 
-FontMap FontMapEditor::fontMap() const
+void FontMapEditor::bindToDocument()
 {
-    FontMap map;
+    FontMapDocument *doc = &m_document;
+    // The controls were built showing the initial map; a document that
+    // already holds another one is shown first.
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        for (FontMapDocument::Field field : {FontMapDocument::Field::Face, FontMapDocument::Field::Size,
+                                             FontMapDocument::Field::Height, FontMapDocument::Field::Italic,
+                                             FontMapDocument::Field::Width})
+            showValue(field, int(i));
+    }
+    for (FontMapDocument::Field field :
+         {FontMapDocument::Field::Zoom, FontMapDocument::Field::Chroma, FontMapDocument::Field::FontPath})
+        showValue(field, -1);
+
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const SlotControls &row = m_slots[i];
-        FontMap::Slot &slot = map.slotValues[i];
-        slot.face = row.face->text();
-        slot.size = row.size->text();
-        slot.height = row.height->text();
-        slot.italic = row.italic->isChecked();
-        slot.width = row.width->text();
+        // Typed or set by code, every change reaches the document.
+        connect(row.face, &QLineEdit::textChanged, doc, [doc, i](const QString &t) { doc->setFace(i, t); });
+        connect(row.size, &QLineEdit::textChanged, doc, [doc, i](const QString &t) { doc->setSize(i, t); });
+        connect(row.height, &QLineEdit::textChanged, doc, [doc, i](const QString &t) { doc->setHeight(i, t); });
+        connect(row.italic, &QCheckBox::toggled, doc, [doc, i](bool on) { doc->setItalic(i, on); });
+        connect(row.width, &QLineEdit::textChanged, doc, [doc, i](const QString &t) { doc->setWidth(i, t); });
     }
-    map.zoom = m_scrollZoom->value();
-    map.chroma = m_chromaValue->text();
-    map.fontPath = m_fontPath->text();
-    return map;
+    // With tracking on, valueChanged also follows the thumb while it is dragged.
+    m_scrollZoom->setTracking(true);
+    connect(m_scrollZoom, &QScrollBar::valueChanged, doc, &FontMapDocument::setZoom);
+    connect(m_chromaValue, &QLineEdit::textChanged, doc, &FontMapDocument::setChroma);
+    connect(m_fontPath, &QLineEdit::textChanged, doc, &FontMapDocument::setFontPath);
+    connect(doc, &FontMapDocument::changed, this, &FontMapEditor::showValue);
+}
+
+void FontMapEditor::showValue(FontMapDocument::Field field, int slot)
+{
+    const FontMap &map = m_document.map();
+    // Setting a control to what it already shows changes nothing and
+    // raises no change of its own.
+    const auto show = [](QLineEdit *edit, const QString &text) {
+        if (edit->text() != text)
+            edit->setText(text);
+    };
+    switch (field) {
+    case FontMapDocument::Field::Face:
+        return show(m_slots[slot].face, map.slotValues[slot].face);
+    case FontMapDocument::Field::Size:
+        return show(m_slots[slot].size, map.slotValues[slot].size);
+    case FontMapDocument::Field::Height:
+        return show(m_slots[slot].height, map.slotValues[slot].height);
+    case FontMapDocument::Field::Italic:
+        return m_slots[slot].italic->setChecked(map.slotValues[slot].italic);
+    case FontMapDocument::Field::Width:
+        return show(m_slots[slot].width, map.slotValues[slot].width);
+    case FontMapDocument::Field::Zoom:
+        m_scrollZoom->setValue(map.zoom);
+        m_valoreZoom->setText(QString::number(map.zoom));
+        return;
+    case FontMapDocument::Field::Chroma:
+        return show(m_chromaValue, map.chroma);
+    case FontMapDocument::Field::FontPath:
+        return show(m_fontPath, map.fontPath);
+    }
 }

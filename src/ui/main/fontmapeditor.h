@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/fontmap.h"
+#include "core/fontmapdocument.h"
 #include "core/slottable.h"
 
 #include <QObject>
@@ -29,13 +29,15 @@ struct SlotControls {
     QPushButton *info = nullptr;
 };
 
-// The lower band of the main window: the four frames that hold the font map
-// and the red information buttons. The controls are the font map's storage.
+// The lower band of the main window: the four frames that show the font map
+// and the red information buttons. Every control that holds a value of the
+// map writes it into the document as it changes, and shows the document's
+// value when that changes elsewhere.
 class FontMapEditor final : public QObject
 {
     Q_OBJECT
 public:
-    explicit FontMapEditor(QWidget *area);
+    FontMapEditor(QWidget *area, FontMapDocument &document);
 
     const SlotControls &slot(std::size_t index) const { return m_slots[index]; }
     QScrollBar *scrollZoom() const { return m_scrollZoom; }
@@ -44,16 +46,17 @@ public:
     QScrollBar *chromaScroll() const { return m_chromaScroll; }
     QLineEdit *fontPath() const { return m_fontPath; }
 
-    // The font map as the controls hold it right now.
-    FontMap fontMap() const;
-
 private:
+    void bindToDocument();
+    void showValue(FontMapDocument::Field field, int slot);
+
     void buildNamesFrame(QWidget *area);
     void buildSizesFrame(QWidget *area);
     void buildExtrasFrame(QWidget *area);
     void buildOtherFrame(QWidget *area);
     void buildInfoButtons(QWidget *area);
 
+    FontMapDocument &m_document;
     std::array<SlotControls, SlotCount> m_slots;
     QScrollBar *m_scrollZoom = nullptr;
     QLabel *m_valoreZoom = nullptr;

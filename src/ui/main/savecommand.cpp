@@ -1,20 +1,34 @@
 #include "ui/main/savecommand.h"
 
+#include "core/fontmapdocument.h"
+#include "core/glyphmuxini.h"
+#include "core/safesave.h"
 #include "ui/apptexts.h"
-#include "ui/dialogs/form2.h"
-#include "ui/dialogs/form3.h"
-#include "ui/main/form1.h"
+#include "ui/dialogs/phonemodeldialog.h"
+#include "ui/dialogs/copylistdialog.h"
+#include "ui/dialogs/sidewindows.h"
+#include "ui/fileerrortext.h"
+#include "ui/services/messageboxes.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QTimer>
+#include <QWidget>
 
 namespace {
 // How long each progress text stays in the title.
 constexpr int titleStepMs = 150;
+const QString iniFileName = QStringLiteral("Glyphmux.ini");
 } // namespace
 
-SaveCommand::SaveCommand(Form1 &window, QAction *popup)
-    : QObject(&window), m_window(window), m_popup(popup)
+SaveCommand::SaveCommand(const FontMapDocument &document, SideWindows &sideWindows, MessageBoxes &messages,
+                         QWidget &window, QAction *popup)
+    : QObject(&window)
+    , m_document(document)
+    , m_sideWindows(sideWindows)
+    , m_messages(messages)
+    , m_window(window)
+    , m_popup(popup)
 {
     setObjectName(QStringLiteral("saveCommand"));
     // Started by each good save; its one tick starts the progress title.
@@ -47,30 +61,29 @@ void SaveCommand::run()
     // The model window is already open for the save that waits: one save
     // at a time, so bring it forward instead of queueing another.
     if (m_pending) {
-        Form2 &form2 = m_window.form2();
+        PhoneModelDialog &form2 = m_sideWindows.phoneModel();
         if (form2.isVisible())
             form2.showOver(&m_window);
         return;
     }
     if (m_popup->isChecked()) {
+        // Only this command shows the window, so its answers are followed
+        // from the first time it does.
+        PhoneModelDialog &form2 = m_sideWindows.phoneModel();
+        connect(&form2, &PhoneModelDialog::modelConfirmed, this, &SaveCommand::modelConfirmed, Qt::UniqueConnection);
+        connect(&form2, &PhoneModelDialog::dismissed, this, &SaveCommand::cancelPending, Qt::UniqueConnection);
         m_pending = true;
-        m_window.form2().showOver(&m_window);
+        form2.showOver(&m_window);
         return;
     }
     writeNow();
 }
 
-void SaveCommand::watch(Form2 &form2)
-{
-    connect(&form2, &Form2::modelConfirmed, this, &SaveCommand::modelConfirmed);
-    connect(&form2, &Form2::dismissed, this, &SaveCommand::cancelPending);
-}
-
 void SaveCommand::modelConfirmed(const QString &elencofile)
 {
     // The instructions are in place before the save that shows them runs.
-    m_window.form3().setInstructions(elencofile);
-    m_window.modelloscelto = true;
+    m_sideWindows.copyList().setInstructions(elencofile);
+    m_modelloscelto = true;
     if (m_pending) {
         // Write once the model window has hidden and its click has ended.
         QTimer::singleShot(0, this, [this] {
@@ -83,14 +96,27 @@ void SaveCommand::modelConfirmed(const QString &elencofile)
 void SaveCommand::cancelPending()
 {
     m_pending = false;
-    m_window.modelloscelto = false;
+    m_modelloscelto = false;
 }
 
 void SaveCommand::writeNow()
 {
     m_pending = false;
-    m_window.Salva();
-    m_window.modelloscelto = false;
+    Salva();
+    m_modelloscelto = false;
+}
+
+bool SaveCommand::Salva()
+{
+    const SaveOutcome outcome = saveFileAtomically(iniFileName, glyphmuxIniBytes(m_document.map()));
+    if (!outcome.ok) {
+        m_messages.warn(&m_window, QStringLiteral("Impossibile salvare %1:\n%2")
+                                       .arg(QFileInfo(iniFileName).absoluteFilePath(),
+                                            fileErrorText(outcome.error)));
+        return false;
+    }
+    saved();
+    return true;
 }
 
 void SaveCommand::saved()
@@ -98,7 +124,7 @@ void SaveCommand::saved()
     if (!m_timer1->isActive())
         m_timer1->start();
     if (m_popup->isChecked())
-        m_window.form3().showOver(&m_window);
+        m_sideWindows.copyList().showOver(&m_window);
 }
 
 void SaveCommand::startProgressTitle()

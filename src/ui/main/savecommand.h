@@ -3,34 +3,38 @@
 #include <QObject>
 #include <QStringList>
 
-class Form1;
-class Form2;
+class FontMapDocument;
+class MessageBoxes;
 class QAction;
 class QTimer;
+class QWidget;
+class SideWindows;
 
 // "Save to Glyphmux.ini": asks for the phone model first when the
-// information popup is on, then writes through Form1::Salva; after a good
+// information popup is on, then writes the document's font map; after a good
 // write it shows the copy instructions and, half a second later, runs the
-// progress texts through the main window's title. Nothing here blocks: the
-// wait for the model and each title step are events.
+// progress texts through the window's title. Nothing here blocks: the wait
+// for the model and each title step are events.
 class SaveCommand final : public QObject
 {
     Q_OBJECT
 public:
-    // 'popup' is the "Show information popup" item; both must outlive this.
-    SaveCommand(Form1 &window, QAction *popup);
+    // 'window' is the main window, the dialogs' owner and the title that
+    // runs; 'popup' is the "Show information popup" item. All must outlive this.
+    SaveCommand(const FontMapDocument &document, SideWindows &sideWindows, MessageBoxes &messages,
+                QWidget &window, QAction *popup);
 
     // The menu command.
     void run();
-    // Form1::Salva wrote the file.
-    void saved();
-    // Follows the phone-model window's answers; called once, when it is made.
-    void watch(Form2 &form2);
+    // Writes Glyphmux.ini into the current directory; after a good write the
+    // progress title follows and, with the popup on, the copy instructions.
+    // False, after telling the user, when the file could not be written.
+    bool Salva();
     // The main window ends: drop the waiting save and every pending step.
     void stop();
 
-    // A save waits for the phone model (or its confirmation is on its way).
-    bool isPending() const { return m_pending; }
+    // Set while a confirmed phone model is being saved.
+    bool modelloscelto() const { return m_modelloscelto; }
     // The three texts the title runs through, in order.
     static QStringList progressTitles();
 
@@ -38,13 +42,18 @@ private:
     void modelConfirmed(const QString &elencofile);
     void cancelPending();
     void writeNow();
+    void saved();
     void startProgressTitle();
     void nextProgressTitle();
 
-    Form1 &m_window;
+    const FontMapDocument &m_document;
+    SideWindows &m_sideWindows;
+    MessageBoxes &m_messages;
+    QWidget &m_window;
     QAction *m_popup = nullptr;
     QTimer *m_timer1 = nullptr;
     QTimer *m_titleStep = nullptr;
     int m_titleIndex = -1; // the progress text in the title, -1 for none
     bool m_pending = false;
+    bool m_modelloscelto = false;
 };

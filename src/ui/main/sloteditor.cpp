@@ -1,31 +1,30 @@
 #include "ui/main/sloteditor.h"
 
+#include "core/fontmapdocument.h"
 #include "core/textnumber.h"
-#include "fonts/cfontpreview.h"
-#include "preview/phonepreview.h"
+#include "fonts/fontfileinspector.h"
 #include "ui/main/fontmapeditor.h"
-#include "ui/main/form1.h"
 #include "ui/services/messageboxes.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolTip>
 
-SlotEditor::SlotEditor(Form1 &window)
+SlotEditor::SlotEditor(const FontMapEditor &controls, FontMapDocument &document, FileChooser &files,
+                       MessageBoxes &messages, QWidget &window)
     : QObject(&window)
+    , m_controls(controls)
+    , m_document(document)
+    , m_files(files)
+    , m_messages(messages)
     , m_window(window)
 {
     setObjectName(QStringLiteral("slotEditor"));
-    const FontMapEditor &editor = window.editor();
     for (std::size_t i = 0; i < SlotCount; ++i) {
-        const SlotSpec &slotDef = slotTable()[i];
-        const SlotControls &row = editor.slot(i);
-
+        const SlotControls &row = controls.slot(i);
         FileDialogState &dialog = m_dialogs[i];
         dialog.filter = QStringLiteral("Font file (*.ttf)");
         if (i == 0) {
@@ -35,26 +34,15 @@ SlotEditor::SlotEditor(Form1 &window)
             dialog.defaultSuffix = QStringLiteral("ttf");
         }
 
-        for (const char *name : slotDef.previewLabels) {
-            auto *label = window.preview().findChild<QLabel *>(QLatin1String(name));
-            Q_ASSERT(label);
-            m_italicLabels[i].push_back(label);
-        }
-
         connect(row.open, &QPushButton::clicked, this, [this, i] { aprifont(i); });
         connect(row.plus, &QPushButton::clicked, this, [this, i] { incrementa(i); });
         connect(row.minus, &QPushButton::clicked, this, [this, i] { decrementa(i); });
-        // Every change of the box, by the user or by code, flips the labels.
-        connect(row.italic, &QCheckBox::toggled, this, [this, i] { cambiacorsivo(i); });
         connect(row.info, &QPushButton::clicked, this, [this, i] { mostrainfo(i); });
         // A "no usable face" note is about the last choice; typing replaces it.
         QLineEdit *face = row.face;
         connect(face, &QLineEdit::textEdited, face, [face] { face->setToolTip(QString()); });
     }
-    connect(editor.chromaScroll(), &QScrollBar::valueChanged, this, &SlotEditor::aggiornachroma);
-    // With tracking on, valueChanged also follows the thumb while it is dragged.
-    editor.scrollZoom()->setTracking(true);
-    connect(editor.scrollZoom(), &QScrollBar::valueChanged, this, &SlotEditor::aggiornazoom);
+    connect(controls.chromaScroll(), &QScrollBar::valueChanged, this, &SlotEditor::aggiornachroma);
 }
 
 SlotEditor::~SlotEditor() = default;
@@ -69,18 +57,21 @@ void SlotEditor::aprifont(std::size_t slot)
     FileDialogState &dialog = m_dialogs[slot];
     dialog.initialFolder = QCoreApplication::applicationDirPath();
     // Cancel leaves the slot exactly as it was: face, inspector and preview.
-    if (!m_window.fileChooser().chooseFile(&m_window, dialog))
+    if (!m_files.chooseFile(&m_window, dialog))
         return;
 
     // The old inspector lets go of its file before the new one looks: a face
     // that only it kept registered is looked up afresh.
     m_inspectors[slot].reset();
-    m_inspectors[slot] = std::make_unique<CFontPreview>();
+    m_inspectors[slot] = std::make_unique<FontFileInspector>();
     m_inspectors[slot]->setFontFile(dialog.fileName);
     const QString faceName = m_inspectors[slot]->FaceName();
 
-    QLineEdit *face = m_window.editor().slot(slot).face;
-    face->setText(faceName);
+    // A new face redraws through its change; the same face again still
+    // needs one redraw, as its file may be another.
+    const bool sameFace = m_document.slotValue(slot).face == faceName;
+    m_document.setFace(slot, faceName);
+    QLineEdit *face = m_controls.slot(slot).face;
     if (faceName.isEmpty()) {
         // Not worth a modal box: the emptied field says it, the note says why.
         const QString note = noFaceMessage(dialog.fileName);
@@ -90,52 +81,33 @@ void SlotEditor::aprifont(std::size_t slot)
     } else {
         face->setToolTip(QString());
     }
-    m_window.aggiornaanteprima();
+    if (sameFace)
+        emit previewOutdated();
 }
 
 void SlotEditor::incrementa(std::size_t slot)
 {
-    QLineEdit *size = m_window.editor().slot(slot).size;
-    size->setText(numberText(leadingNumber(size->text()) + 1));
-    m_window.aggiornaanteprima();
+    m_document.setSize(slot, numberText(leadingNumber(m_document.slotValue(slot).size) + 1));
+    emit previewOutdated();
 }
 
 void SlotEditor::decrementa(std::size_t slot)
 {
-    QLineEdit *size = m_window.editor().slot(slot).size;
     const double lowest = slotTable()[slot].lowestSize;
-    if (leadingNumber(size->text()) < lowest)
-        size->setText(numberText(lowest));
-    const double value = leadingNumber(size->text());
+    if (leadingNumber(m_document.slotValue(slot).size) < lowest)
+        m_document.setSize(slot, numberText(lowest));
+    const double value = leadingNumber(m_document.slotValue(slot).size);
     if (value > lowest)
-        size->setText(numberText(value - 1));
-    m_window.aggiornaanteprima();
-}
-
-void SlotEditor::cambiacorsivo(std::size_t slot)
-{
-    for (QLabel *label : m_italicLabels[slot]) {
-        QFont font = label->font();
-        font.setItalic(!font.italic());
-        label->setFont(font);
-    }
-    m_window.aggiornaanteprima();
+        m_document.setSize(slot, numberText(value - 1));
+    emit previewOutdated();
 }
 
 void SlotEditor::mostrainfo(std::size_t slot)
 {
-    m_window.messageBoxes().inform(&m_window, QString::fromUtf8(slotTable()[slot].infoMessage));
+    m_messages.inform(&m_window, QString::fromUtf8(slotTable()[slot].infoMessage));
 }
 
 void SlotEditor::aggiornachroma()
 {
-    const FontMapEditor &editor = m_window.editor();
-    editor.chromaValue()->setText(QString::number(100 - editor.chromaScroll()->value()));
-}
-
-void SlotEditor::aggiornazoom()
-{
-    const FontMapEditor &editor = m_window.editor();
-    editor.valoreZoom()->setText(QString::number(editor.scrollZoom()->value()));
-    m_window.aggiornaanteprima();
+    m_document.setChroma(QString::number(100 - m_controls.chromaScroll()->value()));
 }

@@ -1,11 +1,11 @@
-#include "ui/dialogs/form3.h"
+#include "ui/dialogs/copylistdialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Form3::Form3()
+CopyListDialog::CopyListDialog()
     : SideWindow(QStringLiteral("Form3"), QStringLiteral("Copia i seguenti file:"))
 {
     m_testo = boldLabel(QStringLiteral("testo"));
@@ -26,12 +26,12 @@ Form3::Form3()
     connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-void Form3::setInstructions(const QString &text)
+void CopyListDialog::setInstructions(const QString &text)
 {
     m_testo->setText(text);
 }
 
-QString Form3::instructions() const
+QString CopyListDialog::instructions() const
 {
     return m_testo->text();
 }

@@ -10,18 +10,16 @@ enum class PhoneFamily { N70, Model6630 };
 
 // Asks for the phone family before a save. Created once, then shown and
 // hidden; the option chosen last stays selected.
-class Form2 final : public SideWindow
+class PhoneModelDialog final : public SideWindow
 {
     Q_OBJECT
 public:
-    Form2();
+    PhoneModelDialog();
 
     // The phone paths the user has to copy to, one per line, joined by CR LF.
     static QString copyInstructions(PhoneFamily family);
 
     PhoneFamily selectedFamily() const;
-    // The instructions of the last confirmation; empty before the first one.
-    const QString &elencofile() const { return m_elencofile; }
 
 signals:
     // OK was pressed; the window hides itself right after this.
@@ -38,5 +36,4 @@ private:
     QRadioButton *m_n70 = nullptr;
     QRadioButton *m_6630 = nullptr;
     QPushButton *m_ok = nullptr;
-    QString m_elencofile;
 };

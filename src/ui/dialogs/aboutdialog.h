@@ -6,11 +6,11 @@ class QPushButton;
 
 // The program's information window: name, version, engine library, credits
 // and the support page. Created once, then shown and hidden.
-class frmAbout final : public SideWindow
+class AboutDialog final : public SideWindow
 {
     Q_OBJECT
 public:
-    frmAbout();
+    AboutDialog();
 
     // The forum topic where users ask for help.
     static QString supportAddress();

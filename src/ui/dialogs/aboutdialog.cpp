@@ -1,4 +1,4 @@
-#include "ui/dialogs/frmabout.h"
+#include "ui/dialogs/aboutdialog.h"
 
 #include "appversion.h"
 #include "ui/apptexts.h"
@@ -29,7 +29,7 @@ QString versionText()
 
 } // namespace
 
-frmAbout::frmAbout()
+AboutDialog::AboutDialog()
     : SideWindow(QStringLiteral("frmAbout"), QStringLiteral("Informazioni su ") + AppTexts::programName())
 {
     QLabel *title = boldLabel(QStringLiteral("lblTitle"), AppTexts::programName());
@@ -76,7 +76,7 @@ frmAbout::frmAbout()
     connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-QString frmAbout::supportAddress()
+QString AboutDialog::supportAddress()
 {
     return QStringLiteral("https://forum.example.org/home/forum/index.php?showtopic=2417&st=0");
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/fontmapdocument.h"
+#include "ui/dialogs/sidewindows.h"
 #include "ui/services/filechooser.h"
 
 #include <QMainWindow>
@@ -7,39 +9,36 @@
 #include <memory>
 
 class FontMapEditor;
-class Form2;
-class Form3;
 class MessageBoxes;
 class PhonePreview;
 class QAction;
 class SaveCommand;
 class SlotEditor;
-class frmAbout;
-struct FontMap;
 
-// The main window: it owns the font map (in its controls), the preview, the
-// menus and the side windows, and lives for the whole run.
-class Form1 final : public QMainWindow
+// The main window: it owns the font map document, the controls that edit it,
+// the preview that shows it, the menus and the side windows, and lives for
+// the whole run.
+class MainWindow final : public QMainWindow
 {
     Q_OBJECT
 public:
     // The chooser and message boxes are the program's own when null; tests
     // pass scripted ones. They must outlive the window.
-    explicit Form1(FileChooser *files = nullptr, MessageBoxes *messages = nullptr, QWidget *parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(FileChooser *files = nullptr, MessageBoxes *messages = nullptr, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
-    // Redraws the whole phone-screen preview from the controls.
+    // Redraws the whole phone-screen preview from the document.
     void aggiornaanteprima();
     // Its three steps: each slot's face, each slot's size at the zoom, and
     // the grey of the chroma.
     void aggiornafont();
     void aggiornafontsize();
     void aggiornacolore();
-    // The chroma box's text changed.
+    // The chroma changed.
     void chromacambiato();
-    // Writes Glyphmux.ini into the current directory; after a good write the
-    // progress title follows and, with the popup on, the copy instructions.
-    // False, after telling the user, when the file could not be written.
+    // An italic switch changed: slant or straighten the slot's labels.
+    void cambiacorsivo(std::size_t slot);
+    // Writes Glyphmux.ini into the current directory (see SaveCommand).
     bool Salva();
     // settings.fs: read at start-up, written whenever a preference may
     // have changed (failures stay silent).
@@ -55,20 +54,16 @@ public:
     // (making the window, hidden, if it was never shown).
     void setPhoneModelTitle(const QString &title);
 
-    FontMap fontMap() const;
-    FontMapEditor &editor() const { return *m_editor; }
+    const FontMap &fontMap() const { return m_document->map(); }
+    FontMapDocument &document() const { return *m_document; }
     PhonePreview &preview() const { return *m_preview; }
     SlotEditor &slotEditor() const { return *m_slotEditor; }
-    FileChooser &fileChooser() const { return *m_files; }
-    MessageBoxes &messageBoxes() const { return *m_messages; }
 
     // The side windows, each made on first use and kept until the end.
-    Form2 &form2();
-    Form3 &form3();
-    frmAbout &aboutBox();
+    SideWindows &sideWindows() { return m_sideWindows; }
 
-    // Set by the phone-model window when the user confirms a model.
-    bool modelloscelto = false;
+    // Set while a confirmed phone model is being saved.
+    bool modelloscelto() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -76,20 +71,19 @@ protected:
 private:
     void buildMenus();
     void startUp();
-    void buildPreview(QWidget *area);
+    void documentChanged(FontMapDocument::Field field, int slot);
     bool applyLanguageFile(QString *error);
 
     std::unique_ptr<FileChooser> m_ownFiles;
     std::unique_ptr<MessageBoxes> m_ownMessages;
     FileChooser *m_files = nullptr;
     MessageBoxes *m_messages = nullptr;
+    FontMapDocument *m_document = nullptr;
     FontMapEditor *m_editor = nullptr;
     PhonePreview *m_preview = nullptr;
     SlotEditor *m_slotEditor = nullptr;
     QAction *m_popupAction = nullptr;
     SaveCommand *m_saveCommand = nullptr;
-    std::unique_ptr<Form2> m_form2;
-    std::unique_ptr<Form3> m_form3;
-    std::unique_ptr<frmAbout> m_about;
+    SideWindows m_sideWindows;
     FileDialogState m_traduzione;
 };

@@ -11,12 +11,12 @@
 // drawable for as long as this object lives (registering the file when the
 // system does not already have the face), and tells the face name under
 // which it can be drawn.
-class CFontPreview final
+class FontFileInspector final
 {
 public:
-    CFontPreview();
-    ~CFontPreview();
-    Q_DISABLE_COPY_MOVE(CFontPreview)
+    FontFileInspector();
+    ~FontFileInspector();
+    Q_DISABLE_COPY_MOVE(FontFileInspector)
 
     // When true, every registration and removal is followed by the
     // registry's font-change notice.

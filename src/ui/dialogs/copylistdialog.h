@@ -7,11 +7,11 @@ class QPushButton;
 
 // Tells the user which files to copy to which folders of the phone. Created
 // once, then shown and hidden; the text stays until the next confirmation.
-class Form3 final : public SideWindow
+class CopyListDialog final : public SideWindow
 {
     Q_OBJECT
 public:
-    Form3();
+    CopyListDialog();
 
     void setInstructions(const QString &text);
     QString instructions() const;

@@ -1,4 +1,4 @@
-#include "fonts/cfontpreview.h"
+#include "fonts/fontfileinspector.h"
 
 #include "core/linesafe.h"
 #include "fonts/bytereader.h"
@@ -8,17 +8,17 @@
 #include <QFileInfo>
 #include <QLocale>
 
-CFontPreview::CFontPreview()
+FontFileInspector::FontFileInspector()
     : m_systemLocaleId(windowsLocaleId(QLocale::system()))
 {
 }
 
-CFontPreview::~CFontPreview()
+FontFileInspector::~FontFileInspector()
 {
     RemoveFontFile();
 }
 
-void CFontPreview::setFontFile(const QString &path)
+void FontFileInspector::setFontFile(const QString &path)
 {
     RemoveFontFile();
     if (!FileExists(path))
@@ -32,7 +32,7 @@ void CFontPreview::setFontFile(const QString &path)
     }
 }
 
-bool CFontPreview::FileExists(const QString &path)
+bool FontFileInspector::FileExists(const QString &path)
 {
     if (path.isEmpty())
         return false;
@@ -40,7 +40,7 @@ bool CFontPreview::FileExists(const QString &path)
     return info.exists() && !info.isDir();
 }
 
-bool CFontPreview::ReadFontFile(const QString &path)
+bool FontFileInspector::ReadFontFile(const QString &path)
 {
     const FileSource source(path);
     if (!source.isOpen())
@@ -55,12 +55,12 @@ bool CFontPreview::ReadFontFile(const QString &path)
     return tables.complete;
 }
 
-QString CFontPreview::GetNameString(std::uint16_t nameId) const
+QString FontFileInspector::GetNameString(std::uint16_t nameId) const
 {
     return TrueType::nameString(m_names, nameId, m_systemLocaleId);
 }
 
-bool CFontPreview::FindFaceName(FaceTest test)
+bool FontFileInspector::FindFaceName(FaceTest test)
 {
     const FontRegistry &registry = FontRegistry::instance();
     const QString family = GetNameString(TrueType::FamilyId);
@@ -80,7 +80,7 @@ bool CFontPreview::FindFaceName(FaceTest test)
     return false;
 }
 
-bool CFontPreview::AddFontFile(const QString &path)
+bool FontFileInspector::AddFontFile(const QString &path)
 {
     FontRegistry &registry = FontRegistry::instance();
     if (!registry.addFontFile(path))
@@ -91,7 +91,7 @@ bool CFontPreview::AddFontFile(const QString &path)
     return true;
 }
 
-void CFontPreview::RemoveFontFile()
+void FontFileInspector::RemoveFontFile()
 {
     if (!m_registeredFile.isEmpty()) {
         FontRegistry &registry = FontRegistry::instance();

@@ -1,6 +1,6 @@
 // The TrueType inspector and the shared font registry: faces found,
 // registered while in use, drawn by their own names, and let go.
-#include "fonts/cfontpreview.h"
+#include "fonts/fontfileinspector.h"
 #include "fonts/fontregistry.h"
 #include "fonts/windowslocale.h"
 #include "support/truetypebuilder.h"
@@ -33,7 +33,7 @@ QString drawn(const QString &face, bool bold = false)
 
 } // namespace
 
-class TestCFontPreview : public QObject
+class TestFontFileInspector : public QObject
 {
     Q_OBJECT
 
@@ -48,7 +48,7 @@ class TestCFontPreview : public QObject
 private slots:
     void readsNamesAndStyleBits()
     {
-        CFontPreview insp;
+        FontFileInspector insp;
         // Name IDs 0..7, in the system's locale; a later family record in another locale loses.
         const QStringList texts = {"(c) Glyphmux", "Glyphmux Shell", "Bold Italic", "Glyphmux Shell 1.0",
                                    "Glyphmux Shell Bold Italic", "Version 1.0", "GlyphmuxShell-BoldItalic", "Shell is a mark"};
@@ -61,14 +61,26 @@ private slots:
         insp.setFontFile(path);
         QCOMPARE(QStringList({insp.Copyright(), insp.FamilyName(), insp.SubFamilyName(), insp.UniqueIdentifier(),
                               insp.FullName(), insp.VersionString(), insp.PostscriptName(), insp.Trademark()}), texts);
-        QVERIFY(insp.ValidTrueTypeFile() && insp.Bold() && insp.Italic() && !insp.Underlined() && !insp.StrikeOut());
+        QVERIFY(insp.ValidTrueTypeFile());
         // Names and style bits only: the system cannot draw it, nothing stays registered.
-        QVERIFY(insp.FaceName().isEmpty() && !insp.Installed() && registry().registrations(path) == 0);
+        QCOMPARE(insp.FaceName(), QString());
+        QVERIFY(!insp.Installed());
+        QCOMPARE(registry().registrations(path), 0);
+        // Each style bit alone: italic, underlined, strikeout, bold.
+        for (const std::uint16_t bit : {0x01, 0x02, 0x10, 0x20}) {
+            insp.setFontFile(written(buildTrueType(names, bit)));
+            const QList<bool> bits = {insp.Italic(), insp.Underlined(), insp.StrikeOut(), insp.Bold()};
+            QCOMPARE(bits, (QList<bool>{bit == 0x01, bit == 0x02, bit == 0x10, bit == 0x20}));
+        }
+        insp.setFontFile(path);
 
         // A wrong head magic: the names and style bits of the previous file stay.
         const QString bad = written(sfnt({{"head", headTable(0)}, {"name", nameTable({win(1, "Second")})}, {"OS/2", os2Table(0x01)}}));
         insp.setFontFile(bad);
-        QVERIFY(insp.FontFile() == bad && !insp.ValidTrueTypeFile() && insp.Bold() && insp.FamilyName() == texts[1]);
+        QCOMPARE(insp.FontFile(), bad);
+        QVERIFY(!insp.ValidTrueTypeFile());
+        QVERIFY(insp.Bold());
+        QCOMPARE(insp.FamilyName(), texts[1]);
     }
 
     void registeredWhileAnInspectorUsesIt()
@@ -76,20 +88,23 @@ private slots:
         const QString face = QStringLiteral("Glyphmux Probe Shared");
         const QString path = renamed(familyNames(face, QStringLiteral("Book")));
         QSignalSpy notices(&registry(), &FontRegistry::fontsChanged);
-        auto quiet = std::make_unique<CFontPreview>(), loud = std::make_unique<CFontPreview>();
+        auto quiet = std::make_unique<FontFileInspector>(), loud = std::make_unique<FontFileInspector>();
         loud->setBroadcast(true);
         loud->setFontFile(dejaVuPath(QStringLiteral("DejaVuSans.ttf"))); // installed: nothing registered
         quiet->setFontFile(path);
-        loud->setFontFile(path);
+        // Another spelling of the same path is the same file.
+        loud->setFontFile(QFileInfo(path).path() + QStringLiteral("//./") + QFileInfo(path).fileName());
         QCOMPARE(notices.size(), 1);
         // Our own registration does not make the face count as installed.
-        QVERIFY(loud->FaceName() == face && !loud->Installed());
+        QCOMPARE(loud->FaceName(), face);
+        QVERIFY(!loud->Installed());
         QCOMPARE(registry().registrations(path), 2);
         quiet.reset();
         QCOMPARE(drawn(face), face + QStringLiteral(" Book"));
         loud.reset();
         QCOMPARE(notices.size(), 2);
         QVERIFY(!registry().isFaceKnown(face));
+        QVERIFY(!QFontDatabase::families().contains(face)); // let go by Qt too
     }
 
     void missingPathKeepsPreviousFile()
@@ -99,14 +114,18 @@ private slots:
         const QString face = QStringLiteral("Glyphmux Probe Left");
         const QString unknown = renamed(familyNames(face, QStringLiteral("Book")));
         for (const QString &path : {QDir::tempPath(), QStringLiteral("/nonexistent/nothing.ttf"), QString()}) {
-            CFontPreview insp;
+            FontFileInspector insp;
             insp.setFontFile(installed);
             insp.setFontFile(path);
-            QVERIFY(insp.FontFile() == installed && insp.FaceName() == QStringLiteral("DejaVu Sans") && insp.Installed());
+            QCOMPARE(insp.FontFile(), installed);
+            QCOMPARE(insp.FaceName(), QStringLiteral("DejaVu Sans"));
+            QVERIFY(insp.Installed());
             insp.setFontFile(unknown);
             QCOMPARE(insp.FaceName(), face);
             insp.setFontFile(path);
-            QVERIFY(insp.FontFile() == unknown && insp.FaceName().isEmpty() && !registry().isFaceKnown(face));
+            QCOMPARE(insp.FontFile(), unknown);
+            QCOMPARE(insp.FaceName(), QString());
+            QVERIFY(!registry().isFaceKnown(face));
         }
     }
 
@@ -136,7 +155,7 @@ private slots:
             {lost, "", "", ""},
         };
         {
-            CFontPreview inspectors[std::size(cases)];
+            FontFileInspector inspectors[std::size(cases)];
             for (std::size_t i = 0; i < std::size(cases); ++i) {
                 inspectors[i].setFontFile(cases[i][0]);
                 QCOMPARE(inspectors[i].FaceName(), cases[i][1]);
@@ -153,9 +172,11 @@ private slots:
         QFont font(QStringLiteral("Serif"), 12);
         registry().applyFace(font, QStringLiteral("DejaVu Sans Light"));
         registry().applyFace(font, QString());
-        QVERIFY(font.family() == QGuiApplication::font().family() && font.styleName().isEmpty() && font.pointSize() == 12);
+        QCOMPARE(font.family(), QGuiApplication::font().family());
+        QCOMPARE(font.styleName(), QString());
+        QCOMPARE(font.pointSize(), 12);
     }
 };
 
-QTEST_MAIN(TestCFontPreview)
-#include "tst_cfontpreview.moc"
+QTEST_MAIN(TestFontFileInspector)
+#include "tst_fontfileinspector.moc"

@@ -1,13 +1,14 @@
-// Form1's preferences: settings.fs, the language file and the "Language"
+// The main window's preferences: settings.fs, the language file and the "Language"
 // command. Kept apart from the window's construction.
-#include "ui/main/form1.h"
+#include "ui/main/mainwindow.h"
 
 #include "core/datafolder.h"
 #include "core/languagefile.h"
 #include "core/safesave.h"
-#include "core/settingsfile.h"
+#include "core/settingsstore.h"
 #include "core/textfile.h"
-#include "ui/dialogs/form2.h"
+#include "ui/dialogs/phonemodeldialog.h"
+#include "ui/fileerrortext.h"
 #include "ui/services/messageboxes.h"
 
 #include <QAction>
@@ -33,7 +34,7 @@ void setCaption(QWidget *root, const char *name, const QString &caption)
 
 } // namespace
 
-void Form1::caricaimpostazioni()
+void MainWindow::caricaimpostazioni()
 {
     m_traduzione.initialFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     m_traduzione.filter = languageFileFilter();
@@ -52,25 +53,25 @@ void Form1::caricaimpostazioni()
     salvaimpostazioni();
 }
 
-void Form1::salvaimpostazioni()
+void MainWindow::salvaimpostazioni()
 {
     // The preferences in force stay in force when the file cannot be written.
     saveFileAtomically(settingsFileName(), formatSettingsFile(m_popupAction->isChecked(), m_traduzione.fileName));
 }
 
-void Form1::traduci()
+void MainWindow::traduci()
 {
     applyLanguageFile(nullptr);
 }
 
-bool Form1::applyLanguageFile(QString *error)
+bool MainWindow::applyLanguageFile(QString *error)
 {
     if (m_traduzione.fileName.isEmpty())
         return true;
     const FirstLine line = readFirstLine(m_traduzione.fileName, CutAtComma::Yes);
     if (!line.ok) {
         if (error)
-            *error = line.error;
+            *error = fileErrorText(line.error);
         return false;
     }
     const QStringList fields = splitLanguageFields(line.text);
@@ -86,7 +87,7 @@ bool Form1::applyLanguageFile(QString *error)
     return true;
 }
 
-void Form1::chooseLanguage()
+void MainWindow::chooseLanguage()
 {
     m_traduzione.initialFolder = QDir::toNativeSeparators(dataFolder());
     m_traduzione.filter = languageFileFilter();
@@ -111,7 +112,7 @@ void Form1::chooseLanguage()
     salvaimpostazioni();
 }
 
-void Form1::setPhoneModelTitle(const QString &title)
+void MainWindow::setPhoneModelTitle(const QString &title)
 {
-    form2().setWindowTitle(title);
+    m_sideWindows.phoneModel().setWindowTitle(title);
 }

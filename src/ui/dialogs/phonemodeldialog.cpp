@@ -1,4 +1,4 @@
-#include "ui/dialogs/form2.h"
+#include "ui/dialogs/phonemodeldialog.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -22,7 +22,7 @@ QLabel *picture(QWidget *parent, const QString &objectName, const QString &resou
 
 } // namespace
 
-Form2::Form2()
+PhoneModelDialog::PhoneModelDialog()
     : SideWindow(QStringLiteral("Form2"), QStringLiteral("Scegli il modello di cellulare"))
 {
     m_n70 = new QRadioButton(QStringLiteral("n70/n72/n90"), this);
@@ -51,10 +51,10 @@ Form2::Form2()
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     m_ok->setFocus();
-    connect(m_ok, &QPushButton::clicked, this, &Form2::confirm);
+    connect(m_ok, &QPushButton::clicked, this, &PhoneModelDialog::confirm);
 }
 
-QString Form2::copyInstructions(PhoneFamily family)
+QString PhoneModelDialog::copyInstructions(PhoneFamily family)
 {
     QStringList lines;
     if (family == PhoneFamily::Model6630)
@@ -65,19 +65,18 @@ QString Form2::copyInstructions(PhoneFamily family)
     return lines.join(QStringLiteral("\r\n"));
 }
 
-PhoneFamily Form2::selectedFamily() const
+PhoneFamily PhoneModelDialog::selectedFamily() const
 {
     return m_6630->isChecked() ? PhoneFamily::Model6630 : PhoneFamily::N70;
 }
 
-void Form2::confirm()
+void PhoneModelDialog::confirm()
 {
-    m_elencofile = copyInstructions(selectedFamily());
-    emit modelConfirmed(m_elencofile);
+    emit modelConfirmed(copyInstructions(selectedFamily()));
     hide();
 }
 
-void Form2::closeEvent(QCloseEvent *event)
+void PhoneModelDialog::closeEvent(QCloseEvent *event)
 {
     event->accept();
     emit dismissed();

@@ -1,4 +1,4 @@
-#include "core/settingsfile.h"
+#include "core/settingsstore.h"
 
 #include "core/linesafe.h"
 #include "core/textfile.h"

@@ -3,7 +3,7 @@
 #include "support/messagerecorder.h"
 #include "support/tempcwd.h"
 #include "support/ui.h"
-#include "ui/main/form1.h"
+#include "ui/main/mainwindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -19,7 +19,7 @@ const QStringList freshSlotLines = {"LatinBold12=@12:Y:W", "LatinBold13=@12:Y:W"
                                     "LatinBold19=@16:Y:W", "LatinPlain12=@12:Y:W"};
 }
 
-class TestForm1 : public QObject
+class TestMainWindow : public QObject
 {
     Q_OBJECT
 
@@ -44,9 +44,9 @@ private:
     MessageRecorder m_messages;
 };
 
-void TestForm1::freshStart()
+void TestMainWindow::freshStart()
 {
-    Form1 form(nullptr, &m_messages);
+    MainWindow form(nullptr, &m_messages);
     QVERIFY(form.windowTitle().startsWith(QStringLiteral("Glyphmux GUI 1.2.4  2nd edition")
                                           + QString(72, QLatin1Char(' ')) + QStringLiteral("glyphmux-gui@")));
     QCOMPARE(form.centralWidget()->size(), QSize(744, 388));
@@ -59,7 +59,7 @@ void TestForm1::freshStart()
              utf16FileBytes(expectedIniLines(freshSlotLines, plainAliasLines(QString()))));
 }
 
-void TestForm1::layout_data()
+void TestMainWindow::layout_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry"); // px, relative to the parent
@@ -74,19 +74,19 @@ void TestForm1::layout_data()
     QTest::newRow("chroma spinner") << "chromascroll" << QRect(88, 88, 17, 17);
 }
 
-void TestForm1::layout()
+void TestMainWindow::layout()
 {
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
-    Form1 form(nullptr, &m_messages);
+    MainWindow form(nullptr, &m_messages);
     QWidget *widget = form.findChild<QWidget *>(name);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(), geometry);
 }
 
-void TestForm1::menus()
+void TestMainWindow::menus()
 {
-    Form1 form(nullptr, &m_messages);
+    MainWindow form(nullptr, &m_messages);
     auto names = [](const QList<QAction *> &actions) {
         QStringList out;
         for (const QAction *a : actions)
@@ -111,9 +111,9 @@ void TestForm1::menus()
     QVERIFY(!popup->isChecked());
 }
 
-void TestForm1::saveWritesWhatTheControlsHold()
+void TestMainWindow::saveWritesWhatTheControlsHold()
 {
-    Form1 form(nullptr, &m_messages);
+    MainWindow form(nullptr, &m_messages);
     child<QLineEdit>(&form, "LatinBold13")->setText(QStringLiteral("Nokia Sans S60"));
     child<QLineEdit>(&form, "H1")->setText(QStringLiteral("10"));
     child<QLineEdit>(&form, "W1")->setText(QStringLiteral("8"));
@@ -136,20 +136,20 @@ void TestForm1::saveWritesWhatTheControlsHold()
     QVERIFY(m_messages.warned.isEmpty());
 }
 
-void TestForm1::readOnlyIniIsKeptAndReported()
+void TestMainWindow::readOnlyIniIsKeptAndReported()
 {
     m_cwd->write(QStringLiteral("Glyphmux.ini"), "precious");
     QFile::setPermissions(m_cwd->filePath(QStringLiteral("Glyphmux.ini")), QFileDevice::ReadOwner);
-    Form1 form(nullptr, &m_messages);
+    MainWindow form(nullptr, &m_messages);
     QVERIFY(!form.Salva());
     QCOMPARE(m_cwd->read(QStringLiteral("Glyphmux.ini")), QByteArray("precious"));
     QCOMPARE(m_messages.warned.size(), 1);
     QVERIFY(m_messages.warned[0].contains(m_cwd->filePath(QStringLiteral("Glyphmux.ini"))));
 }
 
-void TestForm1::exitWritesNothing()
+void TestMainWindow::exitWritesNothing()
 {
-    Form1 form(nullptr, &m_messages);
+    MainWindow form(nullptr, &m_messages);
     form.show();
     const QStringList before = QDir(m_cwd->path()).entryList(QDir::Files);
     child<QLineEdit>(&form, "LatinBold12")->setText(QStringLiteral("unsaved"));
@@ -158,5 +158,5 @@ void TestForm1::exitWritesNothing()
     QCOMPARE(QDir(m_cwd->path()).entryList(QDir::Files), before);
 }
 
-QTEST_MAIN(TestForm1)
-#include "tst_form1.moc"
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
