@@ -24,6 +24,13 @@ CopyListDialog::CopyListDialog()
 
     m_ok->setFocus();
     connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
+    retranslate();
+}
+
+void CopyListDialog::retranslate()
+{
+    SideWindow::retranslate();
+    setWindowTitle(tr("Copia i seguenti file:"));
 }
 
 void CopyListDialog::setInstructions(const QString &text)

@@ -16,6 +16,9 @@ public:
     void setInstructions(const QString &text);
     QString instructions() const;
 
+protected:
+    void retranslate() override;
+
 private:
     QLabel *m_testo = nullptr;
     QPushButton *m_ok = nullptr;

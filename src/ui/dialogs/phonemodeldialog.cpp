@@ -41,7 +41,15 @@ PhoneModelDialog::PhoneModelDialog()
     choices->addWidget(m_n70, 1, 0, Qt::AlignHCenter);
     choices->addWidget(m_6630, 1, 1, Qt::AlignHCenter);
 
-    QHBoxLayout *buttons = buttonRow(m_ok, true);
+    // Cancel stands beside OK, which stays in the middle.
+    m_cancel = new QPushButton(this);
+    m_cancel->setObjectName(QStringLiteral("cmdCancel"));
+    m_cancel->setMinimumWidth(m_ok->minimumWidth());
+    auto *buttons = new QGridLayout;
+    buttons->setColumnStretch(0, 1);
+    buttons->setColumnStretch(2, 1);
+    buttons->addWidget(m_ok, 0, 1);
+    buttons->addWidget(m_cancel, 0, 2, Qt::AlignLeft);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 16, 24, 14);
@@ -52,6 +60,16 @@ PhoneModelDialog::PhoneModelDialog()
 
     m_ok->setFocus();
     connect(m_ok, &QPushButton::clicked, this, &PhoneModelDialog::confirm);
+    // Like the close box: the waiting save is cancelled.
+    connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
+    retranslate();
+}
+
+void PhoneModelDialog::retranslate()
+{
+    // The title is the language file's.
+    SideWindow::retranslate();
+    m_cancel->setText(tr("Annulla"));
 }
 
 QString PhoneModelDialog::copyInstructions(PhoneFamily family)

@@ -29,6 +29,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void retranslate() override;
 
 private:
     void confirm();
@@ -36,4 +37,5 @@ private:
     QRadioButton *m_n70 = nullptr;
     QRadioButton *m_6630 = nullptr;
     QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
 };

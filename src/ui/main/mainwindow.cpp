@@ -13,9 +13,16 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
+
+namespace {
+constexpr int statusBarHeight = 20;
+constexpr int savedMessageMs = 5000;
+} // namespace
 
 MainWindow::MainWindow(FileChooser *files, MessageBoxes *messages, QWidget *parent)
     : QMainWindow(parent)
@@ -52,6 +59,10 @@ MainWindow::MainWindow(FileChooser *files, MessageBoxes *messages, QWidget *pare
     connect(m_slotEditor, &SlotEditor::previewOutdated, this, &MainWindow::aggiornaanteprima);
 
     buildMenus();
+    // Below the designed client area: what the last save did.
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->setFixedHeight(statusBarHeight);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     startUp();
 }
@@ -60,33 +71,65 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
-    file->setObjectName(QStringLiteral("cmd_file"));
-    QAction *save = file->addAction(QStringLiteral("Save to Glyphmux.ini"));
-    save->setObjectName(QStringLiteral("cmd_save"));
-    file->addSeparator()->setObjectName(QStringLiteral("cccc"));
-    QAction *exit = file->addAction(QStringLiteral("Exit"));
-    exit->setObjectName(QStringLiteral("cmd_exit"));
+    m_fileMenu = menuBar()->addMenu(QString());
+    m_fileMenu->setObjectName(QStringLiteral("cmd_file"));
+    m_saveAction = m_fileMenu->addAction(QString());
+    m_saveAction->setObjectName(QStringLiteral("cmd_save"));
+    m_saveAction->setShortcut(QKeySequence::Save);
+    m_fileMenu->addSeparator()->setObjectName(QStringLiteral("cccc"));
+    m_exitAction = m_fileMenu->addAction(QString());
+    m_exitAction->setObjectName(QStringLiteral("cmd_exit"));
+    // Some platforms name no key for quitting; Ctrl+Q is what users expect.
+    const QKeySequence quit(QKeySequence::Quit);
+    m_exitAction->setShortcut(quit.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : quit);
 
-    QMenu *settings = menuBar()->addMenu(QStringLiteral("Settings"));
-    settings->setObjectName(QStringLiteral("cmd_settings"));
-    QAction *lang = settings->addAction(QStringLiteral("Language"));
-    lang->setObjectName(QStringLiteral("cmd_lang"));
-    m_popupAction = settings->addAction(QStringLiteral("Show information popup"));
+    m_settingsMenu = menuBar()->addMenu(QString());
+    m_settingsMenu->setObjectName(QStringLiteral("cmd_settings"));
+    m_languageAction = m_settingsMenu->addAction(QString());
+    m_languageAction->setObjectName(QStringLiteral("cmd_lang"));
+    m_popupAction = m_settingsMenu->addAction(QString());
     m_popupAction->setObjectName(QStringLiteral("visualizza_pop"));
     m_popupAction->setCheckable(true);
     m_popupAction->setChecked(true);
 
-    QAction *help = menuBar()->addAction(QStringLiteral("?"));
-    help->setObjectName(QStringLiteral("cmd_help"));
+    m_helpAction = menuBar()->addAction(QString());
+    m_helpAction->setObjectName(QStringLiteral("cmd_help"));
+    m_helpAction->setShortcut(QKeySequence::HelpContents);
 
     m_saveCommand = new SaveCommand(*m_document, m_sideWindows, *m_messages, *this, m_popupAction);
-    connect(save, &QAction::triggered, m_saveCommand, &SaveCommand::run);
-    connect(help, &QAction::triggered, this, [this] { m_sideWindows.about().showOver(this); });
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-    connect(lang, &QAction::triggered, this, &MainWindow::chooseLanguage);
+    connect(m_saveAction, &QAction::triggered, m_saveCommand, &SaveCommand::run);
+    connect(m_saveCommand, &SaveCommand::savedTo, this, [this](const QString &path) {
+        statusBar()->showMessage(tr("Salvato: %1").arg(QDir::toNativeSeparators(path)), savedMessageMs);
+    });
+    connect(m_helpAction, &QAction::triggered, this, [this] { m_sideWindows.about().showOver(this); });
+    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(m_languageAction, &QAction::triggered, this, &MainWindow::chooseLanguage);
     // The check mark has already flipped when triggered arrives.
     connect(m_popupAction, &QAction::triggered, this, &MainWindow::salvaimpostazioni);
+    retranslate();
+}
+
+void MainWindow::retranslate()
+{
+    // The underlined letters change no caption's visible text.
+    m_fileMenu->setTitle(tr("&File"));
+    m_saveAction->setText(tr("&Save to Glyphmux.ini"));
+    m_exitAction->setText(tr("E&xit"));
+    m_settingsMenu->setTitle(tr("&Settings"));
+    m_languageAction->setText(tr("&Language"));
+    m_popupAction->setText(tr("Show information &popup"));
+    m_helpAction->setText(tr("&?"));
+    m_editor->retranslate();
+    m_slotEditor->retranslate();
+    m_saveCommand->retranslate();
+    statusBar()->clearMessage(); // said in the language before
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::startUp()

@@ -12,6 +12,7 @@ class FontMapEditor;
 class MessageBoxes;
 class PhonePreview;
 class QAction;
+class QMenu;
 class SaveCommand;
 class SlotEditor;
 
@@ -67,9 +68,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildMenus();
+    // Sets every text of ours again, in the language now installed.
+    void retranslate();
+    // Applies a language file's captions; true when it could be read.
+    bool applyCaptions(const QString &path, QString *error);
+    // Installs the translation that goes with a language file and shows it
+    // in every window at once.
+    static void useTranslationOf(const QString &languageFile);
     void startUp();
     void documentChanged(FontMapDocument::Field field, int slot);
     bool applyLanguageFile(QString *error);
@@ -82,7 +91,13 @@ private:
     FontMapEditor *m_editor = nullptr;
     PhonePreview *m_preview = nullptr;
     SlotEditor *m_slotEditor = nullptr;
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_settingsMenu = nullptr;
+    QAction *m_saveAction = nullptr;
+    QAction *m_exitAction = nullptr;
+    QAction *m_languageAction = nullptr;
     QAction *m_popupAction = nullptr;
+    QAction *m_helpAction = nullptr;
     SaveCommand *m_saveCommand = nullptr;
     SideWindows m_sideWindows;
     FileDialogState m_traduzione;

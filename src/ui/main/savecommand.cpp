@@ -52,8 +52,8 @@ SaveCommand::SaveCommand(const FontMapDocument &document, SideWindows &sideWindo
 QStringList SaveCommand::progressTitles()
 {
     const QString base = AppTexts::nameAndVersion();
-    return {base + QStringLiteral(" salvataggio in corso."), base + QStringLiteral(" salvataggio in corso.."),
-            base + QStringLiteral(" salvataggio in corso...")};
+    const QString saving = base + QLatin1Char(' ') + tr("salvataggio in corso");
+    return {saving + QStringLiteral("."), saving + QStringLiteral(".."), saving + QStringLiteral("...")};
 }
 
 void SaveCommand::run()
@@ -110,12 +110,13 @@ bool SaveCommand::Salva()
 {
     const SaveOutcome outcome = saveFileAtomically(iniFileName, glyphmuxIniBytes(m_document.map()));
     if (!outcome.ok) {
-        m_messages.warn(&m_window, QStringLiteral("Impossibile salvare %1:\n%2")
+        m_messages.warn(&m_window, tr("Impossibile salvare %1:\n%2")
                                        .arg(QFileInfo(iniFileName).absoluteFilePath(),
                                             fileErrorText(outcome.error)));
         return false;
     }
     saved();
+    emit savedTo(QFileInfo(iniFileName).absoluteFilePath());
     return true;
 }
 
@@ -144,6 +145,13 @@ void SaveCommand::nextProgressTitle()
     }
     m_titleIndex = -1;
     m_window.setWindowTitle(AppTexts::mainWindowCaption());
+}
+
+void SaveCommand::retranslate()
+{
+    // A running progress text takes the new language at its next step.
+    if (m_titleIndex < 0)
+        m_window.setWindowTitle(AppTexts::mainWindowCaption());
 }
 
 void SaveCommand::stop()

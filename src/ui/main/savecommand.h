@@ -32,11 +32,17 @@ public:
     bool Salva();
     // The main window ends: drop the waiting save and every pending step.
     void stop();
+    // The language changed: the normal title in the new one.
+    void retranslate();
 
     // Set while a confirmed phone model is being saved.
     bool modelloscelto() const { return m_modelloscelto; }
     // The three texts the title runs through, in order.
     static QStringList progressTitles();
+
+signals:
+    // A good write of this file (its full path).
+    void savedTo(const QString &path);
 
 private:
     void modelConfirmed(const QString &elencofile);

@@ -25,14 +25,10 @@ SlotEditor::SlotEditor(const FontMapEditor &controls, FontMapDocument &document,
     setObjectName(QStringLiteral("slotEditor"));
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const SlotControls &row = controls.slot(i);
-        FileDialogState &dialog = m_dialogs[i];
-        dialog.filter = QStringLiteral("Font file (*.ttf)");
-        if (i == 0) {
-            // The first row's dialog alone was given a title and "*.ttf";
-            // the pattern is taken as its default extension.
-            dialog.title = QStringLiteral("Apri TTF");
-            dialog.defaultSuffix = QStringLiteral("ttf");
-        }
+        // The first row's dialog alone has a "*.ttf" of its own, taken as
+        // its default extension.
+        if (i == 0)
+            m_dialogs[i].defaultSuffix = QStringLiteral("ttf");
 
         connect(row.open, &QPushButton::clicked, this, [this, i] { aprifont(i); });
         connect(row.plus, &QPushButton::clicked, this, [this, i] { incrementa(i); });
@@ -40,7 +36,10 @@ SlotEditor::SlotEditor(const FontMapEditor &controls, FontMapDocument &document,
         connect(row.info, &QPushButton::clicked, this, [this, i] { mostrainfo(i); });
         // A "no usable face" note is about the last choice; typing replaces it.
         QLineEdit *face = row.face;
-        connect(face, &QLineEdit::textEdited, face, [face] { face->setToolTip(QString()); });
+        connect(face, &QLineEdit::textEdited, this, [this, face, i] {
+            m_noFaceIn[i].clear();
+            face->setToolTip(QString());
+        });
     }
     connect(controls.chromaScroll(), &QScrollBar::valueChanged, this, &SlotEditor::aggiornachroma);
 }
@@ -49,13 +48,17 @@ SlotEditor::~SlotEditor() = default;
 
 QString SlotEditor::noFaceMessage(const QString &path)
 {
-    return QStringLiteral("Nessun font TrueType utilizzabile in %1").arg(QDir::toNativeSeparators(path));
+    return tr("Nessun font TrueType utilizzabile in %1").arg(QDir::toNativeSeparators(path));
 }
 
 void SlotEditor::aprifont(std::size_t slot)
 {
     FileDialogState &dialog = m_dialogs[slot];
     dialog.initialFolder = QCoreApplication::applicationDirPath();
+    // In the language in use now; the first row's dialog alone has a title.
+    dialog.filter = tr("Font file (*.ttf)");
+    if (slot == 0)
+        dialog.title = tr("Apri TTF");
     // Cancel leaves the slot exactly as it was: face, inspector and preview.
     if (!m_files.chooseFile(&m_window, dialog))
         return;
@@ -74,11 +77,13 @@ void SlotEditor::aprifont(std::size_t slot)
     QLineEdit *face = m_controls.slot(slot).face;
     if (faceName.isEmpty()) {
         // Not worth a modal box: the emptied field says it, the note says why.
+        m_noFaceIn[slot] = dialog.fileName;
         const QString note = noFaceMessage(dialog.fileName);
         face->setToolTip(note);
         if (face->isVisible())
             QToolTip::showText(face->mapToGlobal(QPoint(0, face->height())), note, face);
     } else {
+        m_noFaceIn[slot].clear();
         face->setToolTip(QString());
     }
     if (sameFace)
@@ -104,7 +109,14 @@ void SlotEditor::decrementa(std::size_t slot)
 
 void SlotEditor::mostrainfo(std::size_t slot)
 {
-    m_messages.inform(&m_window, QString::fromUtf8(slotTable()[slot].infoMessage));
+    m_messages.inform(&m_window, QCoreApplication::translate("SlotInfo", slotTable()[slot].infoMessage));
+}
+
+void SlotEditor::retranslate()
+{
+    for (std::size_t i = 0; i < SlotCount; ++i)
+        if (!m_noFaceIn[i].isEmpty())
+            m_controls.slot(i).face->setToolTip(noFaceMessage(m_noFaceIn[i]));
 }
 
 void SlotEditor::aggiornachroma()

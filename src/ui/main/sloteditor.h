@@ -36,6 +36,8 @@ public:
     void mostrainfo(std::size_t slot);
     // The chroma spinner moved; the chroma's own change redraws.
     void aggiornachroma();
+    // The language changed: the notes on the face fields in the new one.
+    void retranslate();
 
     // The slot's inspector (ttf12b ... ttf12p); null before the first choice.
     const FontFileInspector *inspector(std::size_t slot) const { return m_inspectors[slot].get(); }
@@ -58,4 +60,5 @@ private:
     QWidget &m_window;
     std::array<std::unique_ptr<FontFileInspector>, SlotCount> m_inspectors;
     std::array<FileDialogState, SlotCount> m_dialogs;
+    std::array<QString, SlotCount> m_noFaceIn; // the file the note is about, if any
 };
