@@ -41,15 +41,12 @@ PhoneModelDialog::PhoneModelDialog()
     choices->addWidget(m_n70, 1, 0, Qt::AlignHCenter);
     choices->addWidget(m_6630, 1, 1, Qt::AlignHCenter);
 
-    // Cancel stands beside OK, which stays in the middle.
+    QHBoxLayout *buttons = buttonRow(m_ok, true);
+    // Cancel stands beside OK, outside the layout, so that OK and the window
+    // keep their places and sizes.
     m_cancel = new QPushButton(this);
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
-    m_cancel->setMinimumWidth(m_ok->minimumWidth());
-    auto *buttons = new QGridLayout;
-    buttons->setColumnStretch(0, 1);
-    buttons->setColumnStretch(2, 1);
-    buttons->addWidget(m_ok, 0, 1);
-    buttons->addWidget(m_cancel, 0, 2, Qt::AlignLeft);
+    m_ok->installEventFilter(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 16, 24, 14);
@@ -70,6 +67,20 @@ void PhoneModelDialog::retranslate()
     // The title is the language file's.
     SideWindow::retranslate();
     m_cancel->setText(tr("Annulla"));
+    placeCancel();
+}
+
+bool PhoneModelDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_ok && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        placeCancel();
+    return SideWindow::eventFilter(watched, event);
+}
+
+void PhoneModelDialog::placeCancel()
+{
+    const QSize size(qMax(m_cancel->sizeHint().width(), m_ok->width()), m_ok->height());
+    m_cancel->setGeometry(QRect(m_ok->geometry().topRight() + QPoint(9, 0), size));
 }
 
 QString PhoneModelDialog::copyInstructions(PhoneFamily family)

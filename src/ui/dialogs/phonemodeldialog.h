@@ -30,9 +30,11 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void retranslate() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void confirm();
+    void placeCancel();
 
     QRadioButton *m_n70 = nullptr;
     QRadioButton *m_6630 = nullptr;
