@@ -8,11 +8,15 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <memory>
+
 namespace {
 
+// Owned here, so that they go at the end of the program, after the
+// application, whichever application installed them.
 struct Installed {
-    QTranslator *ours = nullptr;
-    QTranslator *qt = nullptr;
+    std::unique_ptr<QTranslator> ours;
+    std::unique_ptr<QTranslator> qt;
     QString code;
 };
 
@@ -23,24 +27,19 @@ Installed &installed()
 }
 
 // Loads and installs one file; a missing file installs nothing.
-QTranslator *install(const QString &folder, const QString &fileName)
+std::unique_ptr<QTranslator> install(const QString &folder, const QString &fileName)
 {
-    // Not owned by the application: the command-line probe's application
-    // ends before the real one starts.
-    auto *translator = new QTranslator;
-    if (translator->load(QDir(folder).filePath(fileName)) && QCoreApplication::installTranslator(translator))
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QDir(folder).filePath(fileName)) && QCoreApplication::installTranslator(translator.get()))
         return translator;
-    delete translator;
     return nullptr;
 }
 
-void remove(QTranslator *&translator)
+void remove(std::unique_ptr<QTranslator> &translator)
 {
-    if (!translator)
-        return;
-    QCoreApplication::removeTranslator(translator);
-    delete translator;
-    translator = nullptr;
+    if (translator)
+        QCoreApplication::removeTranslator(translator.get());
+    translator.reset();
 }
 
 } // namespace
