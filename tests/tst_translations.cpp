@@ -145,36 +145,10 @@ private slots:
         QFETCH(QStringList, languages);
         QFETCH(QString, file);
         QCOMPARE(shippedFileForSystem(locale, languages), file);
-        // Every file chosen this way is one we can name the language of.
-        QCOMPARE(languageCodeOfFile("/x/" + file).isEmpty(), file.isEmpty());
-    }
-
-    void codeOfFile()
-    {
-        QCOMPARE(languageCodeOfFile(QStringLiteral("/usr/share/glyphmux-gui/Data/Deutsch.lng")), QStringLiteral("de"));
-        QCOMPARE(languageCodeOfFile(QStringLiteral("francais.lng")), QStringLiteral("fr"));
-        QCOMPARE(languageCodeOfFile(QStringLiteral("/tmp/Deutsch.lng.bak")), QString());
-        QCOMPARE(languageCodeOfFile(QStringLiteral("/tmp/Klingon.lng")), QString());
-        QStringList codes;
-        for (const ShippedLanguage &language : shippedLanguages()) {
-            codes << QLatin1String(language.code);
-            QVERIFY(QFile::exists(sourceDir + "/Data/" + language.fileName));
-        }
-        QCOMPARE(codes, languageCodes);
-    }
-
-    // Each shipped language's translation is built beside the language
-    // files and installs with Qt's own; none leaves the designed texts.
-    void installs()
-    {
-        for (const QString &code : languageCodes) {
-            QVERIFY2(Translators::use(code), qPrintable(code));
-            QCOMPARE(Translators::current(), code);
-        }
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
-        QVERIFY(!Translators::use(QStringLiteral("pt")));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
-        QVERIFY(!Translators::use(QString()) && Translators::current().isEmpty());
+        // Every file chosen this way is one we can name the language of,
+        // in any folder and letter case; no other file is.
+        QCOMPARE(languageCodeOfFile("/x/" + file.toLower()).isEmpty(), file.isEmpty());
+        QVERIFY(languageCodeOfFile("/x/" + file + ".bak").isEmpty());
     }
 
     // With no language: the source texts everywhere, however the windows
@@ -221,6 +195,8 @@ private slots:
                 return texts;
             };
             QCOMPARE(badLetters(form), QStringList());
+            if (code != QLatin1String("en")) // Qt's own texts follow
+                QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != QLatin1String("Cancel"));
             for (const SlotInfo &slot : slotTable())
                 child<QPushButton>(&form, slot.infoButton)->click();
             chooser.answer(cwd.filePath(QStringLiteral("settings.fs"))); // no font in it
