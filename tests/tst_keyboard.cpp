@@ -1,5 +1,5 @@
-// The keyboard: Return and Escape in the side windows, menu letters,
-// shortcuts, the Tab order and the zoom bar's keys.
+// The keyboard: Return and Escape in the side windows, the shortcuts, the
+// Tab order and the zoom bar's keys.
 #include "support/messagerecorder.h"
 #include "support/tempcwd.h"
 #include "support/ui.h"
