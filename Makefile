@@ -21,7 +21,9 @@ $(BUILD)/CMakeCache.txt:
 build: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: deps-run build
+# Only what running needs: the program and its language files, no tests.
+run: deps-run $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target glyphmux-gui glyphmux-data
 	@scripts/run-editor.sh $(BUILD)/bin/glyphmux-gui
 
 test: deps-test build

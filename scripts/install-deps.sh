@@ -4,12 +4,15 @@
 set -euo pipefail
 
 what=${1:-test}
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev fonts-dejavu-core)
+# qt6-tools-dev carries the CMake side of lupdate/lrelease (qt6-l10n-tools);
+# qt6-translations-l10n has Qt's own translations (file dialogs, buttons).
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev fonts-dejavu-core
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 case "$what" in
   run) ;;
   test) packages+=(fonts-dejavu-extra fonts-cantarell fonts-droid-fallback xvfb xdotool x11-utils x11-apps imagemagick) ;;
   bench) packages+=(fonts-dejavu-extra fonts-droid-fallback libfreetype-dev time valgrind) ;;
-  ci) packages+=(fonts-dejavu-extra fonts-cantarell xvfb xdotool x11-utils x11-apps imagemagick clang libclang-rt-14-dev appstream) ;;
+  ci) packages+=(fonts-dejavu-extra fonts-cantarell xvfb xdotool x11-utils x11-apps imagemagick clang libclang-rt-14-dev appstream shared-mime-info) ;;
   *) echo "usage: $0 [run|test|bench|ci]" >&2; exit 2 ;;
 esac
 

@@ -76,7 +76,7 @@ private slots:
             QStringList out;
             for (const QAction *a : actions)
                 out << (a->menu() ? a->menu()->objectName() : a->objectName())
-                           + (a->isSeparator() ? QStringLiteral("-") : "=" + a->text())
+                           + (a->isSeparator() ? QStringLiteral("-") : "=" + QString(a->text()).remove(u'&')) // as shown
                            + (a->menu() ? "[" + tree(a->menu()->actions()) + "]" : QString());
             return out.join(u',');
         };

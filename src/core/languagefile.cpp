@@ -38,8 +38,3 @@ QStringList splitLanguageFields(const QString &text)
         return {};
     return text.split(QLatin1Char('|'));
 }
-
-QString languageFileFilter()
-{
-    return QStringLiteral("Language file (*.lng)");
-}

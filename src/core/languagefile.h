@@ -25,5 +25,3 @@ const std::array<CaptionField, CaptionFieldCount> &captionTable();
 // The fields of a language file's text (already cut at its first comma).
 // Fields are kept exactly, empty ones too; an empty text has no fields.
 QStringList splitLanguageFields(const QString &text);
-
-QString languageFileFilter(); // "Language file (*.lng)"

@@ -103,8 +103,6 @@ bool FontFileInspector::AddFontFile(const QString &path)
     if (!registry.addFontFile(path))
         return false;
     m_registeredFile = path;
-    if (m_broadcast)
-        registry.notifyFontChange();
     return true;
 }
 
@@ -114,8 +112,6 @@ void FontFileInspector::RemoveFontFile()
         FontRegistry &registry = FontRegistry::instance();
         registry.removeFontFile(m_registeredFile);
         m_registeredFile.clear();
-        if (m_broadcast)
-            registry.notifyFontChange();
     }
     // A face that was installed before is never taken away, nor forgotten.
     if (!m_faceName.isEmpty() && !m_installed) {

@@ -19,11 +19,6 @@ public:
     ~FontFileInspector();
     Q_DISABLE_COPY_MOVE(FontFileInspector)
 
-    // When true, every registration and removal is followed by the
-    // registry's font-change notice.
-    bool Broadcast() const { return m_broadcast; }
-    void setBroadcast(bool on) { m_broadcast = on; }
-
     // Undoes this object's registration of the previous file, then, when
     // 'path' is an existing file, reads it and finds (or registers) its face.
     // A missing path or a folder leaves everything else as it was.
@@ -69,7 +64,6 @@ private:
     void RemoveFontFile();
     static bool FileExists(const QString &path);
 
-    bool m_broadcast = false;
     QString m_fontFile;
     QString m_faceName;
     std::uint32_t m_systemLocaleId = 0;

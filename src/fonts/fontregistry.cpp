@@ -215,8 +215,3 @@ int FontRegistry::registrations(const QString &path) const
 {
     return m_files.value(key(path)).uses;
 }
-
-void FontRegistry::notifyFontChange()
-{
-    emit fontsChanged();
-}

@@ -46,14 +46,6 @@ public:
     // How many uses of 'path' are registered (0: none).
     int registrations(const QString &path) const;
 
-    // Sends the font-change notice.
-    void notifyFontChange();
-
-signals:
-    // The font-change notice: a registration or removal happened that others
-    // may want to redraw for.
-    void fontsChanged();
-
 private:
     FontRegistry() = default;
 

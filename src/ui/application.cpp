@@ -1,13 +1,16 @@
 #include "ui/application.h"
 
 #include "appversion.h"
+#include "core/languagechoice.h"
 #include "core/safesave.h"
 #include "preview/storedpicture.h"
 #include "ui/main/mainwindow.h"
+#include "ui/translators.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -21,52 +24,76 @@ void nameApplication()
     QCoreApplication::setApplicationVersion(QLatin1String(AppVersion::text));
 }
 
+// Qt's own options, which QApplication takes from the command line after us:
+// known here so that only options nobody knows are refused.
+void acceptQtOptions(QCommandLineParser &parser)
+{
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display", "geometry",
+                             "style", "stylesheet"}) {
+        QCommandLineOption option(QLatin1String(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "testability"}) {
+        QCommandLineOption option{QString::fromLatin1(name)};
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
 // True when the window system Qt will use needs a display and none is
 // named. Another platform (-platform offscreen, QT_QPA_PLATFORM) needs none.
-bool displayMissing(int argc, char *argv[])
+bool displayMissing(const QCommandLineParser &parser)
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg = argv[i];
-        if ((arg == "-platform" || arg == "--platform") && i + 1 < argc)
-            platform = argv[i + 1];
-    }
-    if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland"))
+    QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (parser.isSet(QStringLiteral("platform")))
+        platform = parser.value(QStringLiteral("platform"));
+    const bool windowSystem = platform.startsWith(QLatin1String("xcb")) || platform.startsWith(QLatin1String("wayland"));
+    if (!platform.isEmpty() && !windowSystem)
         return false;
     return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 #else
-    Q_UNUSED(argc);
-    Q_UNUSED(argv);
+    Q_UNUSED(parser);
     return false;
 #endif
 }
 
-// Answers --help and --version before any window system is touched, so both
-// work without a display, and puts the file to open, if one is named, into
-// 'file'. Qt's own options (-platform, -style) still reach QApplication.
+// Answers --help and --version, and refuses unknown options with Qt's
+// usual message and exit status, before any window system is touched, so
+// all of that works without a display; puts the file to open, if one is
+// named, into 'file'. Qt's own options (-platform, -style, ...) still reach
+// QApplication. False when there is no display.
 bool answerCommandLine(int argc, char *argv[], QString &file)
 {
     QCoreApplication probe(argc, argv);
     nameApplication();
+    // Messages in the system's language; the window decides again later.
+    const QLocale system = QLocale::system();
+    Translators::use(languageCodeOfFile(shippedFileForSystem(system.name(), system.uiLanguages())));
+    const struct Restore {
+        ~Restore() { Translators::use(QString()); }
+    } restore;
     QCommandLineParser parser;
+    // Qt's options are single-dash words: "-style" is one option, not five.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("Editor of Glyphmux.ini, the font configuration of Glyphmux for Symbian phones.\n"
-                       "Writes Glyphmux.ini and settings.fs into the current directory; a FILE opened\n"
-                       "is saved back to itself instead."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A Glyphmux.ini to open."),
+        QCoreApplication::translate("Application",
+                                    "Editor of Glyphmux.ini, the font configuration of Glyphmux for Symbian phones.\n"
+                                    "Writes Glyphmux.ini and settings.fs into the current directory; a FILE opened\n"
+                                    "is saved back to itself instead."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    acceptQtOptions(parser);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("Application", "A Glyphmux.ini to open."),
                                  QStringLiteral("[FILE]"));
-    parser.parse(QCoreApplication::arguments());
-    if (parser.isSet(help))
-        parser.showHelp(0);
-    if (parser.isSet(version))
-        parser.showVersion();
+    parser.process(probe);
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty())
         file = files.constFirst();
-    if (displayMissing(argc, argv)) {
+    if (displayMissing(parser)) {
         // Qt would abort with a core dump; one plain line says what to do.
         std::fputs(qPrintable(QCoreApplication::translate(
                        "Application", "glyphmux-gui: no display to open the window on (neither DISPLAY nor "

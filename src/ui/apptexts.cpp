@@ -2,6 +2,8 @@
 
 #include "appversion.h"
 
+#include <QCoreApplication>
+
 namespace AppTexts {
 
 QString programName()
@@ -21,8 +23,8 @@ QString contactAddress()
 
 QString mainWindowCaption()
 {
-    return nameAndVersion() + QStringLiteral("  2nd edition") + QString(72, QLatin1Char(' '))
-           + contactAddress();
+    return nameAndVersion() + QStringLiteral("  ") + QCoreApplication::translate("AppTexts", "2nd edition")
+           + QString(72, QLatin1Char(' ')) + contactAddress();
 }
 
 } // namespace AppTexts

@@ -76,7 +76,8 @@ echo "settings.fs: True|"
 
 # The window's layout is fixed: 744 x 388 px under the menu bar.
 eval "$(xdotool getwindowgeometry --shell "$window")"
-menu_height=$((HEIGHT - 388))
+status_height=0 # the status bar below the client area stays hidden until it has news
+menu_height=$((HEIGHT - 388 - status_height))
 [ "$menu_height" -gt 0 ] || fail "window height $HEIGHT leaves no room for a menu bar"
 client_x=$X
 client_y=$((Y + menu_height))
@@ -130,3 +131,14 @@ app_pid=""
 [ "$status" -eq 0 ] || { cat "$work/app.log" >&2; fail "exit code $status"; }
 [ "$(ls -l --time-style=+%s.%N)" = "$before" ] || fail "files changed on Exit"
 echo "exit: code 0, nothing written"
+
+# A German desktop with no language stored: German from the first start,
+# and settings.fs still stores no language.
+mkdir "$work/cwd-de"
+cd "$work/cwd-de"
+env -u LC_ALL -u LANGUAGE LANG=de_DE.UTF-8 "$work/prefix/bin/glyphmux-gui" >"$work/app-de.log" 2>&1 &
+app_pid=$!
+find_german() { window=$(xdotool search --onlyvisible --name '^Glyphmux GUI 1\.2\.4  2\. Ausgabe' 2>/dev/null | head -n 1); [ -n "$window" ]; }
+wait_for "the German main window" find_german
+wait_for "settings.fs after the German start" settings_are 'True|\r\n'
+echo "German start: $(xdotool getwindowname "$window" | sed 's/  */ /g')"

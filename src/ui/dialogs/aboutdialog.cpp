@@ -22,9 +22,9 @@ QFrame *line(QWidget *parent)
     return frame;
 }
 
-QString versionText()
+QString versionNumber()
 {
-    return QStringLiteral("Versione %1.%2.%3").arg(AppVersion::major).arg(AppVersion::minor).arg(AppVersion::patch);
+    return QStringLiteral("%1.%2.%3").arg(AppVersion::major).arg(AppVersion::minor).arg(AppVersion::patch);
 }
 
 } // namespace
@@ -36,10 +36,10 @@ AboutDialog::AboutDialog()
     QFont big = title->font();
     big.setPixelSize(18);
     title->setFont(big);
-    QLabel *version = boldLabel(QStringLiteral("lblVersion"), versionText());
+    QLabel *version = m_version = boldLabel(QStringLiteral("lblVersion"));
     QLabel *library = boldLabel(QStringLiteral("Label1"), QStringLiteral("Glyphmux.dll"));
-    QLabel *author = boldLabel(QStringLiteral("Label2"), QStringLiteral("Programma: il gruppo di Glyphmux GUI"));
-    QLabel *engine = boldLabel(QStringLiteral("lblDisclaimer"), QStringLiteral("Motore dei font: gli autori di Glyphmux"));
+    QLabel *author = m_author = boldLabel(QStringLiteral("Label2"));
+    QLabel *engine = m_engine = boldLabel(QStringLiteral("lblDisclaimer"));
     for (QLabel *label : {version, library, author, engine})
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -74,6 +74,16 @@ AboutDialog::AboutDialog()
 
     m_ok->setFocus();
     connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
+    retranslate();
+}
+
+void AboutDialog::retranslate()
+{
+    SideWindow::retranslate();
+    setWindowTitle(tr("Informazioni su %1").arg(AppTexts::programName()));
+    m_version->setText(tr("Versione %1").arg(versionNumber()));
+    m_author->setText(tr("Programma: il gruppo di Glyphmux GUI"));
+    m_engine->setText(tr("Motore dei font: gli autori di Glyphmux"));
 }
 
 QString AboutDialog::supportAddress()

@@ -2,6 +2,7 @@
 
 #include "ui/dialogs/sidewindow.h"
 
+class QLabel;
 class QPushButton;
 
 // The program's information window: name, version, engine library, credits
@@ -15,6 +16,12 @@ public:
     // The forum topic where users ask for help.
     static QString supportAddress();
 
+protected:
+    void retranslate() override;
+
 private:
     QPushButton *m_ok = nullptr;
+    QLabel *m_version = nullptr;
+    QLabel *m_author = nullptr;
+    QLabel *m_engine = nullptr;
 };

@@ -16,7 +16,7 @@ CopyListDialog::CopyListDialog()
     // "Export…" stands right of OK without moving it: OK keeps the centre
     // of the row between two halves that stretch alike, the right one
     // holding the new button.
-    m_export = new QPushButton(tr("Export…"), this);
+    m_export = new QPushButton(this);
     m_export->setObjectName(QStringLiteral("exportButton"));
     m_export->setFixedWidth(m_ok->minimumWidth());
     auto *rightHalf = new QHBoxLayout;
@@ -40,6 +40,14 @@ CopyListDialog::CopyListDialog()
     m_ok->setFocus();
     connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
     connect(m_export, &QPushButton::clicked, this, &CopyListDialog::exportRequested);
+    retranslate();
+}
+
+void CopyListDialog::retranslate()
+{
+    SideWindow::retranslate();
+    setWindowTitle(tr("Copia i seguenti file:"));
+    m_export->setText(tr("Export…"));
 }
 
 void CopyListDialog::setInstructions(const QString &text)

@@ -20,6 +20,9 @@ signals:
     // "Export…": export for the phone, the family as just confirmed.
     void exportRequested();
 
+protected:
+    void retranslate() override;
+
 private:
     QLabel *m_testo = nullptr;
     QPushButton *m_ok = nullptr;

@@ -42,6 +42,11 @@ PhoneModelDialog::PhoneModelDialog()
     choices->addWidget(m_6630, 1, 1, Qt::AlignHCenter);
 
     QHBoxLayout *buttons = buttonRow(m_ok, true);
+    // Cancel stands beside OK, outside the layout, so that OK and the window
+    // keep their places and sizes.
+    m_cancel = new QPushButton(this);
+    m_cancel->setObjectName(QStringLiteral("cmdCancel"));
+    m_ok->installEventFilter(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 16, 24, 14);
@@ -52,6 +57,30 @@ PhoneModelDialog::PhoneModelDialog()
 
     m_ok->setFocus();
     connect(m_ok, &QPushButton::clicked, this, &PhoneModelDialog::confirm);
+    // Like the close box: the waiting save is cancelled.
+    connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
+    retranslate();
+}
+
+void PhoneModelDialog::retranslate()
+{
+    // The title is the language file's.
+    SideWindow::retranslate();
+    m_cancel->setText(tr("Annulla"));
+    placeCancel();
+}
+
+bool PhoneModelDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_ok && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        placeCancel();
+    return SideWindow::eventFilter(watched, event);
+}
+
+void PhoneModelDialog::placeCancel()
+{
+    const QSize size(qMax(m_cancel->sizeHint().width(), m_ok->width()), m_ok->height());
+    m_cancel->setGeometry(QRect(m_ok->geometry().topRight() + QPoint(9, 0), size));
 }
 
 QString PhoneModelDialog::copyInstructions(PhoneFamily family)

@@ -27,11 +27,15 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void retranslate() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void confirm();
+    void placeCancel();
 
     QRadioButton *m_n70 = nullptr;
     QRadioButton *m_6630 = nullptr;
     QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
 };

@@ -2,7 +2,9 @@
 
 #include "fonts/fontregistry.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -32,8 +34,9 @@ QLabel *SideWindow::boldLabel(const QString &objectName, const QString &text)
 
 QPushButton *SideWindow::okButton(const QString &objectName)
 {
-    auto *button = new QPushButton(QStringLiteral("OK"), this);
+    auto *button = new QPushButton(this);
     button->setObjectName(objectName);
+    m_ok = button;
     button->setMinimumWidth(80);
     return button;
 }
@@ -59,4 +62,33 @@ void SideWindow::showOver(const QWidget *owner)
     show();
     raise();
     activateWindow();
+}
+
+void SideWindow::retranslate()
+{
+    if (m_ok)
+        m_ok->setText(tr("OK"));
+}
+
+void SideWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void SideWindow::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        auto *focused = qobject_cast<QPushButton *>(focusWidget());
+        if (QPushButton *button = focused ? focused : m_ok)
+            button->click();
+        return;
+    }
+    if (plain && event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -20,10 +20,20 @@ public:
 protected:
     SideWindow(const QString &objectName, const QString &title);
 
+    // Sets the window's texts of ours in the language now installed; each
+    // window calls it at the end of its construction.
+    virtual void retranslate();
+    void changeEvent(QEvent *event) override;
+    // Return presses the focused button, else OK; Escape closes the window.
+    void keyPressEvent(QKeyEvent *event) override;
+
     // A label in the windows' label font, bold "MS Sans Serif".
     QLabel *boldLabel(const QString &objectName, const QString &text = QString());
     // The window's "OK" button, and the row that holds it: centred, or at
     // the right edge.
     QPushButton *okButton(const QString &objectName);
     static QHBoxLayout *buttonRow(QPushButton *button, bool centred);
+
+private:
+    QPushButton *m_ok = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "ui/main/fontmapeditor.h"
 
+#include "ui/keyboard.h"
 #include "ui/main/twips.h"
 
 #include <QCheckBox>
@@ -72,6 +73,31 @@ FontMapEditor::FontMapEditor(QWidget *area, FontMapDocument &document)
     buildOtherFrame(area);
     buildInfoButtons(area);
     bindToDocument();
+    setUpKeyboard();
+    retranslate();
+}
+
+void FontMapEditor::retranslate()
+{
+    // The other captions of the frames are the language file's.
+    m_zoomCaption->setText(tr("Zoom :"));
+    m_chromaCaption->setText(tr("Chroma"));
+}
+
+void FontMapEditor::setUpKeyboard()
+{
+    // Tab reads the rows left to right across the three slot frames, one
+    // row after the other, then the column of the other parameters.
+    QList<QWidget *> order;
+    for (const SlotControls &row : m_slots)
+        order << row.face << row.open << row.info << row.minus << row.size << row.plus << row.height << row.italic
+              << row.width;
+    order << m_scrollZoom << m_chromaValue << m_chromaScroll << m_fontPath;
+    Keyboard::chainTabOrder(order);
+    // Arrows step the zoom by 1 and Page keys by 10, as users expect, while
+    // a click beside the thumb keeps moving it by 1.
+    Keyboard::sliderKeys(m_scrollZoom, 10);
+    m_chromaScroll->setFocusPolicy(Qt::TabFocus);
 }
 
 void FontMapEditor::buildNamesFrame(QWidget *area)
@@ -126,7 +152,7 @@ void FontMapEditor::buildExtrasFrame(QWidget *area)
 void FontMapEditor::buildOtherFrame(QWidget *area)
 {
     QGroupBox *frame = makeFrame(area, "Frame5", QStringLiteral("Altri parametri"), 9240, 1815);
-    makeLabel(frame, "Label3", QStringLiteral("Zoom :"), twipRect(120, 360, 615, 255));
+    m_zoomCaption = makeLabel(frame, "Label3", QString(), twipRect(120, 360, 615, 255));
     m_valoreZoom = makeLabel(frame, "ValoreZoom", QStringLiteral("100"), twipRect(720, 360, 615, 255));
 
     m_scrollZoom = named(new QScrollBar(Qt::Horizontal, frame), "ScrollZoom");
@@ -136,7 +162,7 @@ void FontMapEditor::buildOtherFrame(QWidget *area)
     m_scrollZoom->setPageStep(1);
     m_scrollZoom->setValue(100);
 
-    makeLabel(frame, "Label4", QStringLiteral("Chroma"), twipRect(120, 1320, 615, 255));
+    m_chromaCaption = makeLabel(frame, "Label4", QString(), twipRect(120, 1320, 615, 255));
     m_chromaValue = makeTextBox(frame, "chromavalue", QStringLiteral("100"), twipRect(720, 1320, 375, 285), true);
     makeLabel(frame, "Label5", QStringLiteral("%"), twipRect(1080, 1320, 255, 255));
 

@@ -46,8 +46,12 @@ public:
     QScrollBar *chromaScroll() const { return m_chromaScroll; }
     QLineEdit *fontPath() const { return m_fontPath; }
 
+    // The language changed: the captions of ours again.
+    void retranslate();
+
 private:
     void bindToDocument();
+    void setUpKeyboard();
     void showValue(FontMapDocument::Field field, int slot);
 
     void buildNamesFrame(QWidget *area);
@@ -58,6 +62,8 @@ private:
 
     FontMapDocument &m_document;
     std::array<SlotControls, SlotCount> m_slots;
+    QLabel *m_zoomCaption = nullptr;
+    QLabel *m_chromaCaption = nullptr;
     QScrollBar *m_scrollZoom = nullptr;
     QLabel *m_valoreZoom = nullptr;
     QLineEdit *m_chromaValue = nullptr;

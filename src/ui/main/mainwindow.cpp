@@ -30,6 +30,11 @@
 #include <QStatusBar>
 #include <QTimer>
 
+namespace {
+constexpr int statusBarHeight = 20;
+constexpr int savedMessageMs = 5000;
+} // namespace
+
 MainWindow::MainWindow(FileChooser *files, MessageBoxes *messages, QWidget *parent)
     : QMainWindow(parent)
 {
@@ -68,6 +73,10 @@ MainWindow::MainWindow(FileChooser *files, MessageBoxes *messages, QWidget *pare
 
     buildMenus();
     setAcceptDrops(true);
+    // Below the designed client area: what the last save did.
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->setFixedHeight(statusBarHeight);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     startUp();
 }
@@ -76,47 +85,81 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
-    file->setObjectName(QStringLiteral("cmd_file"));
-    QAction *open = file->addAction(tr("Open Glyphmux.ini…"));
-    open->setObjectName(QStringLiteral("cmd_open"));
-    open->setShortcut(QKeySequence::Open);
-    QMenu *recent = file->addMenu(tr("Open Recent"));
-    recent->setObjectName(QStringLiteral("cmd_recent"));
-    recent->menuAction()->setObjectName(QStringLiteral("cmd_recent"));
-    QAction *save = file->addAction(QStringLiteral("Save to Glyphmux.ini"));
-    save->setObjectName(QStringLiteral("cmd_save"));
-    m_saveAction = save;
-    QAction *separator = file->addSeparator();
+    m_fileMenu = menuBar()->addMenu(QString());
+    m_fileMenu->setObjectName(QStringLiteral("cmd_file"));
+    m_openAction = m_fileMenu->addAction(QString());
+    m_openAction->setObjectName(QStringLiteral("cmd_open"));
+    m_openAction->setShortcut(QKeySequence::Open);
+    m_recentMenu = m_fileMenu->addMenu(QString());
+    m_recentMenu->setObjectName(QStringLiteral("cmd_recent"));
+    m_recentMenu->menuAction()->setObjectName(QStringLiteral("cmd_recent"));
+    m_saveAction = m_fileMenu->addAction(QString());
+    m_saveAction->setObjectName(QStringLiteral("cmd_save"));
+    m_saveAction->setShortcut(QKeySequence::Save);
+    QAction *separator = m_fileMenu->addSeparator();
     separator->setObjectName(QStringLiteral("cccc"));
-    buildExportCommand(file, separator);
-    QAction *exit = file->addAction(QStringLiteral("Exit"));
-    exit->setObjectName(QStringLiteral("cmd_exit"));
+    buildExportCommand(m_fileMenu, separator);
+    m_exitAction = m_fileMenu->addAction(QString());
+    m_exitAction->setObjectName(QStringLiteral("cmd_exit"));
+    // Some platforms name no key for quitting; Ctrl+Q is what users expect.
+    const QKeySequence quit(QKeySequence::Quit);
+    m_exitAction->setShortcut(quit.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : quit);
 
-    QMenu *settings = menuBar()->addMenu(QStringLiteral("Settings"));
-    settings->setObjectName(QStringLiteral("cmd_settings"));
-    QAction *lang = settings->addAction(QStringLiteral("Language"));
-    lang->setObjectName(QStringLiteral("cmd_lang"));
-    m_popupAction = settings->addAction(QStringLiteral("Show information popup"));
+    m_settingsMenu = menuBar()->addMenu(QString());
+    m_settingsMenu->setObjectName(QStringLiteral("cmd_settings"));
+    m_languageAction = m_settingsMenu->addAction(QString());
+    m_languageAction->setObjectName(QStringLiteral("cmd_lang"));
+    m_popupAction = m_settingsMenu->addAction(QString());
     m_popupAction->setObjectName(QStringLiteral("visualizza_pop"));
     m_popupAction->setCheckable(true);
     m_popupAction->setChecked(true);
 
-    QAction *help = menuBar()->addAction(QStringLiteral("?"));
-    help->setObjectName(QStringLiteral("cmd_help"));
+    m_helpAction = menuBar()->addAction(QString());
+    m_helpAction->setObjectName(QStringLiteral("cmd_help"));
+    m_helpAction->setShortcut(QKeySequence::HelpContents);
 
     m_saveCommand = new SaveCommand(*m_document, m_sideWindows, *m_messages, *this, m_popupAction);
-    connect(save, &QAction::triggered, m_saveCommand, &SaveCommand::run);
-    connect(m_saveCommand, &SaveCommand::written, this, [this](const QString &path) { m_recent.add(path); });
+    connect(m_saveAction, &QAction::triggered, m_saveCommand, &SaveCommand::run);
+    connect(m_saveCommand, &SaveCommand::written, this, [this](const QString &path) {
+        m_recent.add(path);
+        statusBar()->showMessage(tr("Salvato: %1").arg(QDir::toNativeSeparators(path)), savedMessageMs);
+    });
     m_openCommand = new OpenCommand(*m_files, *m_messages, m_recent, *this);
-    connect(open, &QAction::triggered, m_openCommand, &OpenCommand::choose);
-    connect(recent, &QMenu::aboutToShow, m_openCommand, [this, recent] { m_openCommand->fillRecentMenu(recent); });
+    connect(m_openAction, &QAction::triggered, m_openCommand, &OpenCommand::choose);
+    connect(m_recentMenu, &QMenu::aboutToShow, m_openCommand, [this] { m_openCommand->fillRecentMenu(m_recentMenu); });
     connect(m_openCommand, &OpenCommand::loaded, this, &MainWindow::loadMap);
-    connect(help, &QAction::triggered, this, [this] { m_sideWindows.about().showOver(this); });
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-    connect(lang, &QAction::triggered, this, &MainWindow::chooseLanguage);
+    connect(m_helpAction, &QAction::triggered, this, [this] { m_sideWindows.about().showOver(this); });
+    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(m_languageAction, &QAction::triggered, this, &MainWindow::chooseLanguage);
     // The check mark has already flipped when triggered arrives.
     connect(m_popupAction, &QAction::triggered, this, &MainWindow::salvaimpostazioni);
+    retranslate();
+}
+
+void MainWindow::retranslate()
+{
+    // The underlined letters change no caption's visible text.
+    m_fileMenu->setTitle(tr("&File"));
+    m_openAction->setText(tr("&Open Glyphmux.ini…"));
+    m_recentMenu->setTitle(tr("Open &Recent"));
+    m_saveAction->setText(tr("&Save to Glyphmux.ini"));
+    m_exportAction->setText(tr("&Export for the phone…"));
+    m_exitAction->setText(tr("E&xit"));
+    m_settingsMenu->setTitle(tr("&Settings"));
+    m_languageAction->setText(tr("&Language"));
+    m_popupAction->setText(tr("Show information &popup"));
+    m_helpAction->setText(tr("&?"));
+    m_editor->retranslate();
+    m_saveCommand->retranslate();
+    statusBar()->clearMessage(); // said in the language before
+    m_fontInfo->retranslate();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::buildFontInfo()
@@ -153,10 +196,10 @@ void MainWindow::buildExportCommand(QMenu *file, QAction *before)
     };
     m_exportCommand = new ExportCommand(*this, *m_files, *m_messages, sources,
                                         [this] { return m_sideWindows.copyList().windowTitle(); });
-    auto *action = new QAction(tr("Export for the phone…"), file);
-    action->setObjectName(QStringLiteral("cmd_export"));
-    file->insertAction(before, action);
-    connect(action, &QAction::triggered, m_exportCommand, [this] { m_exportCommand->start(); });
+    m_exportAction = new QAction(file);
+    m_exportAction->setObjectName(QStringLiteral("cmd_export"));
+    file->insertAction(before, m_exportAction);
+    connect(m_exportAction, &QAction::triggered, m_exportCommand, [this] { m_exportCommand->start(); });
 
     // The side windows are made on first use; the export follows them from then on.
     m_sideWindows.phoneModelMade = [this](PhoneModelDialog &dialog) {

@@ -82,9 +82,17 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildMenus();
+    // Sets every text of ours again, in the language now installed.
+    void retranslate();
+    // Applies a language file's captions; true when it could be read.
+    bool applyCaptions(const QString &path, QString *error);
+    // Installs the translation that goes with a language file and shows it
+    // in every window at once.
+    static void useTranslationOf(const QString &languageFile);
     void startUp();
     void documentChanged(FontMapDocument::Field field, int slot);
     void loadMap(const FontMap &map, const QString &path);
@@ -102,7 +110,15 @@ private:
     PhonePreview *m_preview = nullptr;
     SlotEditor *m_slotEditor = nullptr;
     SlotFontInfo *m_fontInfo = nullptr;
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_settingsMenu = nullptr;
+    QAction *m_openAction = nullptr;
+    QMenu *m_recentMenu = nullptr;
+    QAction *m_exportAction = nullptr;
+    QAction *m_exitAction = nullptr;
+    QAction *m_languageAction = nullptr;
     QAction *m_popupAction = nullptr;
+    QAction *m_helpAction = nullptr;
     SaveCommand *m_saveCommand = nullptr;
     OpenCommand *m_openCommand = nullptr;
     QAction *m_saveAction = nullptr;

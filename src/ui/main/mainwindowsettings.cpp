@@ -3,6 +3,7 @@
 #include "ui/main/mainwindow.h"
 
 #include "core/datafolder.h"
+#include "core/languagechoice.h"
 #include "core/languagefile.h"
 #include "core/safesave.h"
 #include "core/settingsstore.h"
@@ -11,6 +12,7 @@
 #include "ui/fileerrortext.h"
 #include "ui/main/slotfontinfo.h"
 #include "ui/services/messageboxes.h"
+#include "ui/translators.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -18,6 +20,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 
 namespace {
 
@@ -38,7 +41,7 @@ void setCaption(QWidget *root, const char *name, const QString &caption)
 void MainWindow::caricaimpostazioni()
 {
     m_traduzione.initialFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
-    m_traduzione.filter = languageFileFilter();
+    m_traduzione.filter = tr("Language file (*.lng)");
 
     // A missing or unreadable file leaves the popup on and no language.
     const FirstLine line = readFirstLine(settingsFileName(), CutAtComma::No);
@@ -50,6 +53,14 @@ void MainWindow::caricaimpostazioni()
             m_traduzione.fileName = stored.languagePath;
             traduci(); // a stored file that cannot be read is skipped silently
         }
+    }
+    if (m_traduzione.fileName.isEmpty()) {
+        // No language chosen: the system's, when we ship it, for this run
+        // only; settings.fs keeps saying that none is chosen.
+        const QLocale system = QLocale::system();
+        const QString shipped = shippedFileForSystem(system.name(), system.uiLanguages());
+        if (!shipped.isEmpty() && applyCaptions(QDir(dataFolder()).filePath(shipped), nullptr))
+            useTranslationOf(shipped);
     }
     salvaimpostazioni();
 }
@@ -72,7 +83,16 @@ bool MainWindow::applyLanguageFile(QString *error)
 {
     if (m_traduzione.fileName.isEmpty())
         return true;
-    const FirstLine line = readFirstLine(m_traduzione.fileName, CutAtComma::Yes);
+    if (!applyCaptions(m_traduzione.fileName, error))
+        return false;
+    useTranslationOf(m_traduzione.fileName);
+    salvaimpostazioni();
+    return true;
+}
+
+bool MainWindow::applyCaptions(const QString &path, QString *error)
+{
+    const FirstLine line = readFirstLine(path, CutAtComma::Yes);
     if (!line.ok) {
         if (error)
             *error = fileErrorText(line.error);
@@ -87,15 +107,23 @@ bool MainWindow::applyLanguageFile(QString *error)
         else
             setCaption(this, table[i].control, fields[qsizetype(i)]);
     }
-    m_fontInfo->setLanguageFile(m_traduzione.fileName);
-    salvaimpostazioni();
+    m_fontInfo->setLanguageFile(path);
     return true;
+}
+
+void MainWindow::useTranslationOf(const QString &languageFile)
+{
+    // A file we do not ship has no translation: the other texts are the
+    // designed ones.
+    Translators::use(languageCodeOfFile(languageFile));
+    // Every window shows the new texts before anything else happens.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 void MainWindow::chooseLanguage()
 {
     m_traduzione.initialFolder = QDir::toNativeSeparators(dataFolder());
-    m_traduzione.filter = languageFileFilter();
+    m_traduzione.filter = tr("Language file (*.lng)");
     const QString previous = m_traduzione.fileName;
     if (m_files->chooseFile(this, m_traduzione)) {
         QString why;
@@ -104,7 +132,7 @@ void MainWindow::chooseLanguage()
             // the language that worked.
             const QString chosen = m_traduzione.fileName;
             m_traduzione.fileName = previous;
-            m_messages->warn(this, QStringLiteral("Impossibile leggere il file di lingua %1:\n%2")
+            m_messages->warn(this, tr("Impossibile leggere il file di lingua %1:\n%2")
                                        .arg(QFileInfo(chosen).absoluteFilePath(), why));
             salvaimpostazioni();
             return;
@@ -113,7 +141,7 @@ void MainWindow::chooseLanguage()
         // Cancel applies the language chosen before, if any, once more.
         traduci();
     }
-    m_messages->inform(this, QStringLiteral("Restart the program to change language"));
+    m_messages->inform(this, tr("Restart the program to change language"));
     salvaimpostazioni();
 }
 

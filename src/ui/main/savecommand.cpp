@@ -53,8 +53,8 @@ SaveCommand::SaveCommand(const FontMapDocument &document, SideWindows &sideWindo
 QStringList SaveCommand::progressTitles()
 {
     const QString base = AppTexts::nameAndVersion();
-    return {base + QStringLiteral(" salvataggio in corso."), base + QStringLiteral(" salvataggio in corso.."),
-            base + QStringLiteral(" salvataggio in corso...")};
+    const QString saving = base + QLatin1Char(' ') + tr("salvataggio in corso");
+    return {saving + QStringLiteral("."), saving + QStringLiteral(".."), saving + QStringLiteral("...")};
 }
 
 void SaveCommand::run()
@@ -128,7 +128,7 @@ bool SaveCommand::Salva()
     }
     const SaveOutcome outcome = saveFileAtomically(path, glyphmuxIniBytes(m_document.map()));
     if (!outcome.ok) {
-        m_messages.warn(&m_window, QStringLiteral("Impossibile salvare %1:\n%2")
+        m_messages.warn(&m_window, tr("Impossibile salvare %1:\n%2")
                                        .arg(QFileInfo(path).absoluteFilePath(), fileErrorText(outcome.error)));
         return false;
     }
@@ -162,6 +162,13 @@ void SaveCommand::nextProgressTitle()
     }
     m_titleIndex = -1;
     m_window.setWindowTitle(AppTexts::mainWindowCaption());
+}
+
+void SaveCommand::retranslate()
+{
+    // A running progress text takes the new language at its next step.
+    if (m_titleIndex < 0)
+        m_window.setWindowTitle(AppTexts::mainWindowCaption());
 }
 
 void SaveCommand::stop()

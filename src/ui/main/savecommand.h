@@ -33,6 +33,8 @@ public:
     bool Salva();
     // The main window ends: drop the waiting save and every pending step.
     void stop();
+    // The language changed: the normal title in the new one.
+    void retranslate();
 
     // Where Salva writes: "Glyphmux.ini" in the current directory until a
     // file is opened, then that file.

@@ -26,14 +26,10 @@ SlotEditor::SlotEditor(const FontMapEditor &controls, FontMapDocument &document,
     setObjectName(QStringLiteral("slotEditor"));
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const SlotControls &row = controls.slot(i);
-        FileDialogState &dialog = m_dialogs[i];
-        dialog.filter = QStringLiteral("Font file (*.ttf)");
-        if (i == 0) {
-            // The first row's dialog alone was given a title and "*.ttf";
-            // the pattern is taken as its default extension.
-            dialog.title = QStringLiteral("Apri TTF");
-            dialog.defaultSuffix = QStringLiteral("ttf");
-        }
+        // The first row's dialog alone has a "*.ttf" of its own, taken as
+        // its default extension.
+        if (i == 0)
+            m_dialogs[i].defaultSuffix = QStringLiteral("ttf");
 
         connect(row.open, &QPushButton::clicked, this, [this, i] { aprifont(i); });
         connect(row.plus, &QPushButton::clicked, this, [this, i] { incrementa(i); });
@@ -53,6 +49,10 @@ void SlotEditor::aprifont(std::size_t slot)
     FileDialogState &dialog = m_dialogs[slot];
     const QString lastFolder = m_recent ? m_recent->fontFolder() : QString();
     dialog.initialFolder = lastFolder.isEmpty() ? QCoreApplication::applicationDirPath() : lastFolder;
+    // In the language in use now; the first row's dialog alone has a title.
+    dialog.filter = tr("Font file (*.ttf)");
+    if (slot == 0)
+        dialog.title = tr("Apri TTF");
     // Cancel leaves the slot exactly as it was: face, inspector and preview.
     if (!m_files.chooseFile(&m_window, dialog))
         return;
@@ -95,7 +95,7 @@ void SlotEditor::decrementa(std::size_t slot)
 
 void SlotEditor::mostrainfo(std::size_t slot)
 {
-    m_messages.inform(&m_window, QString::fromUtf8(slotTable()[slot].infoMessage));
+    m_messages.inform(&m_window, QCoreApplication::translate("SlotInfo", slotTable()[slot].infoMessage));
 }
 
 void SlotEditor::aggiornachroma()

@@ -54,11 +54,34 @@ SlotFontInfo::~SlotFontInfo() = default;
 void SlotFontInfo::fileChosen(std::size_t slot, const QString &path, const FontFileInspector &inspector)
 {
     Row &row = m_rows[slot];
-    const FontDetails details = fontDetails(inspector);
-    const QString refusal = FontMessages::refusal(details.refusal, path);
-    row.file = refusal.isEmpty() ? std::optional<FontDetails>(details) : std::nullopt;
+    row.chosen = fontDetails(inspector);
+    row.chosenPath = path;
+    const bool refused = !FontMessages::refusal(row.chosen->refusal, path).isEmpty();
+    row.file = refused ? std::nullopt : row.chosen;
+    m_statusSlot = slot;
+    describeChoice(slot);
+}
+
+void SlotFontInfo::describeChoice(std::size_t slot)
+{
+    Row &row = m_rows[slot];
+    const FontDetails &details = *row.chosen;
+    const QString refusal = FontMessages::refusal(details.refusal, row.chosenPath);
     row.face->setToolTip(refusal.isEmpty() ? FontMessages::faceTooltip(details) : refusal);
-    setStatus(refusal.isEmpty() ? FontMessages::outlineWarning(details) : refusal);
+    if (m_statusSlot == slot)
+        setStatus(refusal.isEmpty() ? FontMessages::outlineWarning(details) : refusal);
+}
+
+void SlotFontInfo::retranslate()
+{
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        // Only notes still shown: typing into the field took its note away.
+        if (m_rows[i].chosen && !m_rows[i].face->toolTip().isEmpty())
+            describeChoice(i);
+        else if (m_statusSlot == i)
+            setStatus(QString());
+        updateMark(i);
+    }
 }
 
 void SlotFontInfo::setStatus(const QString &text)

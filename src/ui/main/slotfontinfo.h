@@ -47,6 +47,8 @@ public:
     // The status-bar line about the last refused file (empty when none).
     QString statusText() const;
     void showDetails(std::size_t slot);
+    // Says everything again in the language installed now.
+    void retranslate();
     FontDetailsWindow *detailsWindow() const { return m_details.get(); }
 
 private:
@@ -56,6 +58,8 @@ private:
         QAction *mark = nullptr;
         // The chosen file's, while the field shows its face.
         std::optional<FontDetails> file;
+        std::optional<FontDetails> chosen; // the last file chosen, refused or not
+        QString chosenPath;
         QString coverageKey;   // font and texts the coverage was last read for
         QString missing;
     };
@@ -67,6 +71,8 @@ private:
     std::array<Row, SlotCount> m_rows;
     QStatusBar *m_statusBar = nullptr;
     QLabel *m_status = nullptr;
+    std::optional<std::size_t> m_statusSlot; // whose choice the status line is about
+    void describeChoice(std::size_t slot);
     QString m_languageLetters;
     std::unique_ptr<FontDetailsWindow> m_details;
 };

@@ -1,0 +1,626 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Informazioni su %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Versione %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Programma: il gruppo di Glyphmux GUI</source>
+        <translation>Programm: das Glyphmux-GUI-Team</translation>
+    </message>
+    <message>
+        <source>Motore dei font: gli autori di Glyphmux</source>
+        <translation>Schrift-Engine: die Autoren von Glyphmux</translation>
+    </message>
+</context>
+<context>
+    <name>AppTexts</name>
+    <message>
+        <source>2nd edition</source>
+        <translation>2. Ausgabe</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>glyphmux-gui: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); without a screen, run it as: xvfb-run glyphmux-gui</source>
+        <translation>glyphmux-gui: keine Anzeige, auf der sich das Fenster öffnen ließe (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); ohne Bildschirm so starten: xvfb-run glyphmux-gui</translation>
+    </message>
+    <message>
+        <source>Editor of Glyphmux.ini, the font configuration of Glyphmux for Symbian phones.
+Writes Glyphmux.ini and settings.fs into the current directory; a FILE opened
+is saved back to itself instead.</source>
+        <translation>Editor für Glyphmux.ini, die Schriftkonfiguration von Glyphmux für Symbian-Telefone.
+Schreibt Glyphmux.ini und settings.fs in das aktuelle Verzeichnis; eine geöffnete FILE
+wird stattdessen in sich selbst zurückgespeichert.</translation>
+    </message>
+    <message>
+        <source>A Glyphmux.ini to open.</source>
+        <translation>Eine zu öffnende Glyphmux.ini.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyListDialog</name>
+    <message>
+        <source>Copia i seguenti file:</source>
+        <translation>Kopieren Sie die folgenden Dateien:</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export for the phone</source>
+        <translation>Für das Telefon exportieren</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Auswählen…</translation>
+    </message>
+    <message>
+        <source>Engine files…</source>
+        <translation>Engine-Dateien…</translation>
+    </message>
+    <message>
+        <source>Target folder:</source>
+        <translation>Zielordner:</translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation>Telefon:</translation>
+    </message>
+    <message>
+        <source>Engine&apos;s files:</source>
+        <translation>Dateien der Engine:</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>not chosen</source>
+        <translation>nicht ausgewählt</translation>
+    </message>
+</context>
+<context>
+    <name>ExportTexts</name>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Not in this folder, still to copy yourself:</source>
+        <translation>Nicht in diesem Ordner, noch selbst zu kopieren:</translation>
+    </message>
+    <message>
+        <source>Typed without a file, so these faces must already be on the phone:</source>
+        <translation>Ohne Datei eingegeben, daher müssen diese Schriften bereits auf dem Telefon sein:</translation>
+    </message>
+    <message>
+        <source>%1: the face &quot;%2&quot; has no file here; this face must already be on the phone.</source>
+        <translation>%1: Die Schrift &quot;%2&quot; hat hier keine Datei; diese Schrift muss bereits auf dem Telefon sein.</translation>
+    </message>
+    <message>
+        <source>%1 is not included (choose &quot;Engine files…&quot; to include it); copy it to c:\system\fonts\ yourself.</source>
+        <translation>%1 ist nicht enthalten (wählen Sie &quot;Engine-Dateien…&quot;, um es aufzunehmen); kopieren Sie es selbst nach c:\system\fonts\.</translation>
+    </message>
+    <message>
+        <source>%1 is not in %2; copy it to c:\system\fonts\ yourself.</source>
+        <translation>%1 ist nicht in %2; kopieren Sie es selbst nach c:\system\fonts\.</translation>
+    </message>
+    <message>
+        <source>%1 is already there and would be replaced.</source>
+        <translation>%1 ist bereits vorhanden und würde ersetzt.</translation>
+    </message>
+    <message>
+        <source>Choose the folder to export to.</source>
+        <translation>Wählen Sie den Ordner, in den exportiert werden soll.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would have the same name on the phone; rename one of them.</source>
+        <translation>%1 und %2 hätten auf dem Telefon denselben Namen; benennen Sie eine davon um.</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists.</source>
+        <translation>%1 existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: the export needs a folder where a file is, or a file where a folder is.</source>
+        <translation>%1 steht im Weg: Der Export braucht einen Ordner, wo eine Datei ist, oder eine Datei, wo ein Ordner ist.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made: %2.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; what it had written was removed.</source>
+        <translation>Der Export wurde abgebrochen; was er geschrieben hatte, wurde entfernt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) already in the target folder would be replaced.</source>
+        <translation>
+            <numerusform>%n bereits im Zielordner vorhandene Datei würde ersetzt.</numerusform>
+            <numerusform>%n bereits im Zielordner vorhandene Dateien würden ersetzt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) to write, %1 in all.</source>
+        <translation>
+            <numerusform>%n Datei zu schreiben, insgesamt %1.</numerusform>
+            <numerusform>%n Dateien zu schreiben, insgesamt %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These files are already in %1:
+%2
+Replace them?</source>
+        <translation>Diese Dateien sind bereits in %1:
+%2
+Sollen sie ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>Exported to %1. Copy its contents onto the phone&apos;s C: drive as they stand.</source>
+        <translation>Nach %1 exportiert. Kopieren Sie den Inhalt unverändert auf das Laufwerk C: des Telefons.</translation>
+    </message>
+    <message>
+        <source>The export stopped. %1</source>
+        <translation>Der Export wurde abgebrochen. %1</translation>
+    </message>
+    <message>
+        <source>Written, complete:
+%1</source>
+        <translation>Vollständig geschrieben:
+%1</translation>
+    </message>
+    <message>
+        <source>Not written:
+%1</source>
+        <translation>Nicht geschrieben:
+%1</translation>
+    </message>
+    <message>
+        <source>Folder to export to</source>
+        <translation>Ordner für den Export</translation>
+    </message>
+    <message>
+        <source>Folder with glyphmux.dll and freetype.dll</source>
+        <translation>Ordner mit glyphmux.dll und freetype.dll</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Copying the files for the phone…</source>
+        <translation>Dateien für das Telefon werden kopiert…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>nome di file non valido</source>
+        <translation>ungültiger Dateiname</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>das ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>il file è di sola lettura</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>scrittura incompleta</source>
+        <translation>unvollständig geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>FontDetailsWindow</name>
+    <message>
+        <source>Caratteri mancanti:</source>
+        <translation>Fehlende Zeichen:</translation>
+    </message>
+    <message>
+        <source>Dettagli del font: %1</source>
+        <translation>Schriftdetails: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontMapEditor</name>
+    <message>
+        <source>Zoom :</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Chroma</source>
+        <translation>Chroma</translation>
+    </message>
+</context>
+<context>
+    <name>FontMessages</name>
+    <message>
+        <source>file non trovato</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>non è un file regolare</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf</source>
+        <translation>das ist eine TrueType-Sammlung (.ttc), nicht unterstützt: eine einzelne Schrift daraus in eine .ttf-Datei extrahieren</translation>
+    </message>
+    <message>
+        <source>non è un file TrueType</source>
+        <translation>keine TrueType-Datei</translation>
+    </message>
+    <message>
+        <source>una tabella del file è danneggiata</source>
+        <translation>eine Tabelle der Datei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>nessun nome del font è utilizzabile</source>
+        <translation>keiner der Schriftnamen ist verwendbar</translation>
+    </message>
+    <message>
+        <source>Font rifiutato: %1: %2</source>
+        <translation>Schrift abgelehnt: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli</source>
+        <translation>%1: PostScript-Konturen (CFF): Die Schrift-Engine des Telefons zeichnet sie möglicherweise nicht</translation>
+    </message>
+    <message>
+        <source>manca: %1</source>
+        <translation>fehlt: %1</translation>
+    </message>
+    <message>
+        <source>TrueType (glyf)</source>
+        <translation>TrueType (glyf)</translation>
+    </message>
+    <message>
+        <source>PostScript (CFF)</source>
+        <translation>PostScript (CFF)</translation>
+    </message>
+    <message>
+        <source>sconosciuti</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>già installato nel sistema</source>
+        <translation>bereits im System installiert</translation>
+    </message>
+    <message>
+        <source>registrato dall&apos;editor</source>
+        <translation>vom Editor registriert</translation>
+    </message>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 Byte</translation>
+    </message>
+    <message>
+        <source>il motore dei font del telefono potrebbe non disegnarli</source>
+        <translation>die Schrift-Engine des Telefons zeichnet sie möglicherweise nicht</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Dimensione:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>Famiglia:</source>
+        <translation>Familie:</translation>
+    </message>
+    <message>
+        <source>Stile:</source>
+        <translation>Stil:</translation>
+    </message>
+    <message>
+        <source>Nome completo:</source>
+        <translation>Vollständiger Name:</translation>
+    </message>
+    <message>
+        <source>Versione:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>Copyright:</translation>
+    </message>
+    <message>
+        <source>Licenza:</source>
+        <translation>Lizenz:</translation>
+    </message>
+    <message>
+        <source>Glifi:</source>
+        <translation>Glyphen:</translation>
+    </message>
+    <message>
+        <source>Contorni:</source>
+        <translation>Konturen:</translation>
+    </message>
+    <message>
+        <source>Origine:</source>
+        <translation>Herkunft:</translation>
+    </message>
+</context>
+<context>
+    <name>GlyphmuxIniTexts</name>
+    <message>
+        <source>chiave sconosciuta, non viene salvata</source>
+        <translation>unbekannter Schlüssel, wird nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>sezione sconosciuta, le sue righe non vengono salvate</source>
+        <translation>unbekannter Abschnitt, seine Zeilen werden nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>non è una riga chiave=valore, non viene salvata</source>
+        <translation>keine Zeile der Form Schlüssel=Wert, wird nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>chiave ripetuta, vale la prima</source>
+        <translation>wiederholter Schlüssel, der erste gilt</translation>
+    </message>
+    <message>
+        <source>il salvataggio scrive il valore consueto</source>
+        <translation>beim Speichern wird der übliche Wert geschrieben</translation>
+    </message>
+    <message>
+        <source>alias, il salvataggio lo riscrive da LatinBold13</source>
+        <translation>Alias, beim Speichern aus LatinBold13 neu geschrieben</translation>
+    </message>
+    <message>
+        <source>manca o non è un numero intero, resta il valore iniziale</source>
+        <translation>fehlt oder ist keine ganze Zahl, der Anfangswert bleibt</translation>
+    </message>
+    <message>
+        <source>fuori dai limiti, preso il limite più vicino</source>
+        <translation>außerhalb der Grenzen, die nächste Grenze wird genommen</translation>
+    </message>
+    <message>
+        <source>una parte diversa da :Y, :I e :W, non viene salvata</source>
+        <translation>ein anderer Teil als :Y, :I und :W, wird nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>caratteri danneggiati, la riga non è presa</source>
+        <translation>beschädigte Zeichen, die Zeile wird nicht übernommen</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire %1:
+%2</source>
+        <translation>%1 kann nicht geöffnet werden:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 non è un Glyphmux.ini: è troppo grande.</source>
+        <translation>%1 ist keine Glyphmux.ini: Sie ist zu groß.</translation>
+    </message>
+    <message>
+        <source>%1 non è un Glyphmux.ini: non ha né la sezione [FontMap] né righe dei font.</source>
+        <translation>%1 ist keine Glyphmux.ini: Sie hat weder den Abschnitt [FontMap] noch Schriftzeilen.</translation>
+    </message>
+    <message>
+        <source>%1 è aperto. Queste righe non sono state prese così come sono:</source>
+        <translation>%1 ist geöffnet. Diese Zeilen wurden nicht unverändert übernommen:</translation>
+    </message>
+    <message>
+        <source>Riga %1: %2 (%3)</source>
+        <translation>Zeile %1: %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>… e altre %n righe</source>
+        <translation>
+            <numerusform>… und %n weitere Zeile</numerusform>
+            <numerusform>… und %n weitere Zeilen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nessun salvataggio: impossibile leggere la versione precedente di %1:
+%2</source>
+        <translation>Nichts gespeichert: Die vorherige Version von %1 kann nicht gelesen werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Nessun salvataggio: impossibile conservare la versione precedente in %1:
+%2</source>
+        <translation>Nichts gespeichert: Die vorherige Version kann nicht in %1 aufbewahrt werden:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Salvato: %1</source>
+        <translation>Gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Glyphmux.ini</source>
+        <translation>In Glyphmux.ini &amp;speichern</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>Show information &amp;popup</source>
+        <translation>Informations&amp;fenster anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>Language file (*.lng)</source>
+        <translation>Sprachdatei (*.lng)</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il file di lingua %1:
+%2</source>
+        <translation>Die Sprachdatei %1 kann nicht gelesen werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Restart the program to change language</source>
+        <translation>Starten Sie das Programm neu, um die Sprache zu wechseln</translation>
+    </message>
+    <message>
+        <source>&amp;Open Glyphmux.ini…</source>
+        <translation>Glyphmux.ini &amp;öffnen…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Export for the phone…</source>
+        <translation>Für das Telefon &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>Save writes to %1</source>
+        <translation>Speichern schreibt in %1</translation>
+    </message>
+    <message>
+        <source>Writes %1</source>
+        <translation>Schreibt %1</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message numerus="yes">
+        <source>(altre %n)</source>
+        <translation>
+            <numerusform>(%n weitere)</numerusform>
+            <numerusform>(%n weitere)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OpenCommand</name>
+    <message>
+        <source>Open Glyphmux.ini</source>
+        <translation>Glyphmux.ini öffnen</translation>
+    </message>
+    <message>
+        <source>Glyphmux configuration (*.ini);;All files (*)</source>
+        <translation>Glyphmux-Konfiguration (*.ini);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>Keine zuletzt geöffneten Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneModelDialog</name>
+    <message>
+        <source>Annulla</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SaveCommand</name>
+    <message>
+        <source>salvataggio in corso</source>
+        <translation>wird gespeichert</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare %1:
+%2</source>
+        <translation>%1 kann nicht gespeichert werden:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>SideWindow</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SlotEditor</name>
+    <message>
+        <source>Font file (*.ttf)</source>
+        <translation>Schriftdatei (*.ttf)</translation>
+    </message>
+    <message>
+        <source>Apri TTF</source>
+        <translation>TTF öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>SlotFontInfo</name>
+    <message>
+        <source>Dettagli del font…</source>
+        <translation>Schriftdetails…</translation>
+    </message>
+</context>
+<context>
+    <name>SlotInfo</name>
+    <message>
+        <source>Font degli sms e modo d&apos;uso</source>
+        <translation>Schrift der SMS und des Profils</translation>
+    </message>
+    <message>
+        <source>Font del menu popup</source>
+        <translation>Schrift des Popup-Menüs</translation>
+    </message>
+    <message>
+        <source>Font del testo nella parte bassa dello schermo</source>
+        <translation>Schrift des Textes unten auf dem Bildschirm</translation>
+    </message>
+    <message>
+        <source>Font del testo nella parte alta dello schermo</source>
+        <translation>Schrift des Textes oben auf dem Bildschirm</translation>
+    </message>
+    <message>
+        <source>Font del testo nel menu</source>
+        <translation>Schrift des Textes im Menü</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,626 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Informazioni su %1</source>
+        <translation>About %1</translation>
+    </message>
+    <message>
+        <source>Versione %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Programma: il gruppo di Glyphmux GUI</source>
+        <translation>Program: the Glyphmux GUI team</translation>
+    </message>
+    <message>
+        <source>Motore dei font: gli autori di Glyphmux</source>
+        <translation>Font engine: the Glyphmux authors</translation>
+    </message>
+</context>
+<context>
+    <name>AppTexts</name>
+    <message>
+        <source>2nd edition</source>
+        <translation>2nd edition</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>glyphmux-gui: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); without a screen, run it as: xvfb-run glyphmux-gui</source>
+        <translation>glyphmux-gui: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); without a screen, run it as: xvfb-run glyphmux-gui</translation>
+    </message>
+    <message>
+        <source>Editor of Glyphmux.ini, the font configuration of Glyphmux for Symbian phones.
+Writes Glyphmux.ini and settings.fs into the current directory; a FILE opened
+is saved back to itself instead.</source>
+        <translation>Editor of Glyphmux.ini, the font configuration of Glyphmux for Symbian phones.
+Writes Glyphmux.ini and settings.fs into the current directory; a FILE opened
+is saved back to itself instead.</translation>
+    </message>
+    <message>
+        <source>A Glyphmux.ini to open.</source>
+        <translation>A Glyphmux.ini to open.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyListDialog</name>
+    <message>
+        <source>Copia i seguenti file:</source>
+        <translation>Copy the following files:</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Export…</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export for the phone</source>
+        <translation>Export for the phone</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Choose…</translation>
+    </message>
+    <message>
+        <source>Engine files…</source>
+        <translation>Engine files…</translation>
+    </message>
+    <message>
+        <source>Target folder:</source>
+        <translation>Target folder:</translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation>Phone:</translation>
+    </message>
+    <message>
+        <source>Engine&apos;s files:</source>
+        <translation>Engine&apos;s files:</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>not chosen</source>
+        <translation>not chosen</translation>
+    </message>
+</context>
+<context>
+    <name>ExportTexts</name>
+    <message>
+        <source>unknown error</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>Not in this folder, still to copy yourself:</source>
+        <translation>Not in this folder, still to copy yourself:</translation>
+    </message>
+    <message>
+        <source>Typed without a file, so these faces must already be on the phone:</source>
+        <translation>Typed without a file, so these faces must already be on the phone:</translation>
+    </message>
+    <message>
+        <source>%1: the face &quot;%2&quot; has no file here; this face must already be on the phone.</source>
+        <translation>%1: the face &quot;%2&quot; has no file here; this face must already be on the phone.</translation>
+    </message>
+    <message>
+        <source>%1 is not included (choose &quot;Engine files…&quot; to include it); copy it to c:\system\fonts\ yourself.</source>
+        <translation>%1 is not included (choose &quot;Engine files…&quot; to include it); copy it to c:\system\fonts\ yourself.</translation>
+    </message>
+    <message>
+        <source>%1 is not in %2; copy it to c:\system\fonts\ yourself.</source>
+        <translation>%1 is not in %2; copy it to c:\system\fonts\ yourself.</translation>
+    </message>
+    <message>
+        <source>%1 is already there and would be replaced.</source>
+        <translation>%1 is already there and would be replaced.</translation>
+    </message>
+    <message>
+        <source>Choose the folder to export to.</source>
+        <translation>Choose the folder to export to.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would have the same name on the phone; rename one of them.</source>
+        <translation>%1 and %2 would have the same name on the phone; rename one of them.</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists.</source>
+        <translation>%1 no longer exists.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 is not a regular file.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 cannot be read: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: the export needs a folder where a file is, or a file where a folder is.</source>
+        <translation>%1 is in the way: the export needs a folder where a file is, or a file where a folder is.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made: %2.</source>
+        <translation>The folder %1 cannot be made: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 cannot be written: %2.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; what it had written was removed.</source>
+        <translation>The export was cancelled; what it had written was removed.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) already in the target folder would be replaced.</source>
+        <translation>
+            <numerusform>%n file already in the target folder would be replaced.</numerusform>
+            <numerusform>%n files already in the target folder would be replaced.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) to write, %1 in all.</source>
+        <translation>
+            <numerusform>%n file to write, %1 in all.</numerusform>
+            <numerusform>%n files to write, %1 in all.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These files are already in %1:
+%2
+Replace them?</source>
+        <translation>These files are already in %1:
+%2
+Replace them?</translation>
+    </message>
+    <message>
+        <source>Exported to %1. Copy its contents onto the phone&apos;s C: drive as they stand.</source>
+        <translation>Exported to %1. Copy its contents onto the phone&apos;s C: drive as they stand.</translation>
+    </message>
+    <message>
+        <source>The export stopped. %1</source>
+        <translation>The export stopped. %1</translation>
+    </message>
+    <message>
+        <source>Written, complete:
+%1</source>
+        <translation>Written, complete:
+%1</translation>
+    </message>
+    <message>
+        <source>Not written:
+%1</source>
+        <translation>Not written:
+%1</translation>
+    </message>
+    <message>
+        <source>Folder to export to</source>
+        <translation>Folder to export to</translation>
+    </message>
+    <message>
+        <source>Folder with glyphmux.dll and freetype.dll</source>
+        <translation>Folder with glyphmux.dll and freetype.dll</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Copying the files for the phone…</source>
+        <translation>Copying the files for the phone…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>nome di file non valido</source>
+        <translation>invalid file name</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>il file è di sola lettura</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>scrittura incompleta</source>
+        <translation>incomplete write</translation>
+    </message>
+</context>
+<context>
+    <name>FontDetailsWindow</name>
+    <message>
+        <source>Caratteri mancanti:</source>
+        <translation>Missing characters:</translation>
+    </message>
+    <message>
+        <source>Dettagli del font: %1</source>
+        <translation>Font details: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontMapEditor</name>
+    <message>
+        <source>Zoom :</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Chroma</source>
+        <translation>Chroma</translation>
+    </message>
+</context>
+<context>
+    <name>FontMessages</name>
+    <message>
+        <source>file non trovato</source>
+        <translation>file not found</translation>
+    </message>
+    <message>
+        <source>non è un file regolare</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf</source>
+        <translation>it is a TrueType collection (.ttc), not supported: extract a single font from it into a .ttf file</translation>
+    </message>
+    <message>
+        <source>non è un file TrueType</source>
+        <translation>not a TrueType file</translation>
+    </message>
+    <message>
+        <source>una tabella del file è danneggiata</source>
+        <translation>a table of the file is damaged</translation>
+    </message>
+    <message>
+        <source>nessun nome del font è utilizzabile</source>
+        <translation>none of the font&apos;s names is usable</translation>
+    </message>
+    <message>
+        <source>Font rifiutato: %1: %2</source>
+        <translation>Font rejected: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli</source>
+        <translation>%1: PostScript outlines (CFF): the phone&apos;s font engine may not draw them</translation>
+    </message>
+    <message>
+        <source>manca: %1</source>
+        <translation>missing: %1</translation>
+    </message>
+    <message>
+        <source>TrueType (glyf)</source>
+        <translation>TrueType (glyf)</translation>
+    </message>
+    <message>
+        <source>PostScript (CFF)</source>
+        <translation>PostScript (CFF)</translation>
+    </message>
+    <message>
+        <source>sconosciuti</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>già installato nel sistema</source>
+        <translation>already installed in the system</translation>
+    </message>
+    <message>
+        <source>registrato dall&apos;editor</source>
+        <translation>registered by the editor</translation>
+    </message>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>il motore dei font del telefono potrebbe non disegnarli</source>
+        <translation>the phone&apos;s font engine may not draw them</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>Dimensione:</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>Famiglia:</source>
+        <translation>Family:</translation>
+    </message>
+    <message>
+        <source>Stile:</source>
+        <translation>Style:</translation>
+    </message>
+    <message>
+        <source>Nome completo:</source>
+        <translation>Full name:</translation>
+    </message>
+    <message>
+        <source>Versione:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>Copyright:</translation>
+    </message>
+    <message>
+        <source>Licenza:</source>
+        <translation>License:</translation>
+    </message>
+    <message>
+        <source>Glifi:</source>
+        <translation>Glyphs:</translation>
+    </message>
+    <message>
+        <source>Contorni:</source>
+        <translation>Outlines:</translation>
+    </message>
+    <message>
+        <source>Origine:</source>
+        <translation>Source:</translation>
+    </message>
+</context>
+<context>
+    <name>GlyphmuxIniTexts</name>
+    <message>
+        <source>chiave sconosciuta, non viene salvata</source>
+        <translation>unknown key, not saved</translation>
+    </message>
+    <message>
+        <source>sezione sconosciuta, le sue righe non vengono salvate</source>
+        <translation>unknown section, its lines are not saved</translation>
+    </message>
+    <message>
+        <source>non è una riga chiave=valore, non viene salvata</source>
+        <translation>not a key=value line, not saved</translation>
+    </message>
+    <message>
+        <source>chiave ripetuta, vale la prima</source>
+        <translation>repeated key, the first one counts</translation>
+    </message>
+    <message>
+        <source>il salvataggio scrive il valore consueto</source>
+        <translation>saving writes the usual value</translation>
+    </message>
+    <message>
+        <source>alias, il salvataggio lo riscrive da LatinBold13</source>
+        <translation>alias, saving rewrites it from LatinBold13</translation>
+    </message>
+    <message>
+        <source>manca o non è un numero intero, resta il valore iniziale</source>
+        <translation>missing or not a whole number, the initial value stays</translation>
+    </message>
+    <message>
+        <source>fuori dai limiti, preso il limite più vicino</source>
+        <translation>out of range, the nearest limit is taken</translation>
+    </message>
+    <message>
+        <source>una parte diversa da :Y, :I e :W, non viene salvata</source>
+        <translation>a part other than :Y, :I and :W, not saved</translation>
+    </message>
+    <message>
+        <source>caratteri danneggiati, la riga non è presa</source>
+        <translation>damaged characters, the line is not taken</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire %1:
+%2</source>
+        <translation>Cannot open %1:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 non è un Glyphmux.ini: è troppo grande.</source>
+        <translation>%1 is not a Glyphmux.ini: it is too large.</translation>
+    </message>
+    <message>
+        <source>%1 non è un Glyphmux.ini: non ha né la sezione [FontMap] né righe dei font.</source>
+        <translation>%1 is not a Glyphmux.ini: it has neither the [FontMap] section nor font lines.</translation>
+    </message>
+    <message>
+        <source>%1 è aperto. Queste righe non sono state prese così come sono:</source>
+        <translation>%1 is open. These lines were not taken as they stand:</translation>
+    </message>
+    <message>
+        <source>Riga %1: %2 (%3)</source>
+        <translation>Line %1: %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>… e altre %n righe</source>
+        <translation>
+            <numerusform>… and %n more line</numerusform>
+            <numerusform>… and %n more lines</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nessun salvataggio: impossibile leggere la versione precedente di %1:
+%2</source>
+        <translation>Nothing saved: cannot read the previous version of %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Nessun salvataggio: impossibile conservare la versione precedente in %1:
+%2</source>
+        <translation>Nothing saved: cannot keep the previous version in %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Salvato: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Glyphmux.ini</source>
+        <translation>&amp;Save to Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>Show information &amp;popup</source>
+        <translation>Show information &amp;popup</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>Language file (*.lng)</source>
+        <translation>Language file (*.lng)</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il file di lingua %1:
+%2</source>
+        <translation>Cannot read the language file %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Restart the program to change language</source>
+        <translation>Restart the program to change language</translation>
+    </message>
+    <message>
+        <source>&amp;Open Glyphmux.ini…</source>
+        <translation>&amp;Open Glyphmux.ini…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Open &amp;Recent</translation>
+    </message>
+    <message>
+        <source>&amp;Export for the phone…</source>
+        <translation>&amp;Export for the phone…</translation>
+    </message>
+    <message>
+        <source>Save writes to %1</source>
+        <translation>Save writes to %1</translation>
+    </message>
+    <message>
+        <source>Writes %1</source>
+        <translation>Writes %1</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message numerus="yes">
+        <source>(altre %n)</source>
+        <translation>
+            <numerusform>(%n more)</numerusform>
+            <numerusform>(%n more)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OpenCommand</name>
+    <message>
+        <source>Open Glyphmux.ini</source>
+        <translation>Open Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Glyphmux configuration (*.ini);;All files (*)</source>
+        <translation>Glyphmux configuration (*.ini);;All files (*)</translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>No recent files</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneModelDialog</name>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SaveCommand</name>
+    <message>
+        <source>salvataggio in corso</source>
+        <translation>saving</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare %1:
+%2</source>
+        <translation>Cannot save %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>SideWindow</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SlotEditor</name>
+    <message>
+        <source>Font file (*.ttf)</source>
+        <translation>Font file (*.ttf)</translation>
+    </message>
+    <message>
+        <source>Apri TTF</source>
+        <translation>Open TTF</translation>
+    </message>
+</context>
+<context>
+    <name>SlotFontInfo</name>
+    <message>
+        <source>Dettagli del font…</source>
+        <translation>Font details…</translation>
+    </message>
+</context>
+<context>
+    <name>SlotInfo</name>
+    <message>
+        <source>Font degli sms e modo d&apos;uso</source>
+        <translation>Font of the text messages and the profile</translation>
+    </message>
+    <message>
+        <source>Font del menu popup</source>
+        <translation>Font of the pop-up menu</translation>
+    </message>
+    <message>
+        <source>Font del testo nella parte bassa dello schermo</source>
+        <translation>Font of the text at the bottom of the screen</translation>
+    </message>
+    <message>
+        <source>Font del testo nella parte alta dello schermo</source>
+        <translation>Font of the text at the top of the screen</translation>
+    </message>
+    <message>
+        <source>Font del testo nel menu</source>
+        <translation>Font of the text in the menu</translation>
+    </message>
+</context>
+</TS>

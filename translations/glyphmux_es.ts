@@ -1,0 +1,626 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Informazioni su %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Versione %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Programma: il gruppo di Glyphmux GUI</source>
+        <translation>Programa: el equipo de Glyphmux GUI</translation>
+    </message>
+    <message>
+        <source>Motore dei font: gli autori di Glyphmux</source>
+        <translation>Motor de fuentes: los autores de Glyphmux</translation>
+    </message>
+</context>
+<context>
+    <name>AppTexts</name>
+    <message>
+        <source>2nd edition</source>
+        <translation>2.ª edición</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>glyphmux-gui: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); without a screen, run it as: xvfb-run glyphmux-gui</source>
+        <translation>glyphmux-gui: no hay pantalla donde abrir la ventana (no está definida ni DISPLAY ni WAYLAND_DISPLAY); sin pantalla, ejecútelo así: xvfb-run glyphmux-gui</translation>
+    </message>
+    <message>
+        <source>Editor of Glyphmux.ini, the font configuration of Glyphmux for Symbian phones.
+Writes Glyphmux.ini and settings.fs into the current directory; a FILE opened
+is saved back to itself instead.</source>
+        <translation>Editor de Glyphmux.ini, la configuración de fuentes de Glyphmux para teléfonos Symbian.
+Escribe Glyphmux.ini y settings.fs en el directorio actual; un FILE abierto
+se guarda, en cambio, sobre sí mismo.</translation>
+    </message>
+    <message>
+        <source>A Glyphmux.ini to open.</source>
+        <translation>Un Glyphmux.ini que abrir.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyListDialog</name>
+    <message>
+        <source>Copia i seguenti file:</source>
+        <translation>Copie los siguientes archivos:</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export for the phone</source>
+        <translation>Exportar para el teléfono</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Elegir…</translation>
+    </message>
+    <message>
+        <source>Engine files…</source>
+        <translation>Archivos del motor…</translation>
+    </message>
+    <message>
+        <source>Target folder:</source>
+        <translation>Carpeta de destino:</translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation>Teléfono:</translation>
+    </message>
+    <message>
+        <source>Engine&apos;s files:</source>
+        <translation>Archivos del motor:</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>not chosen</source>
+        <translation>sin elegir</translation>
+    </message>
+</context>
+<context>
+    <name>ExportTexts</name>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>Not in this folder, still to copy yourself:</source>
+        <translation>No están en esta carpeta, debe copiarlos usted mismo:</translation>
+    </message>
+    <message>
+        <source>Typed without a file, so these faces must already be on the phone:</source>
+        <translation>Escritas sin archivo, así que estas fuentes ya deben estar en el teléfono:</translation>
+    </message>
+    <message>
+        <source>%1: the face &quot;%2&quot; has no file here; this face must already be on the phone.</source>
+        <translation>%1: la fuente &quot;%2&quot; no tiene archivo aquí; esta fuente ya debe estar en el teléfono.</translation>
+    </message>
+    <message>
+        <source>%1 is not included (choose &quot;Engine files…&quot; to include it); copy it to c:\system\fonts\ yourself.</source>
+        <translation>%1 no está incluido (elija &quot;Archivos del motor…&quot; para incluirlo); cópielo usted mismo a c:\system\fonts\.</translation>
+    </message>
+    <message>
+        <source>%1 is not in %2; copy it to c:\system\fonts\ yourself.</source>
+        <translation>%1 no está en %2; cópielo usted mismo a c:\system\fonts\.</translation>
+    </message>
+    <message>
+        <source>%1 is already there and would be replaced.</source>
+        <translation>%1 ya existe y se reemplazaría.</translation>
+    </message>
+    <message>
+        <source>Choose the folder to export to.</source>
+        <translation>Elija la carpeta a la que exportar.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would have the same name on the phone; rename one of them.</source>
+        <translation>%1 y %2 tendrían el mismo nombre en el teléfono; cambie el nombre de uno de ellos.</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists.</source>
+        <translation>%1 ya no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>No se puede leer %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: the export needs a folder where a file is, or a file where a folder is.</source>
+        <translation>%1 estorba: la exportación necesita una carpeta donde hay un archivo, o un archivo donde hay una carpeta.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made: %2.</source>
+        <translation>No se puede crear la carpeta %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>No se puede escribir %1: %2.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; what it had written was removed.</source>
+        <translation>La exportación se ha cancelado; lo que había escrito se ha eliminado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) already in the target folder would be replaced.</source>
+        <translation>
+            <numerusform>%n archivo que ya está en la carpeta de destino se reemplazaría.</numerusform>
+            <numerusform>%n archivos que ya están en la carpeta de destino se reemplazarían.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) to write, %1 in all.</source>
+        <translation>
+            <numerusform>%n archivo por escribir, %1 en total.</numerusform>
+            <numerusform>%n archivos por escribir, %1 en total.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These files are already in %1:
+%2
+Replace them?</source>
+        <translation>Estos archivos ya están en %1:
+%2
+¿Reemplazarlos?</translation>
+    </message>
+    <message>
+        <source>Exported to %1. Copy its contents onto the phone&apos;s C: drive as they stand.</source>
+        <translation>Exportado a %1. Copie su contenido tal cual en la unidad C: del teléfono.</translation>
+    </message>
+    <message>
+        <source>The export stopped. %1</source>
+        <translation>La exportación se ha detenido. %1</translation>
+    </message>
+    <message>
+        <source>Written, complete:
+%1</source>
+        <translation>Escritos, completos:
+%1</translation>
+    </message>
+    <message>
+        <source>Not written:
+%1</source>
+        <translation>No escritos:
+%1</translation>
+    </message>
+    <message>
+        <source>Folder to export to</source>
+        <translation>Carpeta a la que exportar</translation>
+    </message>
+    <message>
+        <source>Folder with glyphmux.dll and freetype.dll</source>
+        <translation>Carpeta con glyphmux.dll y freetype.dll</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Copying the files for the phone…</source>
+        <translation>Copiando los archivos para el teléfono…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>nome di file non valido</source>
+        <translation>nombre de archivo no válido</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>il file è di sola lettura</source>
+        <translation>el archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>scrittura incompleta</source>
+        <translation>escritura incompleta</translation>
+    </message>
+</context>
+<context>
+    <name>FontDetailsWindow</name>
+    <message>
+        <source>Caratteri mancanti:</source>
+        <translation>Caracteres que faltan:</translation>
+    </message>
+    <message>
+        <source>Dettagli del font: %1</source>
+        <translation>Detalles de la fuente: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontMapEditor</name>
+    <message>
+        <source>Zoom :</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Chroma</source>
+        <translation>Croma</translation>
+    </message>
+</context>
+<context>
+    <name>FontMessages</name>
+    <message>
+        <source>file non trovato</source>
+        <translation>archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>non è un file regolare</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf</source>
+        <translation>es una colección TrueType (.ttc), no admitida: extraiga una sola fuente en un archivo .ttf</translation>
+    </message>
+    <message>
+        <source>non è un file TrueType</source>
+        <translation>no es un archivo TrueType</translation>
+    </message>
+    <message>
+        <source>una tabella del file è danneggiata</source>
+        <translation>una tabla del archivo está dañada</translation>
+    </message>
+    <message>
+        <source>nessun nome del font è utilizzabile</source>
+        <translation>ningún nombre de la fuente es utilizable</translation>
+    </message>
+    <message>
+        <source>Font rifiutato: %1: %2</source>
+        <translation>Fuente rechazada: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli</source>
+        <translation>%1: contornos PostScript (CFF): puede que el motor de fuentes del teléfono no los dibuje</translation>
+    </message>
+    <message>
+        <source>manca: %1</source>
+        <translation>falta: %1</translation>
+    </message>
+    <message>
+        <source>TrueType (glyf)</source>
+        <translation>TrueType (glyf)</translation>
+    </message>
+    <message>
+        <source>PostScript (CFF)</source>
+        <translation>PostScript (CFF)</translation>
+    </message>
+    <message>
+        <source>sconosciuti</source>
+        <translation>desconocidos</translation>
+    </message>
+    <message>
+        <source>già installato nel sistema</source>
+        <translation>ya instalada en el sistema</translation>
+    </message>
+    <message>
+        <source>registrato dall&apos;editor</source>
+        <translation>registrada por el editor</translation>
+    </message>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>il motore dei font del telefono potrebbe non disegnarli</source>
+        <translation>puede que el motor de fuentes del teléfono no los dibuje</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <source>Dimensione:</source>
+        <translation>Tamaño:</translation>
+    </message>
+    <message>
+        <source>Famiglia:</source>
+        <translation>Familia:</translation>
+    </message>
+    <message>
+        <source>Stile:</source>
+        <translation>Estilo:</translation>
+    </message>
+    <message>
+        <source>Nome completo:</source>
+        <translation>Nombre completo:</translation>
+    </message>
+    <message>
+        <source>Versione:</source>
+        <translation>Versión:</translation>
+    </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>Copyright:</translation>
+    </message>
+    <message>
+        <source>Licenza:</source>
+        <translation>Licencia:</translation>
+    </message>
+    <message>
+        <source>Glifi:</source>
+        <translation>Glifos:</translation>
+    </message>
+    <message>
+        <source>Contorni:</source>
+        <translation>Contornos:</translation>
+    </message>
+    <message>
+        <source>Origine:</source>
+        <translation>Origen:</translation>
+    </message>
+</context>
+<context>
+    <name>GlyphmuxIniTexts</name>
+    <message>
+        <source>chiave sconosciuta, non viene salvata</source>
+        <translation>clave desconocida, no se guarda</translation>
+    </message>
+    <message>
+        <source>sezione sconosciuta, le sue righe non vengono salvate</source>
+        <translation>sección desconocida, sus líneas no se guardan</translation>
+    </message>
+    <message>
+        <source>non è una riga chiave=valore, non viene salvata</source>
+        <translation>no es una línea clave=valor, no se guarda</translation>
+    </message>
+    <message>
+        <source>chiave ripetuta, vale la prima</source>
+        <translation>clave repetida, vale la primera</translation>
+    </message>
+    <message>
+        <source>il salvataggio scrive il valore consueto</source>
+        <translation>al guardar se escribe el valor habitual</translation>
+    </message>
+    <message>
+        <source>alias, il salvataggio lo riscrive da LatinBold13</source>
+        <translation>alias, al guardar se reescribe a partir de LatinBold13</translation>
+    </message>
+    <message>
+        <source>manca o non è un numero intero, resta il valore iniziale</source>
+        <translation>falta o no es un número entero, se mantiene el valor inicial</translation>
+    </message>
+    <message>
+        <source>fuori dai limiti, preso il limite più vicino</source>
+        <translation>fuera de los límites, se toma el límite más cercano</translation>
+    </message>
+    <message>
+        <source>una parte diversa da :Y, :I e :W, non viene salvata</source>
+        <translation>una parte distinta de :Y, :I y :W, no se guarda</translation>
+    </message>
+    <message>
+        <source>caratteri danneggiati, la riga non è presa</source>
+        <translation>caracteres dañados, la línea no se toma</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire %1:
+%2</source>
+        <translation>No se puede abrir %1:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 non è un Glyphmux.ini: è troppo grande.</source>
+        <translation>%1 no es un Glyphmux.ini: es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>%1 non è un Glyphmux.ini: non ha né la sezione [FontMap] né righe dei font.</source>
+        <translation>%1 no es un Glyphmux.ini: no tiene ni la sección [FontMap] ni líneas de fuentes.</translation>
+    </message>
+    <message>
+        <source>%1 è aperto. Queste righe non sono state prese così come sono:</source>
+        <translation>%1 está abierto. Estas líneas no se han tomado tal cual:</translation>
+    </message>
+    <message>
+        <source>Riga %1: %2 (%3)</source>
+        <translation>Línea %1: %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>… e altre %n righe</source>
+        <translation>
+            <numerusform>… y %n línea más</numerusform>
+            <numerusform>… y %n líneas más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nessun salvataggio: impossibile leggere la versione precedente di %1:
+%2</source>
+        <translation>No se ha guardado nada: no se puede leer la versión anterior de %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Nessun salvataggio: impossibile conservare la versione precedente in %1:
+%2</source>
+        <translation>No se ha guardado nada: no se puede conservar la versión anterior en %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Salvato: %1</source>
+        <translation>Guardado: %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Glyphmux.ini</source>
+        <translation>&amp;Guardar en Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>Show information &amp;popup</source>
+        <translation>Mostrar &amp;ventana informativa</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>Language file (*.lng)</source>
+        <translation>Archivo de idioma (*.lng)</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il file di lingua %1:
+%2</source>
+        <translation>No se puede leer el archivo de idioma %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Restart the program to change language</source>
+        <translation>Reinicie el programa para cambiar de idioma</translation>
+    </message>
+    <message>
+        <source>&amp;Open Glyphmux.ini…</source>
+        <translation>&amp;Abrir Glyphmux.ini…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>&amp;Export for the phone…</source>
+        <translation>&amp;Exportar para el teléfono…</translation>
+    </message>
+    <message>
+        <source>Save writes to %1</source>
+        <translation>Guardar escribe en %1</translation>
+    </message>
+    <message>
+        <source>Writes %1</source>
+        <translation>Escribe %1</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message numerus="yes">
+        <source>(altre %n)</source>
+        <translation>
+            <numerusform>(%n más)</numerusform>
+            <numerusform>(%n más)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OpenCommand</name>
+    <message>
+        <source>Open Glyphmux.ini</source>
+        <translation>Abrir Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Glyphmux configuration (*.ini);;All files (*)</source>
+        <translation>Configuración de Glyphmux (*.ini);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>No hay archivos recientes</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneModelDialog</name>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>SaveCommand</name>
+    <message>
+        <source>salvataggio in corso</source>
+        <translation>guardando</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare %1:
+%2</source>
+        <translation>No se puede guardar %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>SideWindow</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>SlotEditor</name>
+    <message>
+        <source>Font file (*.ttf)</source>
+        <translation>Archivo de fuente (*.ttf)</translation>
+    </message>
+    <message>
+        <source>Apri TTF</source>
+        <translation>Abrir TTF</translation>
+    </message>
+</context>
+<context>
+    <name>SlotFontInfo</name>
+    <message>
+        <source>Dettagli del font…</source>
+        <translation>Detalles de la fuente…</translation>
+    </message>
+</context>
+<context>
+    <name>SlotInfo</name>
+    <message>
+        <source>Font degli sms e modo d&apos;uso</source>
+        <translation>Fuente de los SMS y del perfil</translation>
+    </message>
+    <message>
+        <source>Font del menu popup</source>
+        <translation>Fuente del menú emergente</translation>
+    </message>
+    <message>
+        <source>Font del testo nella parte bassa dello schermo</source>
+        <translation>Fuente del texto en la parte inferior de la pantalla</translation>
+    </message>
+    <message>
+        <source>Font del testo nella parte alta dello schermo</source>
+        <translation>Fuente del texto en la parte superior de la pantalla</translation>
+    </message>
+    <message>
+        <source>Font del testo nel menu</source>
+        <translation>Fuente del texto en el menú</translation>
+    </message>
+</context>
+</TS>

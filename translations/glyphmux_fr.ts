@@ -1,0 +1,626 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Informazioni su %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Versione %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Programma: il gruppo di Glyphmux GUI</source>
+        <translation>Programme : l&apos;équipe de Glyphmux GUI</translation>
+    </message>
+    <message>
+        <source>Motore dei font: gli autori di Glyphmux</source>
+        <translation>Moteur de polices : les auteurs de Glyphmux</translation>
+    </message>
+</context>
+<context>
+    <name>AppTexts</name>
+    <message>
+        <source>2nd edition</source>
+        <translation>2e édition</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>glyphmux-gui: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); without a screen, run it as: xvfb-run glyphmux-gui</source>
+        <translation>glyphmux-gui : aucun affichage où ouvrir la fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini) ; sans écran, lancez-le ainsi : xvfb-run glyphmux-gui</translation>
+    </message>
+    <message>
+        <source>Editor of Glyphmux.ini, the font configuration of Glyphmux for Symbian phones.
+Writes Glyphmux.ini and settings.fs into the current directory; a FILE opened
+is saved back to itself instead.</source>
+        <translation>Éditeur de Glyphmux.ini, la configuration des polices de Glyphmux pour les téléphones Symbian.
+Écrit Glyphmux.ini et settings.fs dans le dossier courant ; un FILE ouvert
+est à la place enregistré sur lui-même.</translation>
+    </message>
+    <message>
+        <source>A Glyphmux.ini to open.</source>
+        <translation>Un Glyphmux.ini à ouvrir.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyListDialog</name>
+    <message>
+        <source>Copia i seguenti file:</source>
+        <translation>Copiez les fichiers suivants :</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export for the phone</source>
+        <translation>Exporter pour le téléphone</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Engine files…</source>
+        <translation>Fichiers du moteur…</translation>
+    </message>
+    <message>
+        <source>Target folder:</source>
+        <translation>Dossier cible :</translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation>Téléphone :</translation>
+    </message>
+    <message>
+        <source>Engine&apos;s files:</source>
+        <translation>Fichiers du moteur :</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>not chosen</source>
+        <translation>non choisi</translation>
+    </message>
+</context>
+<context>
+    <name>ExportTexts</name>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Not in this folder, still to copy yourself:</source>
+        <translation>Absents de ce dossier, à copier vous-même :</translation>
+    </message>
+    <message>
+        <source>Typed without a file, so these faces must already be on the phone:</source>
+        <translation>Saisies sans fichier, ces polices doivent donc déjà se trouver sur le téléphone :</translation>
+    </message>
+    <message>
+        <source>%1: the face &quot;%2&quot; has no file here; this face must already be on the phone.</source>
+        <translation>%1 : la police &quot;%2&quot; n&apos;a pas de fichier ici ; cette police doit déjà se trouver sur le téléphone.</translation>
+    </message>
+    <message>
+        <source>%1 is not included (choose &quot;Engine files…&quot; to include it); copy it to c:\system\fonts\ yourself.</source>
+        <translation>%1 n&apos;est pas inclus (choisissez &quot;Fichiers du moteur…&quot; pour l&apos;inclure) ; copiez-le vous-même dans c:\system\fonts\.</translation>
+    </message>
+    <message>
+        <source>%1 is not in %2; copy it to c:\system\fonts\ yourself.</source>
+        <translation>%1 n&apos;est pas dans %2 ; copiez-le vous-même dans c:\system\fonts\.</translation>
+    </message>
+    <message>
+        <source>%1 is already there and would be replaced.</source>
+        <translation>%1 existe déjà et serait remplacé.</translation>
+    </message>
+    <message>
+        <source>Choose the folder to export to.</source>
+        <translation>Choisissez le dossier où exporter.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would have the same name on the phone; rename one of them.</source>
+        <translation>%1 et %2 auraient le même nom sur le téléphone ; renommez l&apos;un des deux.</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists.</source>
+        <translation>%1 n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>Impossible de lire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: the export needs a folder where a file is, or a file where a folder is.</source>
+        <translation>%1 gêne : l&apos;exportation a besoin d&apos;un dossier là où se trouve un fichier, ou d&apos;un fichier là où se trouve un dossier.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made: %2.</source>
+        <translation>Impossible de créer le dossier %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>Impossible d&apos;écrire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; what it had written was removed.</source>
+        <translation>L&apos;exportation a été annulée ; ce qu&apos;elle avait écrit a été supprimé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) already in the target folder would be replaced.</source>
+        <translation>
+            <numerusform>%n fichier déjà présent dans le dossier cible serait remplacé.</numerusform>
+            <numerusform>%n fichiers déjà présents dans le dossier cible seraient remplacés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) to write, %1 in all.</source>
+        <translation>
+            <numerusform>%n fichier à écrire, %1 au total.</numerusform>
+            <numerusform>%n fichiers à écrire, %1 au total.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These files are already in %1:
+%2
+Replace them?</source>
+        <translation>Ces fichiers se trouvent déjà dans %1 :
+%2
+Les remplacer ?</translation>
+    </message>
+    <message>
+        <source>Exported to %1. Copy its contents onto the phone&apos;s C: drive as they stand.</source>
+        <translation>Exporté dans %1. Copiez son contenu tel quel sur le lecteur C: du téléphone.</translation>
+    </message>
+    <message>
+        <source>The export stopped. %1</source>
+        <translation>L&apos;exportation s&apos;est arrêtée. %1</translation>
+    </message>
+    <message>
+        <source>Written, complete:
+%1</source>
+        <translation>Écrits, complets :
+%1</translation>
+    </message>
+    <message>
+        <source>Not written:
+%1</source>
+        <translation>Non écrits :
+%1</translation>
+    </message>
+    <message>
+        <source>Folder to export to</source>
+        <translation>Dossier où exporter</translation>
+    </message>
+    <message>
+        <source>Folder with glyphmux.dll and freetype.dll</source>
+        <translation>Dossier contenant glyphmux.dll et freetype.dll</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Copying the files for the phone…</source>
+        <translation>Copie des fichiers pour le téléphone…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>nome di file non valido</source>
+        <translation>nom de fichier non valide</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>il file è di sola lettura</source>
+        <translation>le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>scrittura incompleta</source>
+        <translation>écriture incomplète</translation>
+    </message>
+</context>
+<context>
+    <name>FontDetailsWindow</name>
+    <message>
+        <source>Caratteri mancanti:</source>
+        <translation>Caractères manquants :</translation>
+    </message>
+    <message>
+        <source>Dettagli del font: %1</source>
+        <translation>Détails de la police : %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontMapEditor</name>
+    <message>
+        <source>Zoom :</source>
+        <translation>Zoom :</translation>
+    </message>
+    <message>
+        <source>Chroma</source>
+        <translation>Chroma</translation>
+    </message>
+</context>
+<context>
+    <name>FontMessages</name>
+    <message>
+        <source>file non trovato</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>non è un file regolare</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf</source>
+        <translation>c&apos;est une collection TrueType (.ttc), non prise en charge : extrayez-en une seule police dans un fichier .ttf</translation>
+    </message>
+    <message>
+        <source>non è un file TrueType</source>
+        <translation>ce n&apos;est pas un fichier TrueType</translation>
+    </message>
+    <message>
+        <source>una tabella del file è danneggiata</source>
+        <translation>une table du fichier est endommagée</translation>
+    </message>
+    <message>
+        <source>nessun nome del font è utilizzabile</source>
+        <translation>aucun nom de la police n&apos;est utilisable</translation>
+    </message>
+    <message>
+        <source>Font rifiutato: %1: %2</source>
+        <translation>Police refusée : %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli</source>
+        <translation>%1 : contours PostScript (CFF) : le moteur de polices du téléphone risque de ne pas les dessiner</translation>
+    </message>
+    <message>
+        <source>manca: %1</source>
+        <translation>manquant : %1</translation>
+    </message>
+    <message>
+        <source>TrueType (glyf)</source>
+        <translation>TrueType (glyf)</translation>
+    </message>
+    <message>
+        <source>PostScript (CFF)</source>
+        <translation>PostScript (CFF)</translation>
+    </message>
+    <message>
+        <source>sconosciuti</source>
+        <translation>inconnus</translation>
+    </message>
+    <message>
+        <source>già installato nel sistema</source>
+        <translation>déjà installée dans le système</translation>
+    </message>
+    <message>
+        <source>registrato dall&apos;editor</source>
+        <translation>enregistrée par l&apos;éditeur</translation>
+    </message>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>il motore dei font del telefono potrebbe non disegnarli</source>
+        <translation>le moteur de polices du téléphone risque de ne pas les dessiner</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
+        <source>Dimensione:</source>
+        <translation>Taille :</translation>
+    </message>
+    <message>
+        <source>Famiglia:</source>
+        <translation>Famille :</translation>
+    </message>
+    <message>
+        <source>Stile:</source>
+        <translation>Style :</translation>
+    </message>
+    <message>
+        <source>Nome completo:</source>
+        <translation>Nom complet :</translation>
+    </message>
+    <message>
+        <source>Versione:</source>
+        <translation>Version :</translation>
+    </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>Copyright :</translation>
+    </message>
+    <message>
+        <source>Licenza:</source>
+        <translation>Licence :</translation>
+    </message>
+    <message>
+        <source>Glifi:</source>
+        <translation>Glyphes :</translation>
+    </message>
+    <message>
+        <source>Contorni:</source>
+        <translation>Contours :</translation>
+    </message>
+    <message>
+        <source>Origine:</source>
+        <translation>Origine :</translation>
+    </message>
+</context>
+<context>
+    <name>GlyphmuxIniTexts</name>
+    <message>
+        <source>chiave sconosciuta, non viene salvata</source>
+        <translation>clé inconnue, non enregistrée</translation>
+    </message>
+    <message>
+        <source>sezione sconosciuta, le sue righe non vengono salvate</source>
+        <translation>section inconnue, ses lignes ne sont pas enregistrées</translation>
+    </message>
+    <message>
+        <source>non è una riga chiave=valore, non viene salvata</source>
+        <translation>ce n&apos;est pas une ligne clé=valeur, non enregistrée</translation>
+    </message>
+    <message>
+        <source>chiave ripetuta, vale la prima</source>
+        <translation>clé répétée, la première compte</translation>
+    </message>
+    <message>
+        <source>il salvataggio scrive il valore consueto</source>
+        <translation>l&apos;enregistrement écrit la valeur habituelle</translation>
+    </message>
+    <message>
+        <source>alias, il salvataggio lo riscrive da LatinBold13</source>
+        <translation>alias, l&apos;enregistrement le réécrit à partir de LatinBold13</translation>
+    </message>
+    <message>
+        <source>manca o non è un numero intero, resta il valore iniziale</source>
+        <translation>absent ou pas un nombre entier, la valeur initiale reste</translation>
+    </message>
+    <message>
+        <source>fuori dai limiti, preso il limite più vicino</source>
+        <translation>hors limites, la limite la plus proche est retenue</translation>
+    </message>
+    <message>
+        <source>una parte diversa da :Y, :I e :W, non viene salvata</source>
+        <translation>une partie autre que :Y, :I et :W, non enregistrée</translation>
+    </message>
+    <message>
+        <source>caratteri danneggiati, la riga non è presa</source>
+        <translation>caractères endommagés, la ligne n&apos;est pas retenue</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire %1:
+%2</source>
+        <translation>Impossible d&apos;ouvrir %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>%1 non è un Glyphmux.ini: è troppo grande.</source>
+        <translation>%1 n&apos;est pas un Glyphmux.ini : il est trop gros.</translation>
+    </message>
+    <message>
+        <source>%1 non è un Glyphmux.ini: non ha né la sezione [FontMap] né righe dei font.</source>
+        <translation>%1 n&apos;est pas un Glyphmux.ini : il n&apos;a ni section [FontMap] ni lignes de polices.</translation>
+    </message>
+    <message>
+        <source>%1 è aperto. Queste righe non sono state prese così come sono:</source>
+        <translation>%1 est ouvert. Ces lignes n&apos;ont pas été reprises telles quelles :</translation>
+    </message>
+    <message>
+        <source>Riga %1: %2 (%3)</source>
+        <translation>Ligne %1 : %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>… e altre %n righe</source>
+        <translation>
+            <numerusform>… et %n autre ligne</numerusform>
+            <numerusform>… et %n autres lignes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nessun salvataggio: impossibile leggere la versione precedente di %1:
+%2</source>
+        <translation>Rien n&apos;a été enregistré : impossible de lire la version précédente de %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>Nessun salvataggio: impossibile conservare la versione precedente in %1:
+%2</source>
+        <translation>Rien n&apos;a été enregistré : impossible de conserver la version précédente dans %1 :
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Salvato: %1</source>
+        <translation>Enregistré : %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Glyphmux.ini</source>
+        <translation>&amp;Enregistrer dans Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>Show information &amp;popup</source>
+        <translation>Afficher la fenêtre d&apos;&amp;information</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>Language file (*.lng)</source>
+        <translation>Fichier de langue (*.lng)</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il file di lingua %1:
+%2</source>
+        <translation>Impossible de lire le fichier de langue %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>Restart the program to change language</source>
+        <translation>Redémarrez le programme pour changer de langue</translation>
+    </message>
+    <message>
+        <source>&amp;Open Glyphmux.ini…</source>
+        <translation>&amp;Ouvrir Glyphmux.ini…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ouvrir un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <source>&amp;Export for the phone…</source>
+        <translation>E&amp;xporter pour le téléphone…</translation>
+    </message>
+    <message>
+        <source>Save writes to %1</source>
+        <translation>L&apos;enregistrement écrit dans %1</translation>
+    </message>
+    <message>
+        <source>Writes %1</source>
+        <translation>Écrit %1</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message numerus="yes">
+        <source>(altre %n)</source>
+        <translation>
+            <numerusform>(%n autre)</numerusform>
+            <numerusform>(%n autres)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OpenCommand</name>
+    <message>
+        <source>Open Glyphmux.ini</source>
+        <translation>Ouvrir Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Glyphmux configuration (*.ini);;All files (*)</source>
+        <translation>Configuration Glyphmux (*.ini);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>Aucun fichier récent</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneModelDialog</name>
+    <message>
+        <source>Annulla</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>SaveCommand</name>
+    <message>
+        <source>salvataggio in corso</source>
+        <translation>enregistrement en cours</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare %1:
+%2</source>
+        <translation>Impossible d&apos;enregistrer %1 :
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>SideWindow</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SlotEditor</name>
+    <message>
+        <source>Font file (*.ttf)</source>
+        <translation>Fichier de police (*.ttf)</translation>
+    </message>
+    <message>
+        <source>Apri TTF</source>
+        <translation>Ouvrir un TTF</translation>
+    </message>
+</context>
+<context>
+    <name>SlotFontInfo</name>
+    <message>
+        <source>Dettagli del font…</source>
+        <translation>Détails de la police…</translation>
+    </message>
+</context>
+<context>
+    <name>SlotInfo</name>
+    <message>
+        <source>Font degli sms e modo d&apos;uso</source>
+        <translation>Police des SMS et du profil</translation>
+    </message>
+    <message>
+        <source>Font del menu popup</source>
+        <translation>Police du menu contextuel</translation>
+    </message>
+    <message>
+        <source>Font del testo nella parte bassa dello schermo</source>
+        <translation>Police du texte en bas de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Font del testo nella parte alta dello schermo</source>
+        <translation>Police du texte en haut de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Font del testo nel menu</source>
+        <translation>Police du texte dans le menu</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,626 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Informazioni su %1</source>
+        <translation>Informazioni su %1</translation>
+    </message>
+    <message>
+        <source>Versione %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>Programma: il gruppo di Glyphmux GUI</source>
+        <translation>Programma: il gruppo di Glyphmux GUI</translation>
+    </message>
+    <message>
+        <source>Motore dei font: gli autori di Glyphmux</source>
+        <translation>Motore dei font: gli autori di Glyphmux</translation>
+    </message>
+</context>
+<context>
+    <name>AppTexts</name>
+    <message>
+        <source>2nd edition</source>
+        <translation>2ª edizione</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>glyphmux-gui: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); without a screen, run it as: xvfb-run glyphmux-gui</source>
+        <translation>glyphmux-gui: nessuno schermo su cui aprire la finestra (né DISPLAY né WAYLAND_DISPLAY è impostato); senza schermo, avvialo così: xvfb-run glyphmux-gui</translation>
+    </message>
+    <message>
+        <source>Editor of Glyphmux.ini, the font configuration of Glyphmux for Symbian phones.
+Writes Glyphmux.ini and settings.fs into the current directory; a FILE opened
+is saved back to itself instead.</source>
+        <translation>Editor di Glyphmux.ini, la configurazione dei font di Glyphmux per i telefoni Symbian.
+Scrive Glyphmux.ini e settings.fs nella cartella corrente; un FILE aperto
+viene invece salvato su se stesso.</translation>
+    </message>
+    <message>
+        <source>A Glyphmux.ini to open.</source>
+        <translation>Un Glyphmux.ini da aprire.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyListDialog</name>
+    <message>
+        <source>Copia i seguenti file:</source>
+        <translation>Copia i seguenti file:</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Esporta…</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export for the phone</source>
+        <translation>Esporta per il telefono</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Scegli…</translation>
+    </message>
+    <message>
+        <source>Engine files…</source>
+        <translation>File del motore…</translation>
+    </message>
+    <message>
+        <source>Target folder:</source>
+        <translation>Cartella di destinazione:</translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation>Telefono:</translation>
+    </message>
+    <message>
+        <source>Engine&apos;s files:</source>
+        <translation>File del motore:</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>not chosen</source>
+        <translation>non scelta</translation>
+    </message>
+</context>
+<context>
+    <name>ExportTexts</name>
+    <message>
+        <source>unknown error</source>
+        <translation>errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>Not in this folder, still to copy yourself:</source>
+        <translation>Non in questa cartella, da copiare a mano:</translation>
+    </message>
+    <message>
+        <source>Typed without a file, so these faces must already be on the phone:</source>
+        <translation>Scritti senza un file, quindi questi font devono essere già sul telefono:</translation>
+    </message>
+    <message>
+        <source>%1: the face &quot;%2&quot; has no file here; this face must already be on the phone.</source>
+        <translation>%1: il font &quot;%2&quot; non ha un file qui; questo font deve essere già sul telefono.</translation>
+    </message>
+    <message>
+        <source>%1 is not included (choose &quot;Engine files…&quot; to include it); copy it to c:\system\fonts\ yourself.</source>
+        <translation>%1 non è incluso (scegli &quot;File del motore…&quot; per includerlo); copialo a mano in c:\system\fonts\.</translation>
+    </message>
+    <message>
+        <source>%1 is not in %2; copy it to c:\system\fonts\ yourself.</source>
+        <translation>%1 non è in %2; copialo a mano in c:\system\fonts\.</translation>
+    </message>
+    <message>
+        <source>%1 is already there and would be replaced.</source>
+        <translation>%1 è già presente e verrebbe sostituito.</translation>
+    </message>
+    <message>
+        <source>Choose the folder to export to.</source>
+        <translation>Scegli la cartella in cui esportare.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would have the same name on the phone; rename one of them.</source>
+        <translation>%1 e %2 avrebbero lo stesso nome sul telefono; rinominane uno.</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists.</source>
+        <translation>%1 non esiste più.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 non è un file normale.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>Impossibile leggere %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: the export needs a folder where a file is, or a file where a folder is.</source>
+        <translation>%1 è d&apos;intralcio: l&apos;esportazione ha bisogno di una cartella dove c&apos;è un file, o di un file dove c&apos;è una cartella.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made: %2.</source>
+        <translation>Impossibile creare la cartella %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>Impossibile scrivere %1: %2.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; what it had written was removed.</source>
+        <translation>L&apos;esportazione è stata annullata; ciò che aveva scritto è stato rimosso.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) already in the target folder would be replaced.</source>
+        <translation>
+            <numerusform>%n file già presente nella cartella di destinazione verrebbe sostituito.</numerusform>
+            <numerusform>%n file già presenti nella cartella di destinazione verrebbero sostituiti.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) to write, %1 in all.</source>
+        <translation>
+            <numerusform>%n file da scrivere, %1 in tutto.</numerusform>
+            <numerusform>%n file da scrivere, %1 in tutto.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These files are already in %1:
+%2
+Replace them?</source>
+        <translation>Questi file sono già in %1:
+%2
+Sostituirli?</translation>
+    </message>
+    <message>
+        <source>Exported to %1. Copy its contents onto the phone&apos;s C: drive as they stand.</source>
+        <translation>Esportato in %1. Copiane il contenuto così com&apos;è nel disco C: del telefono.</translation>
+    </message>
+    <message>
+        <source>The export stopped. %1</source>
+        <translation>L&apos;esportazione si è interrotta. %1</translation>
+    </message>
+    <message>
+        <source>Written, complete:
+%1</source>
+        <translation>Scritti, completi:
+%1</translation>
+    </message>
+    <message>
+        <source>Not written:
+%1</source>
+        <translation>Non scritti:
+%1</translation>
+    </message>
+    <message>
+        <source>Folder to export to</source>
+        <translation>Cartella in cui esportare</translation>
+    </message>
+    <message>
+        <source>Folder with glyphmux.dll and freetype.dll</source>
+        <translation>Cartella con glyphmux.dll e freetype.dll</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Copying the files for the phone…</source>
+        <translation>Copia dei file per il telefono…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>nome di file non valido</source>
+        <translation>nome di file non valido</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>il file è di sola lettura</source>
+        <translation>il file è di sola lettura</translation>
+    </message>
+    <message>
+        <source>scrittura incompleta</source>
+        <translation>scrittura incompleta</translation>
+    </message>
+</context>
+<context>
+    <name>FontDetailsWindow</name>
+    <message>
+        <source>Caratteri mancanti:</source>
+        <translation>Caratteri mancanti:</translation>
+    </message>
+    <message>
+        <source>Dettagli del font: %1</source>
+        <translation>Dettagli del font: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontMapEditor</name>
+    <message>
+        <source>Zoom :</source>
+        <translation>Zoom :</translation>
+    </message>
+    <message>
+        <source>Chroma</source>
+        <translation>Chroma</translation>
+    </message>
+</context>
+<context>
+    <name>FontMessages</name>
+    <message>
+        <source>file non trovato</source>
+        <translation>file non trovato</translation>
+    </message>
+    <message>
+        <source>non è un file regolare</source>
+        <translation>non è un file regolare</translation>
+    </message>
+    <message>
+        <source>è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf</source>
+        <translation>è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf</translation>
+    </message>
+    <message>
+        <source>non è un file TrueType</source>
+        <translation>non è un file TrueType</translation>
+    </message>
+    <message>
+        <source>una tabella del file è danneggiata</source>
+        <translation>una tabella del file è danneggiata</translation>
+    </message>
+    <message>
+        <source>nessun nome del font è utilizzabile</source>
+        <translation>nessun nome del font è utilizzabile</translation>
+    </message>
+    <message>
+        <source>Font rifiutato: %1: %2</source>
+        <translation>Font rifiutato: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli</source>
+        <translation>%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli</translation>
+    </message>
+    <message>
+        <source>manca: %1</source>
+        <translation>manca: %1</translation>
+    </message>
+    <message>
+        <source>TrueType (glyf)</source>
+        <translation>TrueType (glyf)</translation>
+    </message>
+    <message>
+        <source>PostScript (CFF)</source>
+        <translation>PostScript (CFF)</translation>
+    </message>
+    <message>
+        <source>sconosciuti</source>
+        <translation>sconosciuti</translation>
+    </message>
+    <message>
+        <source>già installato nel sistema</source>
+        <translation>già installato nel sistema</translation>
+    </message>
+    <message>
+        <source>registrato dall&apos;editor</source>
+        <translation>registrato dall&apos;editor</translation>
+    </message>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>il motore dei font del telefono potrebbe non disegnarli</source>
+        <translation>il motore dei font del telefono potrebbe non disegnarli</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>Dimensione:</source>
+        <translation>Dimensione:</translation>
+    </message>
+    <message>
+        <source>Famiglia:</source>
+        <translation>Famiglia:</translation>
+    </message>
+    <message>
+        <source>Stile:</source>
+        <translation>Stile:</translation>
+    </message>
+    <message>
+        <source>Nome completo:</source>
+        <translation>Nome completo:</translation>
+    </message>
+    <message>
+        <source>Versione:</source>
+        <translation>Versione:</translation>
+    </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>Copyright:</translation>
+    </message>
+    <message>
+        <source>Licenza:</source>
+        <translation>Licenza:</translation>
+    </message>
+    <message>
+        <source>Glifi:</source>
+        <translation>Glifi:</translation>
+    </message>
+    <message>
+        <source>Contorni:</source>
+        <translation>Contorni:</translation>
+    </message>
+    <message>
+        <source>Origine:</source>
+        <translation>Origine:</translation>
+    </message>
+</context>
+<context>
+    <name>GlyphmuxIniTexts</name>
+    <message>
+        <source>chiave sconosciuta, non viene salvata</source>
+        <translation>chiave sconosciuta, non viene salvata</translation>
+    </message>
+    <message>
+        <source>sezione sconosciuta, le sue righe non vengono salvate</source>
+        <translation>sezione sconosciuta, le sue righe non vengono salvate</translation>
+    </message>
+    <message>
+        <source>non è una riga chiave=valore, non viene salvata</source>
+        <translation>non è una riga chiave=valore, non viene salvata</translation>
+    </message>
+    <message>
+        <source>chiave ripetuta, vale la prima</source>
+        <translation>chiave ripetuta, vale la prima</translation>
+    </message>
+    <message>
+        <source>il salvataggio scrive il valore consueto</source>
+        <translation>il salvataggio scrive il valore consueto</translation>
+    </message>
+    <message>
+        <source>alias, il salvataggio lo riscrive da LatinBold13</source>
+        <translation>alias, il salvataggio lo riscrive da LatinBold13</translation>
+    </message>
+    <message>
+        <source>manca o non è un numero intero, resta il valore iniziale</source>
+        <translation>manca o non è un numero intero, resta il valore iniziale</translation>
+    </message>
+    <message>
+        <source>fuori dai limiti, preso il limite più vicino</source>
+        <translation>fuori dai limiti, preso il limite più vicino</translation>
+    </message>
+    <message>
+        <source>una parte diversa da :Y, :I e :W, non viene salvata</source>
+        <translation>una parte diversa da :Y, :I e :W, non viene salvata</translation>
+    </message>
+    <message>
+        <source>caratteri danneggiati, la riga non è presa</source>
+        <translation>caratteri danneggiati, la riga non è presa</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire %1:
+%2</source>
+        <translation>Impossibile aprire %1:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 non è un Glyphmux.ini: è troppo grande.</source>
+        <translation>%1 non è un Glyphmux.ini: è troppo grande.</translation>
+    </message>
+    <message>
+        <source>%1 non è un Glyphmux.ini: non ha né la sezione [FontMap] né righe dei font.</source>
+        <translation>%1 non è un Glyphmux.ini: non ha né la sezione [FontMap] né righe dei font.</translation>
+    </message>
+    <message>
+        <source>%1 è aperto. Queste righe non sono state prese così come sono:</source>
+        <translation>%1 è aperto. Queste righe non sono state prese così come sono:</translation>
+    </message>
+    <message>
+        <source>Riga %1: %2 (%3)</source>
+        <translation>Riga %1: %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>… e altre %n righe</source>
+        <translation>
+            <numerusform>… e ancora %n riga</numerusform>
+            <numerusform>… e altre %n righe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nessun salvataggio: impossibile leggere la versione precedente di %1:
+%2</source>
+        <translation>Nessun salvataggio: impossibile leggere la versione precedente di %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Nessun salvataggio: impossibile conservare la versione precedente in %1:
+%2</source>
+        <translation>Nessun salvataggio: impossibile conservare la versione precedente in %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Salvato: %1</source>
+        <translation>Salvato: %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Glyphmux.ini</source>
+        <translation>&amp;Salva in Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Impostazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>Show information &amp;popup</source>
+        <translation>Mostra &amp;popup informativo</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>Language file (*.lng)</source>
+        <translation>File di lingua (*.lng)</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il file di lingua %1:
+%2</source>
+        <translation>Impossibile leggere il file di lingua %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Restart the program to change language</source>
+        <translation>Riavvia il programma per cambiare lingua</translation>
+    </message>
+    <message>
+        <source>&amp;Open Glyphmux.ini…</source>
+        <translation>&amp;Apri Glyphmux.ini…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Apri &amp;recenti</translation>
+    </message>
+    <message>
+        <source>&amp;Export for the phone…</source>
+        <translation>Es&amp;porta per il telefono…</translation>
+    </message>
+    <message>
+        <source>Save writes to %1</source>
+        <translation>Il salvataggio scrive in %1</translation>
+    </message>
+    <message>
+        <source>Writes %1</source>
+        <translation>Scrive %1</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message numerus="yes">
+        <source>(altre %n)</source>
+        <translation>
+            <numerusform>(ancora %n)</numerusform>
+            <numerusform>(altre %n)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OpenCommand</name>
+    <message>
+        <source>Open Glyphmux.ini</source>
+        <translation>Apri Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Glyphmux configuration (*.ini);;All files (*)</source>
+        <translation>Configurazione di Glyphmux (*.ini);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>Nessun file recente</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneModelDialog</name>
+    <message>
+        <source>Annulla</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>SaveCommand</name>
+    <message>
+        <source>salvataggio in corso</source>
+        <translation>salvataggio in corso</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare %1:
+%2</source>
+        <translation>Impossibile salvare %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>SideWindow</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SlotEditor</name>
+    <message>
+        <source>Font file (*.ttf)</source>
+        <translation>File di font (*.ttf)</translation>
+    </message>
+    <message>
+        <source>Apri TTF</source>
+        <translation>Apri TTF</translation>
+    </message>
+</context>
+<context>
+    <name>SlotFontInfo</name>
+    <message>
+        <source>Dettagli del font…</source>
+        <translation>Dettagli del font…</translation>
+    </message>
+</context>
+<context>
+    <name>SlotInfo</name>
+    <message>
+        <source>Font degli sms e modo d&apos;uso</source>
+        <translation>Font degli sms e modo d&apos;uso</translation>
+    </message>
+    <message>
+        <source>Font del menu popup</source>
+        <translation>Font del menu popup</translation>
+    </message>
+    <message>
+        <source>Font del testo nella parte bassa dello schermo</source>
+        <translation>Font del testo nella parte bassa dello schermo</translation>
+    </message>
+    <message>
+        <source>Font del testo nella parte alta dello schermo</source>
+        <translation>Font del testo nella parte alta dello schermo</translation>
+    </message>
+    <message>
+        <source>Font del testo nel menu</source>
+        <translation>Font del testo nel menu</translation>
+    </message>
+</context>
+</TS>
