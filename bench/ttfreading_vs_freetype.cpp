@@ -5,7 +5,7 @@
 #include "alloccount.h"
 #include "measure.h"
 
-#include "fonts/fontfileinspector.h"
+#include "fonts/fontfilereader.h"
 #include "fonts/fontregistry.h"
 #include "fonts/truetypeparser.h"
 #include "support/truetypebuilder.h"
@@ -30,7 +30,7 @@ volatile std::size_t sink = 0; // keeps the work from being optimised away
 
 void inspect(const QString &path)
 {
-    FontFileInspector insp;
+    FontFileReader insp;
     insp.setFontFile(path);
     std::size_t n = insp.FaceName().size() + insp.Copyright().size() + insp.FamilyName().size()
         + insp.SubFamilyName().size() + insp.UniqueIdentifier().size() + insp.FullName().size()
@@ -166,7 +166,7 @@ int main(int argc, char **argv)
         const QByteArray path = QFile::encodeName(f);
         // A font the system does not have would be registered by the
         // inspector; there the reading alone is compared.
-        const bool installed = [&] { FontFileInspector probe; probe.setFontFile(f); return probe.Installed(); }();
+        const bool installed = [&] { FontFileReader probe; probe.setFontFile(f); return probe.Installed(); }();
         const auto t = Bench::timeCalls({[&] { if (installed) inspect(f); else readOnly(f); }, [&] { readOnly(f); },
                                          [&] { freeTypeReference(library, path); }}, 300);
         const Bench::Spread whole = Bench::spread(Bench::ratios(t[0], t[2]));
@@ -206,14 +206,14 @@ int main(int argc, char **argv)
                                            TestFonts::familyNames(QStringLiteral("Glyphmux Bench Face %1").arg(made),
                                                                   QStringLiteral("Book")), source);
     };
-    std::vector<std::unique_ptr<FontFileInspector>> others;
+    std::vector<std::unique_ptr<FontFileReader>> others;
     for (const char *held : {"none held", "four large fonts held"}) {
         QStringList ours, reference;
         for (int i = 0; i <= calls; ++i) {
             ours.append(renamedCopy(TestFonts::dejaVuPath(QStringLiteral("DejaVuSans.ttf"))));
             reference.append(renamedCopy(TestFonts::dejaVuPath(QStringLiteral("DejaVuSans.ttf"))));
         }
-        FontFileInspector slot;
+        FontFileReader slot;
         int next = 0, nextReference = 0;
         const auto choice = Bench::timeCalls({
             [&] {
@@ -228,7 +228,7 @@ int main(int argc, char **argv)
                     Bench::spread(choice[0]).median, Bench::spread(choice[1]).median, r.median, r.low, r.high);
         goals.add(QStringLiteral("font choice / addApplicationFont, %1").arg(QLatin1String(held)), r.median, 1.2);
         for (int i = 0; i < 4; ++i) {
-            others.push_back(std::make_unique<FontFileInspector>());
+            others.push_back(std::make_unique<FontFileReader>());
             others.back()->setFontFile(renamedCopy(QStringLiteral("/usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf")));
         }
     }

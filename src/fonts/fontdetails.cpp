@@ -1,6 +1,6 @@
 #include "fonts/fontdetails.h"
 
-#include "fonts/fontfileinspector.h"
+#include "fonts/fontfilereader.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -11,7 +11,7 @@ QString firstLine(const QString &text)
     return text.left(end).trimmed();
 }
 
-FontDetails fontDetails(const FontFileInspector &inspector)
+FontDetails fontDetails(const FontFileReader &inspector)
 {
     FontDetails d;
     d.faceName = inspector.FaceName();

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-class FontFileInspector;
+class FontFileReader;
 
 // Who the font of a slot is, as the details window and the face field's
 // tooltip show it. Long name strings are cut to their first line.
@@ -22,7 +22,7 @@ struct FontDetails {
     FontRefusal refusal = FontRefusal::NotFound;
 };
 
-FontDetails fontDetails(const FontFileInspector &inspector);
+FontDetails fontDetails(const FontFileReader &inspector);
 
 // The text up to its first line break, without blanks around it.
 QString firstLine(const QString &text);

@@ -1,7 +1,7 @@
 #include "ui/main/mainwindow.h"
 
 #include "fonts/fileface.h"
-#include "fonts/fontfileinspector.h"
+#include "fonts/fontfilereader.h"
 #include "preview/phonepreview.h"
 #include "ui/apptexts.h"
 #include "ui/dialogs/phonemodeldialog.h"
@@ -174,7 +174,7 @@ void MainWindow::buildFontInfo()
     m_fontInfo = new SlotFontInfo(faces, labels, statusBar(), this);
     connect(m_preview, &PhonePreview::refreshed, m_fontInfo, &SlotFontInfo::updateCoverage);
     connect(m_slotEditor, &SlotEditor::fontFileChosen, this,
-            [this](std::size_t slot, const QString &path, const FontFileInspector &inspector) {
+            [this](std::size_t slot, const QString &path, const FontFileReader &inspector) {
                 // The preview draws this file's own face from the face's change on.
                 const QString face = inspector.FaceName();
                 m_preview->setFileFace(slot, face, face.isEmpty() ? std::nullopt : FileFace::find(inspector.FontFile()));
@@ -188,7 +188,7 @@ void MainWindow::buildExportCommand(QMenu *file, QAction *before)
     auto sources = [this] {
         ExportSources sources{fontMap(), {}};
         for (std::size_t i = 0; i < SlotCount; ++i) {
-            const FontFileInspector *inspector = m_slotEditor->inspector(i);
+            const FontFileReader *inspector = m_slotEditor->inspector(i);
             if (inspector && !inspector->FaceName().isEmpty() && inspector->FaceName() == sources.map.slotValues[i].face)
                 sources.fontFiles[i] = inspector->FontFile();
         }

@@ -3,7 +3,7 @@
 #include "core/fontmapdocument.h"
 #include "core/recentfiles.h"
 #include "core/textnumber.h"
-#include "fonts/fontfileinspector.h"
+#include "fonts/fontfilereader.h"
 #include "ui/main/fontmapeditor.h"
 #include "ui/services/messageboxes.h"
 
@@ -62,7 +62,7 @@ void SlotEditor::aprifont(std::size_t slot)
     // The old inspector lets go of its file before the new one looks: a face
     // that only it kept registered is looked up afresh.
     m_inspectors[slot].reset();
-    m_inspectors[slot] = std::make_unique<FontFileInspector>();
+    m_inspectors[slot] = std::make_unique<FontFileReader>();
     m_inspectors[slot]->setFontFile(dialog.fileName);
     const QString faceName = m_inspectors[slot]->FaceName();
     // Told before the face changes, so that the first redraw knows the file.

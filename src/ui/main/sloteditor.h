@@ -8,7 +8,7 @@
 #include <array>
 #include <memory>
 
-class FontFileInspector;
+class FontFileReader;
 class FontMapDocument;
 class FontMapEditor;
 class MessageBoxes;
@@ -43,14 +43,14 @@ public:
     void aggiornachroma();
 
     // The slot's inspector (ttf12b ... ttf12p); null before the first choice.
-    const FontFileInspector *inspector(std::size_t slot) const { return m_inspectors[slot].get(); }
+    const FontFileReader *inspector(std::size_t slot) const { return m_inspectors[slot].get(); }
     // What the slot's dialog (CommonDialog1 ... 5) keeps between uses.
     const FileDialogState &dialog(std::size_t slot) const { return m_dialogs[slot]; }
 
 signals:
     // A font file was chosen for 'slot' and inspected; sent before the
     // slot's face changes.
-    void fontFileChosen(std::size_t slot, const QString &path, const FontFileInspector &inspector);
+    void fontFileChosen(std::size_t slot, const QString &path, const FontFileReader &inspector);
     // A step changed what the preview shows without a change of the
     // document announcing it.
     void previewOutdated();
@@ -61,7 +61,7 @@ private:
     FileChooser &m_files;
     MessageBoxes &m_messages;
     QWidget &m_window;
-    std::array<std::unique_ptr<FontFileInspector>, SlotCount> m_inspectors;
+    std::array<std::unique_ptr<FontFileReader>, SlotCount> m_inspectors;
     std::array<FileDialogState, SlotCount> m_dialogs;
     RecentFiles *m_recent = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "ui/main/slotfontinfo.h"
 
-#include "fonts/fontfileinspector.h"
+#include "fonts/fontfilereader.h"
 #include "fonts/fontcoverage.h"
 #include "ui/dialogs/fontdetailswindow.h"
 #include "ui/fontmessages.h"
@@ -51,7 +51,7 @@ SlotFontInfo::SlotFontInfo(const std::array<QLineEdit *, SlotCount> &faces,
 
 SlotFontInfo::~SlotFontInfo() = default;
 
-void SlotFontInfo::fileChosen(std::size_t slot, const QString &path, const FontFileInspector &inspector)
+void SlotFontInfo::fileChosen(std::size_t slot, const QString &path, const FontFileReader &inspector)
 {
     Row &row = m_rows[slot];
     row.chosen = fontDetails(inspector);

@@ -12,12 +12,12 @@
 // drawable for as long as this object lives (registering the file when the
 // system does not already have the face), and tells the face name under
 // which it can be drawn.
-class FontFileInspector final
+class FontFileReader final
 {
 public:
-    FontFileInspector();
-    ~FontFileInspector();
-    Q_DISABLE_COPY_MOVE(FontFileInspector)
+    FontFileReader();
+    ~FontFileReader();
+    Q_DISABLE_COPY_MOVE(FontFileReader)
 
     // Undoes this object's registration of the previous file, then, when
     // 'path' is an existing file, reads it and finds (or registers) its face.

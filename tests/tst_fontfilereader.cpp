@@ -1,6 +1,6 @@
 // The TrueType inspector and the shared font registry: faces found,
 // registered while in use, drawn by their own names, and let go.
-#include "fonts/fontfileinspector.h"
+#include "fonts/fontfilereader.h"
 #include "fonts/fontregistry.h"
 #include "fonts/windowslocale.h"
 #include "support/truetypebuilder.h"
@@ -34,7 +34,7 @@ QString drawn(const QString &face, bool bold = false)
 
 } // namespace
 
-class TestFontFileInspector : public QObject
+class TestFontFileReader : public QObject
 {
     Q_OBJECT
 
@@ -49,7 +49,7 @@ class TestFontFileInspector : public QObject
 private slots:
     void readsNamesAndStyleBits()
     {
-        FontFileInspector insp;
+        FontFileReader insp;
         // Name IDs 0..7, in the system's locale; a later family record in another locale loses.
         const QStringList texts = {"(c) Glyphmux", "Glyphmux Shell", "Bold Italic", "Glyphmux Shell 1.0",
                                    "Glyphmux Shell Bold Italic", "Version 1.0", "GlyphmuxShell-BoldItalic", "Shell is a mark"};
@@ -88,7 +88,7 @@ private slots:
     {
         const QString face = QStringLiteral("Glyphmux Probe Shared");
         const QString path = renamed(familyNames(face, QStringLiteral("Book")));
-        auto quiet = std::make_unique<FontFileInspector>(), loud = std::make_unique<FontFileInspector>();
+        auto quiet = std::make_unique<FontFileReader>(), loud = std::make_unique<FontFileReader>();
         loud->setFontFile(dejaVuPath(QStringLiteral("DejaVuSans.ttf"))); // installed: nothing registered
         quiet->setFontFile(path);
         // Another spelling of the same path is the same file.
@@ -116,7 +116,7 @@ private slots:
             qToBigEndian(qFromBigEndian<quint32>(offset) + 16, offset);
         }
         for (const QString &refused : {written(collection), written(sfnt({{"head", headTable(0)}, {"name", nameTable(familyNames(face, "Book"))}}))}) {
-            FontFileInspector insp;
+            FontFileReader insp;
             insp.setFontFile(refused);
             QVERIFY(insp.FaceName().isEmpty());
             QCOMPARE(registry().registrations(refused), 0);
@@ -130,7 +130,7 @@ private slots:
         const QString face = QStringLiteral("Glyphmux Probe Left");
         const QString unknown = renamed(familyNames(face, QStringLiteral("Book")));
         for (const QString &path : {QDir::tempPath(), QStringLiteral("/nonexistent/nothing.ttf"), QString()}) {
-            FontFileInspector insp;
+            FontFileReader insp;
             insp.setFontFile(installed);
             insp.setFontFile(path);
             QCOMPARE(insp.FontFile(), installed);
@@ -167,7 +167,7 @@ private slots:
             {lost, "", "", ""},
         };
         {
-            FontFileInspector inspectors[std::size(cases)];
+            FontFileReader inspectors[std::size(cases)];
             for (std::size_t i = 0; i < std::size(cases); ++i) {
                 inspectors[i].setFontFile(cases[i][0]);
                 QCOMPARE(inspectors[i].FaceName(), cases[i][1]);
@@ -190,5 +190,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFontFileInspector)
-#include "tst_fontfileinspector.moc"
+QTEST_MAIN(TestFontFileReader)
+#include "tst_fontfilereader.moc"

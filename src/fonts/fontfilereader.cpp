@@ -1,4 +1,4 @@
-#include "fonts/fontfileinspector.h"
+#include "fonts/fontfilereader.h"
 
 #include "core/linesafe.h"
 #include "fonts/bytereader.h"
@@ -8,17 +8,17 @@
 #include <QFileInfo>
 #include <QLocale>
 
-FontFileInspector::FontFileInspector()
+FontFileReader::FontFileReader()
     : m_systemLocaleId(windowsLocaleId(QLocale::system()))
 {
 }
 
-FontFileInspector::~FontFileInspector()
+FontFileReader::~FontFileReader()
 {
     RemoveFontFile();
 }
 
-void FontFileInspector::setFontFile(const QString &path)
+void FontFileReader::setFontFile(const QString &path)
 {
     RemoveFontFile();
     m_facts = FontFileFacts{};
@@ -37,7 +37,7 @@ void FontFileInspector::setFontFile(const QString &path)
     }
 }
 
-bool FontFileInspector::FileExists(const QString &path)
+bool FontFileReader::FileExists(const QString &path)
 {
     if (path.isEmpty())
         return false;
@@ -45,7 +45,7 @@ bool FontFileInspector::FileExists(const QString &path)
     return !info.isDir() && info.exists();
 }
 
-bool FontFileInspector::ReadFontFile(const QString &path)
+bool FontFileReader::ReadFontFile(const QString &path)
 {
     const FileSource source(path);
     if (!source.isOpen())
@@ -64,7 +64,7 @@ bool FontFileInspector::ReadFontFile(const QString &path)
     return tables.complete;
 }
 
-FontRefusal FontFileInspector::Refusal() const
+FontRefusal FontFileReader::Refusal() const
 {
     FontFileFacts facts = m_facts;
     facts.validTrueType = m_validTrueTypeFile;
@@ -72,12 +72,12 @@ FontRefusal FontFileInspector::Refusal() const
     return refusalOf(facts);
 }
 
-QString FontFileInspector::GetNameString(std::uint16_t nameId) const
+QString FontFileReader::GetNameString(std::uint16_t nameId) const
 {
     return TrueType::nameString(m_names, nameId, m_systemLocaleId);
 }
 
-bool FontFileInspector::FindFaceName(FaceTest test)
+bool FontFileReader::FindFaceName(FaceTest test)
 {
     const FontRegistry &registry = FontRegistry::instance();
     const QString family = GetNameString(TrueType::FamilyId);
@@ -97,7 +97,7 @@ bool FontFileInspector::FindFaceName(FaceTest test)
     return false;
 }
 
-bool FontFileInspector::AddFontFile(const QString &path)
+bool FontFileReader::AddFontFile(const QString &path)
 {
     FontRegistry &registry = FontRegistry::instance();
     if (!registry.addFontFile(path))
@@ -106,7 +106,7 @@ bool FontFileInspector::AddFontFile(const QString &path)
     return true;
 }
 
-void FontFileInspector::RemoveFontFile()
+void FontFileReader::RemoveFontFile()
 {
     if (!m_registeredFile.isEmpty()) {
         FontRegistry &registry = FontRegistry::instance();
