@@ -8,11 +8,11 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <functional>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -71,16 +71,13 @@ FileError writeAll(QFile &file, const QByteArray &bytes, const QString &path)
             return {FileError::Kind::Write, path, file.error(), file.errorString()};
         written += n;
     }
-#ifndef Q_OS_WIN
-    if (::fsync(file.handle()) != 0)
-        return {FileError::Kind::Write, path, QFileDevice::WriteError, qt_error_string(errno)};
-#endif
     return {};
 }
 
-} // namespace
+// Fills the temporary file that then replaces 'path'; an error stops the save.
+using FillStep = std::function<FileError(QFile &temporary)>;
 
-SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes)
+SaveOutcome replaceAtomically(const QString &path, const FillStep &fill)
 {
     QFileInfo target(path);
     if (target.isSymLink()) // the link stays, its file gets the new bytes
@@ -103,7 +100,11 @@ SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes)
     if (target.exists())
         temporary.setPermissions(target.permissions());
 
-    FileError error = writeAll(temporary, bytes, path);
+    FileError error = fill(temporary);
+#ifndef Q_OS_WIN
+    if (!error.isError() && ::fsync(temporary.handle()) != 0)
+        error = {FileError::Kind::Write, path, QFileDevice::WriteError, qt_error_string(errno)};
+#endif
     temporary.close();
     if (!error.isError() && temporary.error() != QFileDevice::NoError)
         error = {FileError::Kind::Write, path, temporary.error(), temporary.errorString()};
@@ -114,6 +115,13 @@ SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes)
         return {false, error};
     }
     return {true, {}};
+}
+
+} // namespace
+
+SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    return replaceAtomically(path, [&](QFile &temporary) { return writeAll(temporary, bytes, path); });
 }
 
 void ignoreFileSizeLimitSignal()
@@ -131,42 +139,37 @@ QString backupPathFor(const QString &path)
 BackupOutcome keepPreviousVersion(const QString &path)
 {
     using Kind = FileError::Kind;
-    const auto failed = [](BackupError step, Kind kind, const QString &file, const QFileDevice &device) {
-        return BackupOutcome{step, {kind, file, device.error(), device.errorString()}};
-    };
     const QFileInfo info(path);
     if (!info.exists() || info.isDir() || !(info.permissions() & QFileDevice::WriteOwner))
         return {};
-    if (!info.isFile()) // a pipe or a device: reading it could block
-        return {BackupError::CannotReadOld, {Kind::NotRegular, path, QFileDevice::OpenError, {}}};
-    QFile old(path);
-    if (!old.open(QIODevice::ReadOnly))
-        return failed(BackupError::CannotReadOld, Kind::Open, path, old);
+    const RegularFile opened = openRegularFile(path); // a pipe or a device could block
+    if (opened.failure != RegularFile::Failure::None) {
+        const Kind kind = opened.failure == RegularFile::Failure::NotRegular ? Kind::NotRegular : Kind::Open;
+        return {BackupError::CannotReadOld, {kind, path, QFileDevice::OpenError, qt_error_string(opened.error)}};
+    }
+    QFile old;
+    if (!old.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return {BackupError::CannotReadOld, {Kind::Open, path, old.error(), old.errorString()}};
 
+    // The backup is saved like any file; copied in pieces, as no size is trusted.
     const QString backupPath = backupPathFor(path);
-    const QFileInfo backupInfo(backupPath);
-    if (backupInfo.exists() && !backupInfo.isDir() && !(backupInfo.permissions() & QFileDevice::WriteOwner))
-        return {BackupError::CannotWriteBackup, {Kind::ReadOnly, backupPath, QFileDevice::PermissionsError, {}}};
-    QSaveFile backup(backupPath);
-    if (!backup.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(BackupError::CannotWriteBackup, backupInfo.isDir() ? Kind::IsFolder : Kind::Open, backupPath, backup);
-    // Copied in pieces: the old file may be large, and no size is trusted.
-    QByteArray chunk;
-    do {
-        chunk = old.read(64 * 1024);
-        if (old.error() != QFileDevice::NoError) {
-            backup.cancelWriting();
-            return failed(BackupError::CannotReadOld, Kind::Read, path, old);
+    bool readFailed = false;
+    const SaveOutcome saved = replaceAtomically(backupPath, [&](QFile &temporary) {
+        for (;;) {
+            const QByteArray chunk = old.read(64 * 1024);
+            if (old.error() != QFileDevice::NoError) {
+                readFailed = true;
+                return FileError{Kind::Read, path, old.error(), old.errorString()};
+            }
+            if (chunk.isEmpty())
+                return FileError{};
+            if (const FileError error = writeAll(temporary, chunk, backupPath); error.isError())
+                return error;
         }
-        if (backup.write(chunk) != chunk.size()) {
-            const BackupOutcome outcome = failed(BackupError::CannotWriteBackup, Kind::Write, backupPath, backup);
-            backup.cancelWriting();
-            return outcome;
-        }
-    } while (!chunk.isEmpty());
-    if (!backup.commit())
-        return failed(BackupError::CannotWriteBackup, Kind::Commit, backupPath, backup);
-    return {};
+    });
+    if (saved.ok)
+        return {};
+    return {readFailed ? BackupError::CannotReadOld : BackupError::CannotWriteBackup, saved.error};
 }
 
 bool fileHolds(const QString &path, const QByteArray &bytes)
