@@ -13,16 +13,20 @@
 #include <unistd.h>
 #endif
 
-RegularFile openRegularFile(const QString &path)
+RegularFile openRegularFile(const QString &path, KeepNonBlocking keep)
 {
     RegularFile result;
 #ifdef Q_OS_WIN
+    Q_UNUSED(keep) // descriptors here have no such flag
     // No pipes or sockets among ordinary paths here; devices fail the check.
-    if (!QFileInfo(path).isFile()) {
-        result.failure = QFileInfo::exists(path) ? RegularFile::Failure::NotRegular : RegularFile::Failure::CannotOpen;
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        result.failure = info.exists() ? RegularFile::Failure::NotRegular : RegularFile::Failure::CannotOpen;
+        result.directory = info.isDir();
         result.error = ENOENT;
         return result;
     }
+    result.size = quint64(info.size());
     result.fd = ::_wopen(reinterpret_cast<const wchar_t *>(path.utf16()), _O_RDONLY | _O_BINARY);
     if (result.fd < 0) {
         result.failure = RegularFile::Failure::CannotOpen;
@@ -43,11 +47,15 @@ RegularFile openRegularFile(const QString &path)
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         result.failure = RegularFile::Failure::NotRegular;
+        result.directory = S_ISDIR(st.st_mode);
         return result;
     }
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags >= 0)
-        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    result.size = quint64(st.st_size);
+    if (keep == KeepNonBlocking::No) {
+        const int flags = ::fcntl(fd, F_GETFL);
+        if (flags >= 0)
+            ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    }
     result.fd = fd;
 #endif
     return result;

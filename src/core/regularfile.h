@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 // Opens a file for reading only when it is a regular file. A named pipe, a
 // socket or a device would block open() or read() forever, so the file is
@@ -12,9 +13,14 @@ struct RegularFile {
     int fd = -1;                       // the caller's to close; -1 on failure
     Failure failure = Failure::None;
     int error = 0;                     // errno when the open itself failed
+    bool directory = false;            // NotRegular because it is a folder
+    quint64 size = 0;                  // of a regular file, when opened
 };
 
-RegularFile openRegularFile(const QString &path);
+// A regular file never blocks, whatever the flag says; a caller that only
+// reads it itself may keep the descriptor non-blocking and save two calls.
+enum class KeepNonBlocking { No, Yes };
+RegularFile openRegularFile(const QString &path, KeepNonBlocking keep = KeepNonBlocking::No);
 
 
 // True when openRegularFile would succeed; for code that must hand a path,

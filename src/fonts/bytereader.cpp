@@ -1,12 +1,7 @@
 #include "fonts/bytereader.h"
 
-#include "core/regularfile.h"
-
-#include <QFile>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 // pread keeps the inspector at a handful of system calls per file.
@@ -18,12 +13,13 @@ struct FileSource::Handle
 FileSource::FileSource(const QString &path)
     : m_handle(new Handle)
 {
-    m_handle->fd = openRegularFile(path).fd; // a pipe or device would block
-    struct stat st {};
-    if (m_handle->fd < 0 || ::fstat(m_handle->fd, &st) != 0 || !S_ISREG(st.st_mode))
-        return;
-    m_size = std::uint64_t(st.st_size);
-    m_open = true;
+    // A pipe or device would block; pread never blocks on what remains.
+    const RegularFile opened = openRegularFile(path, KeepNonBlocking::Yes);
+    m_handle->fd = opened.fd;
+    m_failure = opened.failure;
+    m_directory = opened.directory;
+    m_size = opened.size;
+    m_open = m_handle->fd >= 0;
 }
 
 FileSource::~FileSource()
@@ -42,11 +38,14 @@ std::optional<QByteArray> FileSource::readAt(std::uint64_t offset, std::uint64_t
         return readFromFile(offset, len);
     const std::uint64_t cached = std::uint64_t(m_window.size());
     if (offset < m_windowOffset || offset - m_windowOffset > cached || len > cached - (offset - m_windowOffset)) {
-        auto ahead = readFromFile(offset, std::min(window, m_size - offset));
+        // From the page boundary below: a table's neighbour just before it
+        // (maxp before name, say) comes in the same read.
+        const std::uint64_t start = offset - offset % (window / 2);
+        auto ahead = readFromFile(start, std::min(window, m_size - start));
         if (!ahead)
             return std::nullopt;
         m_window = std::move(*ahead);
-        m_windowOffset = offset;
+        m_windowOffset = start;
     }
     return m_window.mid(qsizetype(offset - m_windowOffset), qsizetype(len));
 }

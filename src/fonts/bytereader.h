@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/regularfile.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -123,6 +125,9 @@ public:
     FileSource &operator=(const FileSource &) = delete;
 
     bool isOpen() const { return m_open; }
+    // Why the file is not open: it could not be, or it is no regular file.
+    RegularFile::Failure failure() const { return m_failure; }
+    bool isDirectory() const { return m_directory; }
     std::uint64_t size() const override { return m_size; }
     std::optional<QByteArray> readAt(std::uint64_t offset, std::uint64_t len) const override;
 
@@ -132,6 +137,8 @@ private:
     struct Handle;
     Handle *m_handle = nullptr;
     bool m_open = false;
+    RegularFile::Failure m_failure = RegularFile::Failure::None;
+    bool m_directory = false;
     std::uint64_t m_size = 0;
     mutable QByteArray m_window; // bytes at m_windowOffset, read ahead
     mutable std::uint64_t m_windowOffset = 0;

@@ -22,13 +22,27 @@ void FontFileReader::setFontFile(const QString &path)
 {
     RemoveFontFile();
     m_facts = FontFileFacts{};
-    const QFileInfo info(path);
-    if (!path.isEmpty() && info.exists())
+    if (path.isEmpty())
+        return;
+    // One open tells what the path is and reads it; only a failed open needs
+    // the file system asked again.
+    const FileSource source(path);
+    bool folder = source.isDirectory();
+    if (source.isOpen()) {
+        m_facts.kind = FontFileFacts::Kind::Regular;
+    } else if (source.failure() == RegularFile::Failure::NotRegular) {
+        m_facts.kind = FontFileFacts::Kind::NotRegular;
+    } else {
+        const QFileInfo info(path);
+        if (!info.exists())
+            return;
         m_facts.kind = info.isFile() ? FontFileFacts::Kind::Regular : FontFileFacts::Kind::NotRegular;
-    if (!FileExists(path))
+        folder = info.isDir();
+    }
+    if (folder)
         return;
     m_fontFile = path;
-    const bool whole = ReadFontFile(m_fontFile); // a damaged file still gets its face looked up
+    const bool whole = ReadFontFile(source); // a damaged file still gets its face looked up
     m_installed = FindFaceName(FaceTest::SystemOnly);
     if (!m_installed) {
         if (whole) // Qt would take a damaged file or every font of a collection: faces nobody can choose
@@ -37,17 +51,8 @@ void FontFileReader::setFontFile(const QString &path)
     }
 }
 
-bool FontFileReader::FileExists(const QString &path)
+bool FontFileReader::ReadFontFile(const FileSource &source)
 {
-    if (path.isEmpty())
-        return false;
-    const QFileInfo info(path); // asking isDir first costs one system call, not two
-    return !info.isDir() && info.exists();
-}
-
-bool FontFileReader::ReadFontFile(const QString &path)
-{
-    const FileSource source(path);
     if (!source.isOpen())
         return false;
     TrueType::FontTables tables = TrueType::readFontTables(source, m_validTrueTypeFile);
@@ -100,7 +105,8 @@ bool FontFileReader::FindFaceName(FaceTest test)
 bool FontFileReader::AddFontFile(const QString &path)
 {
     FontRegistry &registry = FontRegistry::instance();
-    if (!registry.addFontFile(path))
+    // Only a file just read whole as a regular one gets here.
+    if (!registry.addFontFile(path, FontRegistry::FileCheck::JustReadAsRegular))
         return false;
     m_registeredFile = path;
     return true;

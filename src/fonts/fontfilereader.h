@@ -57,12 +57,11 @@ public:
 private:
     enum class FaceTest { SystemOnly, Drawable };
 
-    bool ReadFontFile(const QString &path);
+    bool ReadFontFile(const FileSource &source);
     QString GetNameString(std::uint16_t nameId) const;
     bool FindFaceName(FaceTest test);
     bool AddFontFile(const QString &path);
     void RemoveFontFile();
-    static bool FileExists(const QString &path);
 
     QString m_fontFile;
     QString m_faceName;

@@ -142,7 +142,7 @@ void FontRegistry::applyFace(QFont &font, const QString &face) const
     font.setStyleName(best->style);
 }
 
-bool FontRegistry::addFontFile(const QString &path)
+bool FontRegistry::addFontFile(const QString &path, FileCheck check)
 {
     const QString file = key(path);
     const auto it = m_files.find(file);
@@ -150,7 +150,8 @@ bool FontRegistry::addFontFile(const QString &path)
         ++it->uses;
         return true;
     }
-    if (!isReadableRegularFile(file)) // the font system would block on a pipe or device
+    // The font system would block on a pipe or device.
+    if (check == FileCheck::Check && !isReadableRegularFile(file))
         return false;
     systemFaces(); // taken before our first registration can show in it
     const int id = QFontDatabase::addApplicationFont(file);

@@ -37,8 +37,10 @@ public:
     bool isInstalled(const QString &face) const;
 
     // Makes the font file drawable, or counts one more user of it. True when
-    // the file's fonts are registered (now or before).
-    bool addFontFile(const QString &path);
+    // the file's fonts are registered (now or before). The file is first
+    // checked to be a regular one, unless the caller has just read it as one.
+    enum class FileCheck { Check, JustReadAsRegular };
+    bool addFontFile(const QString &path, FileCheck check = FileCheck::Check);
     // Drops one use of 'path'; after the last one the file counts as gone.
     void removeFontFile(const QString &path);
     // Unregisters every file nobody uses, in one go.

@@ -3,6 +3,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace TrueType {
@@ -119,6 +120,29 @@ bool isUsedNameId(std::uint16_t nameId)
     return nameId <= lastUsedNameId || nameId == LicenseId;
 }
 
+// The records whose string nameString() can answer with, for any locale:
+// every Windows record (one may match the locale), and a record of another
+// platform only when no Windows record of its ID follows it, or the last one
+// is empty. The others are always overridden, so their strings are not read.
+QList<bool> canAnswer(const QList<NameRecord> &records)
+{
+    constexpr int ids = LicenseId + 1;
+    std::array<qsizetype, ids> lastWindows;
+    lastWindows.fill(-1);
+    for (qsizetype k = 0; k < records.size(); ++k) {
+        if (records[k].platformId == 3 && records[k].nameId < ids)
+            lastWindows[records[k].nameId] = k;
+    }
+    QList<bool> needed(records.size());
+    for (qsizetype k = 0; k < records.size(); ++k) {
+        const NameRecord &r = records[k];
+        const qsizetype last = r.nameId < ids ? lastWindows[r.nameId] : -1;
+        // A UTF-16 string shorter than one unit decodes to nothing.
+        needed[k] = r.platformId == 3 || last < 0 || (k > last && records[last].length < 2);
+    }
+    return needed;
+}
+
 // Glyf wins over CFF, as font engines choose when a file has both.
 OutlineKind outlineKind(const QList<TableEntry> &entries)
 {
@@ -176,13 +200,17 @@ std::optional<NameTable> readNameTable(const ByteSource &source, const TableEntr
             r.length = 0;
         if (r.nameId == LicenseId)
             r.length = std::min(r.length, std::uint16_t(licenseBytesRead & ~1)); // whole UTF-16 units
-        if (r.length != 0) {
-            spanBegin = std::min<std::uint64_t>(spanBegin, r.offset);
-            spanEnd = std::max<std::uint64_t>(spanEnd, std::uint64_t(r.offset) + r.length);
-        }
         names.records.append(r);
     }
     names.strings.resize(names.records.size());
+    const QList<bool> needed = canAnswer(names.records);
+    for (qsizetype k = 0; k < names.records.size(); ++k) {
+        const NameRecord &r = names.records[k];
+        if (r.length != 0 && needed[k]) {
+            spanBegin = std::min<std::uint64_t>(spanBegin, r.offset);
+            spanEnd = std::max<std::uint64_t>(spanEnd, std::uint64_t(r.offset) + r.length);
+        }
+    }
     if (spanEnd == 0)
         return names;
     const auto span = readInTable(source, entry, nameHeaderSize, header.stringOffset + spanBegin, spanEnd - spanBegin);
@@ -190,7 +218,7 @@ std::optional<NameTable> readNameTable(const ByteSource &source, const TableEntr
         return std::nullopt;
     for (qsizetype k = 0; k < names.records.size(); ++k) {
         const NameRecord &r = names.records[k];
-        if (r.length != 0)
+        if (r.length != 0 && needed[k])
             names.strings[k] = decodeNameString(r.platformId, QByteArrayView(*span).sliced(r.offset - spanBegin, r.length));
     }
     return names;
@@ -285,19 +313,21 @@ FontTables readFontTables(const ByteSource &source, bool validBefore)
     if (!entries)
         return out;
     out.outlines = outlineKind(*entries);
-    out.glyphCount = glyphCount(source, *entries);
 
+    bool headDamaged = false;
     for (const TableEntry &entry : *entries) {
         if (!entry.is("head"))
             continue;
         const auto magic = readInTable(source, entry, headSize, headMagicOffset, 4);
-        if (!magic)
-            return out;
-        out.validTrueType = ByteReader(*magic).u32() == magicNumber;
+        headDamaged = !magic;
+        if (magic)
+            out.validTrueType = ByteReader(*magic).u32() == magicNumber;
         break;
     }
-    if (!out.validTrueType.value_or(validBefore))
+    if (headDamaged || !out.validTrueType.value_or(validBefore)) {
+        out.glyphCount = glyphCount(source, *entries);
         return out;
+    }
 
     // The walk takes the tables in directory order and stops at the first it
     // cannot take; the last "name" and the last "OS/2" taken before that
@@ -340,6 +370,7 @@ FontTables readFontTables(const ByteSource &source, bool validBefore)
         out.names = readNameTable(source, *name, nameHeader, damaged);
         walked = walked && out.names;
     }
+    out.glyphCount = glyphCount(source, *entries); // "maxp" usually lies next to "name": one read
     if (os2) {
         const auto fsSelection = readInTable(source, *os2, os2NeededSize, os2FsSelectionOffset, 2);
         if (fsSelection)
