@@ -75,8 +75,7 @@ private slots:
         QCOMPARE(QDir(f.target() + "/data/fonts").entryList(QDir::Files),
                  QStringList({"glyphmux.ini", "src-DejaVuSans.ttf", "src-DejaVuSerif.ttf"}));
 
-        // Again: asked once, and Cancel keeps everything; then a vanished font
-        // stops the export, naming the file and the reason.
+        // Again: asked once, Cancel keeps all; a vanished font stops it, named.
         child<QAction>(&f.form, "cmd_export")->trigger();
         QCOMPARE(child<QLineEdit>(f.dialog(), "exportTarget")->text(), f.target()); // remembered
         f.click("exportStart");

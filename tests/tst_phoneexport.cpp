@@ -122,8 +122,7 @@ private slots:
         QCOMPARE(outcome.written, written);
         QCOMPARE(readTree(scene.target()), expected);
 
-        // Again, changed: nothing is replaced unless asked; then only the
-        // configuration differs, with no kept copies or parts left.
+        // Changed: nothing replaced unless asked, then no kept copies or parts left.
         scene.request.map.slotValues[0].size = "30";
         const ExportPlan again = planExport(scene.request, words);
         QVERIFY(again.replacesFiles());
@@ -141,29 +140,24 @@ private slots:
 
     void failuresLeaveNoHalfFile_data()
     {
-        QTest::addColumn<QString>("fault");
         QTest::addColumn<bool>("foundBeforeWriting");
         QTest::addColumn<ExportProblem>("problem");
         QTest::addColumn<QString>("path"); // relative to the scene's folder
         QTest::addColumn<int>("systemError");
         QTest::addColumn<QStringList>("written");
-        const auto row = [](const char *name, const char *fault, bool found, ExportProblem problem, const char *path,
-                            int error = 0, const QStringList &written = {}) {
-            QTest::newRow(name) << QString::fromLatin1(fault) << found << problem << QString::fromLatin1(path) << error << written;
-        };
-        row("file in place of the target", "target is a file", true, ExportProblem::TargetBlocked, "card");
-        row("file in place of a folder, found first", "data is a file", true, ExportProblem::TargetBlocked, "card/data");
-        row("file in place of a folder, met while writing", "data becomes a file", false, ExportProblem::CreateFolderFailed,
-            "card/data", ENOTDIR);
-        row("source vanished", "a.ttf removed", false, ExportProblem::SourceMissing, "src/a.ttf", ENOENT, {"data/fonts/b.ttf"});
-        row("source is a pipe", "b.ttf is a pipe", true, ExportProblem::SourceNotRegular, "src/b.ttf");
-        row("two files, one name on the phone", "name clash", true, ExportProblem::SameFileName, "src/b.ttf");
-        row("cancel inside a large font", "cancel", false, ExportProblem::Cancelled, "");
-        row("cancel at the last byte", "cancel late", false, ExportProblem::Cancelled, "");
+        QTest::newRow("target is a file") << true << ExportProblem::TargetBlocked << "card" << 0 << QStringList();
+        QTest::newRow("data is a file") << true << ExportProblem::TargetBlocked << "card/data" << 0 << QStringList();
+        QTest::newRow("data becomes a file while writing")
+            << false << ExportProblem::CreateFolderFailed << "card/data" << ENOTDIR << QStringList();
+        QTest::newRow("a.ttf removed") << false << ExportProblem::SourceMissing << "src/a.ttf" << ENOENT << QStringList{"data/fonts/b.ttf"};
+        QTest::newRow("b.ttf is a pipe") << true << ExportProblem::SourceNotRegular << "src/b.ttf" << 0 << QStringList();
+        QTest::newRow("two files, one name on the phone") << true << ExportProblem::SameFileName << "src/b.ttf" << 0 << QStringList();
+        QTest::newRow("cancel inside a large font") << false << ExportProblem::Cancelled << "" << 0 << QStringList();
+        QTest::newRow("cancel at the last byte") << false << ExportProblem::Cancelled << "" << 0 << QStringList();
     }
     void failuresLeaveNoHalfFile()
     {
-        QFETCH(QString, fault);
+        const QString fault = QTest::currentDataTag();
         QFETCH(bool, foundBeforeWriting);
         QFETCH(ExportProblem, problem);
         QFETCH(QString, path);
@@ -178,7 +172,7 @@ private slots:
             QFile::remove(scene.source("b.ttf"));
             QCOMPARE(::mkfifo(QFile::encodeName(scene.source("b.ttf")).constData(), 0644), 0);
         }
-        if (fault == "name clash") {
+        if (fault == "two files, one name on the phone") {
             writeFile(scene.dir.filePath("other/B.TTF"), "other");
             scene.request.fontFiles[4] = scene.dir.filePath("other/B.TTF");
         }
@@ -189,7 +183,7 @@ private slots:
 
         const ExportPlan plan = planExport(scene.request, words);
         QCOMPARE(plan.blocked(), foundBeforeWriting);
-        if (fault == "data becomes a file")
+        if (fault == "data becomes a file while writing")
             writeFile(scene.target() + "/data", "data");
         if (fault == "a.ttf removed")
             QFile::remove(scene.source("a.ttf"));
@@ -199,7 +193,7 @@ private slots:
             // Inside a.ttf, after b.ttf has replaced the old one; or at the very
             // end, when system/fonts has been made and the last file is written.
             ++calls;
-            return fault == "cancel" ? calls < 3 : fault != "cancel late" || done < total;
+            return fault == "cancel inside a large font" ? calls < 3 : fault != "cancel at the last byte" || done < total;
         });
         QCOMPARE(outcome.failure.problem, problem);
         QCOMPARE(outcome.failure.path, path.isEmpty() ? QString() : scene.dir.filePath(path));

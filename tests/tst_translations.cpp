@@ -19,7 +19,6 @@
 namespace {
 const QStringList languageCodes = {"it", "en", "de", "fr", "es"};
 const QStringList languageFiles = {"Italiano.lng", "English.lng", "Deutsch.lng", "Francais.lng", "Espanol.lng"};
-const QString sourceDir = QStringLiteral(GLYPHMUX_SOURCE_DIR);
 
 QString languagePath(int i)
 {
@@ -32,14 +31,13 @@ QString shown(QString text)
     return text.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(u'&').replace(u'\x01', u'&');
 }
 
-// What language 'i' would not show: any text but its translations (a "%1"
-// stands for any text), its language file's captions and names that no
-// language changes. With no language (-1): the source texts, Italian captions.
+// What language 'i' (-1: none) would not show: any text but its translations
+// ("%1" stands for any text), its captions and names no language changes.
 QRegularExpression foreignIn(int i)
 {
     QStringList allowed = {QStringLiteral(R"(Glyphmux GUI( [\d.]+)?|Glyphmux\.dll|Latin(Bold|Plain)\d+|[-+?%]|[\d ()]*)"),
                            QStringLiteral(R"(n70/n72/n90|6630/6680/6600|c:\\.*|\\data\\fonts\\\*\.\*|https://.*|\S+@\S+)")};
-    QFile ts(QStringLiteral("%1/translations/glyphmux_%2.ts").arg(sourceDir, languageCodes[qMax(i, 0)]));
+    QFile ts(QStringLiteral(GLYPHMUX_SOURCE_DIR "/translations/glyphmux_%1.ts").arg(languageCodes[qMax(i, 0)]));
     if (ts.open(QIODevice::ReadOnly)) {
         QXmlStreamReader xml(&ts);
         bool numerus = false; // a plural's translation holds one form per number
@@ -60,18 +58,7 @@ QRegularExpression foreignIn(int i)
     return QRegularExpression("\\A(?!(?:" + allowed.join(u'|') + ")\\z)", QRegularExpression::DotMatchesEverythingOption);
 }
 
-// The menu bar's entries, then each menu's.
-QList<QList<QAction *>> menusOf(const QWidget *window)
-{
-    QList<QList<QAction *>> menus{window->findChild<QMenuBar *>()->actions()};
-    for (const QAction *top : menus.first())
-        if (top->menu())
-            menus << top->menu()->actions();
-    return menus;
-}
-
-// Every text a window shows: title, captions, fields, tooltips, menus and
-// the status bar.
+// Every text a window shows: title, captions, fields, tooltips, menus, status.
 QStringList textsOf(const QWidget *window)
 {
     QStringList texts = window->windowTitle().split(QRegularExpression(QStringLiteral(" {2,}")));
@@ -88,10 +75,8 @@ QStringList textsOf(const QWidget *window)
             texts << bar->currentMessage();
         texts << w->toolTip();
     }
-    if (window->findChild<QMenuBar *>())
-        for (const QList<QAction *> &menu : menusOf(window))
-            for (const QAction *action : menu)
-                texts << shown(action->text());
+    for (const QAction *action : window->findChildren<QAction *>()) // the menus' too
+        texts << shown(action->text());
     texts.removeAll(QString());
     return texts;
 }
@@ -100,8 +85,12 @@ QStringList textsOf(const QWidget *window)
 QStringList badLetters(const QMainWindow &window)
 {
     static const QRegularExpression oneLetter(QStringLiteral("\\A[^&]*&([^&])[^&]*\\z"));
+    QList<QList<QAction *>> menus{window.menuBar()->actions()};
+    for (const QAction *top : menus.first())
+        if (top->menu())
+            menus << top->menu()->actions();
     QStringList bad;
-    for (const QList<QAction *> &menu : menusOf(&window)) {
+    for (const QList<QAction *> &menu : menus) {
         QSet<QString> taken;
         for (const QAction *action : menu) {
             const QString letter = oneLetter.match(action->text()).captured(1).toLower();
@@ -145,9 +134,8 @@ private slots:
         QVERIFY(languageCodeOfFile("/x/" + file + ".bak").isEmpty());
     }
 
-    // Each language from the start (or none), then the next one chosen with
-    // "Language": every window, message, dialog title and status text is in
-    // that language, the restart message too, and no window waits for it.
+    // Each language (or none) from the start, then the next one chosen: every
+    // text of windows, messages and dialogs is in it, already behind the message.
     void everyWindowInEachLanguage_data()
     {
         QTest::addColumn<int>("start"); // -1: no language chosen
@@ -219,20 +207,19 @@ private slots:
         QCOMPARE(child<QLabel>(&form, "Label37")->textFormat(), Qt::PlainText); // captions are never markup
     }
 
-    // lupdate over the sources must leave nothing to translate and nothing
-    // that the sources no longer use.
+    // lupdate finds nothing left to translate and nothing the sources no longer use.
     void tsFilesComplete()
     {
         QTemporaryDir dir;
         QStringList copies;
         for (const QString &code : languageCodes) {
             copies << dir.filePath(QStringLiteral("glyphmux_%1.ts").arg(code));
-            QVERIFY(QFile::copy(QStringLiteral("%1/translations/glyphmux_%2.ts").arg(sourceDir, code), copies.last()));
+            QVERIFY(QFile::copy(QStringLiteral(GLYPHMUX_SOURCE_DIR "/translations/glyphmux_%1.ts").arg(code), copies.last()));
             QFile::setPermissions(copies.last(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         }
         QProcess lupdate;
         lupdate.start(QStringLiteral(LUPDATE_PROGRAM),
-                      QStringList{"-silent", "-locations", "none", "-recursive", sourceDir + "/src", "-ts"} + copies);
+                      QStringList{"-silent", "-locations", "none", "-recursive", GLYPHMUX_SOURCE_DIR "/src", "-ts"} + copies);
         QVERIFY(lupdate.waitForFinished(120000));
         QCOMPARE(lupdate.exitCode(), 0);
         // Unfinished, vanished or obsolete entries, and empty translations.
