@@ -1,9 +1,8 @@
-// Preferences across restarts: settings.fs, language files on the captions,
-// the "Language" command and the shipped language files.
+// Preferences across restarts: settings.fs, language files on the captions
+// and the shipped language files.
 #include "core/languagefile.h"
 #include "core/textfile.h"
 #include "support/messagerecorder.h"
-#include "support/scriptedchooser.h"
 #include "support/tempcwd.h"
 #include "support/ui.h"
 #include "ui/dialogs/phonemodeldialog.h"
@@ -111,35 +110,6 @@ private slots:
         QCOMPARE(messages.informed, QStringList());
         QCOMPARE(messages.warned, QStringList());
         QVERIFY(!form->sideWindows().phoneModel().isVisible());
-    }
-
-    void languageCommand()
-    {
-        TempCwd cwd;
-        MessageRecorder messages;
-        ScriptedChooser chooser;
-        MainWindow form(&chooser, &messages);
-        const QString english = QStringLiteral(GLYPHMUX_SOURCE_DIR "/Data/English.lng");
-        const QString missing = cwd.filePath(QStringLiteral("missing.lng"));
-        QStringList behind;
-        messages.whileShown = [&](const QString &) { behind = behind.isEmpty() ? captionsOf(form) : behind; };
-        // Chosen, cancelled, unreadable: the message each time but the last, which
-        // warns naming the file; English, applied before the first message, stays.
-        chooser.answer(english);
-        chooser.cancel();
-        chooser.answer(missing);
-        for (int i = 0; i < 3; ++i)
-            child<QAction>(&form, "cmd_lang")->trigger();
-        QCOMPARE(chooser.shown.value(0).initialFolder, QDir::toNativeSeparators(qApp->applicationDirPath() + "/Data"));
-        QCOMPARE(chooser.shown.value(0).filter, QStringLiteral("Language file (*.lng)"));
-        QCOMPARE(behind.value(30), QStringLiteral("Font names"));
-        QCOMPARE(captionsOf(form), behind);
-        QCOMPARE(child<QObject>(&form, "Label37")->property("textFormat").toInt(), Qt::PlainText); // never markup
-        QCOMPARE(messages.informed, QStringList(2, QStringLiteral("Restart the program to change language")));
-        QCOMPARE(messages.warned.size(), 1);
-        QVERIFY(messages.warned[0].contains(missing));
-        QCOMPARE(form.traduzione().fileName, english);
-        QCOMPARE(cwd.read(QStringLiteral("settings.fs")), "True|" + english.toUtf8() + "\r\n");
     }
 };
 
