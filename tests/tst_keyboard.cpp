@@ -49,14 +49,12 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<int>("key"); // 0: the Cancel button instead
         QTest::addColumn<bool>("saved"); // the phone model's pending save ran
-        QTest::newRow("model, Return") << "Form2" << int(Qt::Key_Return) << true;
-        QTest::newRow("model, Enter") << "Form2" << int(Qt::Key_Enter) << true;
-        QTest::newRow("model, Escape") << "Form2" << int(Qt::Key_Escape) << false;
-        QTest::newRow("model, Cancel") << "Form2" << 0 << false;
-        QTest::newRow("copy list, Return") << "Form3" << int(Qt::Key_Return) << false;
-        QTest::newRow("copy list, Escape") << "Form3" << int(Qt::Key_Escape) << false;
-        QTest::newRow("about, Return") << "frmAbout" << int(Qt::Key_Return) << false;
-        QTest::newRow("about, Escape") << "frmAbout" << int(Qt::Key_Escape) << false;
+        for (const QString window : {"Form2", "Form3", "frmAbout"}) { // Form2: the phone model
+            QTest::addRow("%s, Return", qPrintable(window)) << window << int(Qt::Key_Return) << (window == "Form2");
+            QTest::addRow("%s, Escape", qPrintable(window)) << window << int(Qt::Key_Escape) << false;
+        }
+        QTest::newRow("Form2, Enter") << "Form2" << int(Qt::Key_Enter) << true;
+        QTest::newRow("Form2, Cancel") << "Form2" << 0 << false;
     }
     void sideWindowKeys()
     {
@@ -102,7 +100,7 @@ private slots:
     }
 
     // Tab visits the font rows left to right, one row after the other,
-    // then the other parameters; Shift+Tab goes back.
+    // then the other parameters.
     void tabOrder()
     {
         Fixture f;
@@ -119,8 +117,6 @@ private slots:
         }
         QCOMPARE(visited, expected);
         QCOMPARE(QApplication::focusWidget()->objectName(), expected.first()); // round again
-        Fixture::press(&f.form, Qt::Key_Backtab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), expected.last());
     }
 
     // Arrows step the zoom by 1, Page keys by 10 (up is more), a click beside

@@ -31,11 +31,9 @@ struct Fixture {
     // The font the slot's labels are drawn with (they share one face).
     QFont labelFont(std::size_t slot) const
     {
-        for (std::size_t i = 0; i < PreviewLabelCount; ++i) {
-            if (previewLabelTable()[i].slot == slot)
-                return form.preview().label(i)->font();
-        }
-        return QFont();
+        const auto &table = previewLabelTable();
+        const auto line = std::find_if(table.begin(), table.end(), [&](const PreviewLabelInfo &l) { return l.slot == slot; });
+        return child<QLabel>(&form.preview(), line->name)->font();
     }
     void choose(std::size_t slot, const QString &path)
     {
@@ -91,18 +89,13 @@ private slots:
         QVERIFY(w->isVisible());
         const QByteArray maxp = QRawFont(path, 12).fontTable("maxp");
         const QList<std::pair<const char *, QString>> expected = {
-            {"detailsFile", path},
-            {"detailsSize", FontMessages::fileSize(QFileInfo(path).size())},
-            {"detailsFamily", QStringLiteral("DejaVu Sans")},
-            {"detailsSubfamily", QStringLiteral("Book")},
-            {"detailsFullName", QStringLiteral("DejaVu Sans")},
-            {"detailsVersion", QStringLiteral("Version 2.37")},
-            {"detailsCopyright", QStringLiteral("Copyright (c) 2003 by Bitstream, Inc. All Rights Reserved.")},
+            {"detailsFile", path}, {"detailsSize", FontMessages::fileSize(QFileInfo(path).size())},
+            {"detailsFamily", "DejaVu Sans"}, {"detailsSubfamily", "Book"}, {"detailsFullName", "DejaVu Sans"},
+            {"detailsVersion", "Version 2.37"},
+            {"detailsCopyright", "Copyright (c) 2003 by Bitstream, Inc. All Rights Reserved."},
             {"detailsGlyphs", QString::number(quint8(maxp[4]) << 8 | quint8(maxp[5]))},
             {"detailsOutlines", FontMessages::outlineKind(TrueType::OutlineKind::TrueType)},
-            {"detailsOrigin", FontMessages::origin(true)},
-            {"detailsMissing", QStringLiteral("-")},
-        };
+            {"detailsOrigin", FontMessages::origin(true)}, {"detailsMissing", "-"}};
         for (const auto &[field, value] : expected)
             QTRY_COMPARE(w->value(QLatin1String(field)), value);
         QTRY_VERIFY(w->value(QStringLiteral("detailsLicence")).startsWith(QStringLiteral("Fonts are (c) Bitstream (see below).")));
