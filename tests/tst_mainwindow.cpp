@@ -5,14 +5,8 @@
 #include "support/ui.h"
 #include "ui/main/mainwindow.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QScrollBar>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 struct Fixture {
@@ -20,6 +14,8 @@ struct Fixture {
     MessageRecorder messages;
     MainWindow form{nullptr, &messages};
     QByteArray ini() const { return cwd.read(QStringLiteral("Glyphmux.ini")); }
+    template <typename T = QLineEdit>
+    T *get(const char *name) const { return child<T>(&form, name); }
 };
 } // namespace
 
@@ -32,24 +28,27 @@ private slots:
     {
         Fixture f;
         QVERIFY(f.form.windowTitle().startsWith("Glyphmux GUI 1.2.4  2nd edition" + QString(72, u' ') + "glyphmux-gui@"));
-        QCOMPARE(child<QLabel>(&f.form, "ValoreZoom")->text(), QStringLiteral("100"));
+        QCOMPARE(f.get<QLabel>("ValoreZoom")->text(), QStringLiteral("100"));
         for (const char *locked : {"dim12b", "dim13b", "dim17b", "dim19b", "dim12p", "chromavalue"})
-            QVERIFY(child<QLineEdit>(&f.form, locked)->isReadOnly());
-        // Every value of the initial font map shows in the saved file.
+            QVERIFY2(f.get(locked)->isReadOnly(), locked);
         QStringList slotLines = {"LatinBold12=@12:Y:W", "LatinBold13=@12:Y:W", "LatinBold17=@16:Y:W",
                                  "LatinBold19=@16:Y:W", "LatinPlain12=@12:Y:W"};
         QVERIFY(f.form.Salva());
         QCOMPARE(f.ini(), utf16FileBytes(expectedIniLines(slotLines, plainAliasLines(QString()))));
 
+        // Set, stepped and typed values each reach their place; height and width are free texts.
         const QString face = QStringLiteral("Nokia Sans S60");
-        child<QLineEdit>(&f.form, "LatinBold13")->setText(face);
-        child<QLineEdit>(&f.form, "H1")->setText(QStringLiteral("10"));
-        child<QLineEdit>(&f.form, "W1")->setText(QStringLiteral("8"));
-        child<QCheckBox>(&f.form, "IT1")->setChecked(true);
-        child<QLineEdit>(&f.form, "Text2")->setText(QStringLiteral("e:\\fonts\\"));
-        child<QScrollBar>(&f.form, "ScrollZoom")->setValue(1);
+        f.get("LatinBold13")->setText(face);
+        QTest::mouseClick(f.get<QPushButton>("Command6"), Qt::LeftButton); // size 13
+        QTest::keyClicks(f.get("H2"), QStringLiteral("x1"));
+        QTest::keyClicks(f.get("W2"), QStringLiteral("9 a"));
+        f.get("H1")->setText(QStringLiteral("10"));
+        f.get("W1")->setText(QStringLiteral("8"));
+        f.get<QCheckBox>("IT1")->setChecked(true);
+        f.get("Text2")->setText(QStringLiteral("e:\\fonts\\"));
+        f.get<QScrollBar>("ScrollZoom")->setValue(1);
         slotLines[0] = QStringLiteral("LatinBold12=@12:Y10:I:W8");
-        slotLines[1] = "LatinBold13=" + face + "@12:Y:W";
+        slotLines[1] = "LatinBold13=" + face + "@13:Yx1:W9 a";
         QStringList aliases = plainAliasLines(face);
         aliases[6] += QStringLiteral(":I");
         aliases[13] += QStringLiteral(":I");
@@ -70,13 +69,13 @@ private slots:
             {"Command4", {24, 32, 17, 17}}, {"IT4", {80, 104, 17, 17}},         {"info12p", {272, 352, 17, 17}},
             {"ScrollZoom", {8, 48, 105, 17}}, {"chromascroll", {88, 88, 17, 17}}};
         for (const auto &[name, box] : boxes)
-            QVERIFY2(child<QWidget>(&f.form, name)->geometry() == box, name);
-        // name=text of each entry, a separator as name-, a menu's entries in brackets.
+            QVERIFY2(f.get<QWidget>(name)->geometry() == box, name);
+        // name=text of each entry as shown, a separator as name-, a menu's entries in brackets.
         std::function<QString(const QList<QAction *> &)> tree = [&](const QList<QAction *> &actions) {
             QStringList out;
             for (const QAction *a : actions)
                 out << (a->menu() ? a->menu()->objectName() : a->objectName())
-                           + (a->isSeparator() ? QStringLiteral("-") : "=" + QString(a->text()).remove(u'&')) // as shown
+                           + (a->isSeparator() ? QStringLiteral("-") : "=" + QString(a->text()).remove(u'&'))
                            + (a->menu() ? "[" + tree(a->menu()->actions()) + "]" : QString());
             return out.join(u',');
         };
@@ -100,8 +99,8 @@ private slots:
     {
         Fixture f;
         f.form.show();
-        child<QLineEdit>(&f.form, "LatinBold12")->setText(QStringLiteral("unsaved"));
-        child<QAction>(&f.form, "cmd_exit")->trigger();
+        f.get("LatinBold12")->setText(QStringLiteral("unsaved"));
+        f.get<QAction>("cmd_exit")->trigger();
         QVERIFY(!f.form.isVisible());
         QCOMPARE(QDir(f.cwd.path()).entryList(QDir::Files), QStringList{QStringLiteral("settings.fs")});
     }
