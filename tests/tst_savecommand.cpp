@@ -68,7 +68,6 @@ private slots:
         QTest::newRow("6630 stays selected") << "s6csc" << saved("c:\\system\\fonts\\freetype.dll\r\n" + n70);
         QTest::newRow("copy instructions read") << "sco" << QStringList{"Timer1", "written"};
         QTest::newRow("popup off, failing") << "prs" << QStringList{"warning"};
-        QTest::newRow("popup on, failing") << "rsc" << QStringList{"warning"};
         QTest::newRow("model window closed") << "s6x" << QStringList();
         QTest::newRow("closed, saved again") << "rsxsc" << QStringList{"warning"};
         QTest::newRow("saved again while open") << "rssc" << QStringList{"warning"};
