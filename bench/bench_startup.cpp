@@ -155,13 +155,20 @@ int main(int argc, char *argv[])
         return goals.print();
     }
 
-    const int rounds = 21;
+    const int rounds = 31;
     std::vector<double> editorMs, referenceMs, timeRatios, rssRatios;
     runOnce(editor, {}); // warm the page cache for both
     runOnce(reference, referenceArgs);
     for (int i = 0; i < rounds; ++i) {
-        const Run e = runOnce(editor, {});
-        const Run r = runOnce(reference, referenceArgs);
+        // Each goes first every other round, so neither gains by its place.
+        Run e, r;
+        if (i % 2 == 0) {
+            e = runOnce(editor, {});
+            r = runOnce(reference, referenceArgs);
+        } else {
+            r = runOnce(reference, referenceArgs);
+            e = runOnce(editor, {});
+        }
         editorMs.push_back(e.milliseconds);
         referenceMs.push_back(r.milliseconds);
         timeRatios.push_back(e.milliseconds / r.milliseconds);
