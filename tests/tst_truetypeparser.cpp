@@ -29,20 +29,18 @@ QString read(const QByteArray &file, bool validBefore = false)
         + QStringLiteral(" fs=") + (t.fsSelection ? QString::number(*t.fsSelection, 16) : none);
 }
 
-// Counts what is read through it.
+// Counts the bytes read through it.
 struct CountingSource final : ByteSource
 {
     explicit CountingSource(const ByteSource &inner) : inner(inner) {}
     std::uint64_t size() const override { return inner.size(); }
     std::optional<QByteArray> readAt(std::uint64_t offset, std::uint64_t len) const override
     {
-        ++reads;
         total += len;
-        largest = std::max(largest, len);
         return inner.readAt(offset, len);
     }
     const ByteSource &inner;
-    mutable std::uint64_t reads = 0, total = 0, largest = 0;
+    mutable std::uint64_t total = 0;
 };
 
 } // namespace
@@ -174,8 +172,7 @@ private slots:
             QVERIFY2(watchdog.elapsed() < 5000, qPrintable(path));
             QVERIFY(t.complete);
             QCOMPARE(t.names.value_or(TrueType::NameTable()).strings.join(QLatin1Char('|')), expected);
-            QVERIFY2(counted.reads <= 7 && counted.largest <= 16 * 0xFFFF && counted.total < 16 * 0xFFFF + 400 + TrueType::licenseBytesRead,
-                     qPrintable(QStringLiteral("%1 reads, %2 bytes").arg(counted.reads).arg(counted.total)));
+            QCOMPARE_LT(counted.total, 16 * 0xFFFF + 400 + TrueType::licenseBytesRead); // the directory, a little more
         }
     }
 };
