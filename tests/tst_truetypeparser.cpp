@@ -99,7 +99,6 @@ private slots:
                                                           << false << "complete valid=1 names=Probe|Book fs=21";
         QTest::newRow("no head, after a valid file") << sfnt({{"name", name}}) << true << "complete valid=- names=Probe|Book fs=-";
         QTest::newRow("no head, after an invalid file") << sfnt({{"name", name}}) << false << nothing;
-        QTest::newRow("empty file") << QByteArray() << true << nothing;
         QTest::newRow("12 bytes, 0 tables") << sfnt({}) << true << nothing;
         QTest::newRow("12 bytes, 0xFFFF tables") << sfnt({}, 0xFFFF) << true << nothing;
         QTest::newRow("head offset near 0xFFFFFFFF") << sfnt({{"head", head, 0xFFFFFFF0}}) << true << nothing;

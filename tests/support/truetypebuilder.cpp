@@ -19,20 +19,6 @@ struct Writer
     Writer &zeros(int n) { return bytes(QByteArray(n, '\0')); }
 };
 
-// 'font' (a whole real font file) with some tables replaced.
-QByteArray withTables(const QByteArray &font, const std::map<QByteArray, QByteArray> &replaced)
-{
-    // The source is a sound system font: read its directory as it is.
-    const auto u32 = [&](qsizetype at) { return qFromBigEndian<std::uint32_t>(font.constData() + at); };
-    QList<Table> tables;
-    for (int i = 0; i < qFromBigEndian<std::uint16_t>(font.constData() + 4); ++i) {
-        const QByteArray tag = font.mid(12 + 16 * i, 4);
-        const auto it = replaced.find(tag);
-        tables.append({tag, it != replaced.end() ? it->second : font.mid(u32(12 + 16 * i + 8), u32(12 + 16 * i + 12))});
-    }
-    return sfnt(tables);
-}
-
 // A Windows full-Unicode "cmap" (format 12) with one group per character.
 QByteArray cmapTable(const std::map<char16_t, std::uint16_t> &glyphs)
 {
@@ -44,10 +30,22 @@ QByteArray cmapTable(const std::map<char16_t, std::uint16_t> &glyphs)
         .u32(0).u32(std::uint32_t(glyphs.size())).bytes(groups.out).out; // language, numGroups, groups
 }
 
+// A copy of the sound system font 'sourceFont' with some tables replaced,
+// written to 'path'.
 QString writeWithTables(const QString &path, const QString &sourceFont, const std::map<QByteArray, QByteArray> &replaced)
 {
     QFile source(sourceFont);
-    return source.open(QIODevice::ReadOnly) ? writeFile(path, withTables(source.readAll(), replaced)) : QString();
+    if (!source.open(QIODevice::ReadOnly))
+        return QString();
+    const QByteArray font = source.readAll();
+    const auto u32 = [&](qsizetype at) { return qFromBigEndian<std::uint32_t>(font.constData() + at); };
+    QList<Table> tables;
+    for (int i = 0; i < qFromBigEndian<std::uint16_t>(font.constData() + 4); ++i) {
+        const QByteArray tag = font.mid(12 + 16 * i, 4);
+        const auto it = replaced.find(tag);
+        tables.append({tag, it != replaced.end() ? it->second : font.mid(u32(12 + 16 * i + 8), u32(12 + 16 * i + 12))});
+    }
+    return writeFile(path, sfnt(tables));
 }
 
 } // namespace
