@@ -13,10 +13,8 @@ using namespace TestFonts;
 
 namespace {
 
-// What one read of 'file' gave, in one line: "complete" or "damaged", the
-// TrueType verdict, the names, fsSelection in hex ('-': not read). It reads a
-// copy in a buffer of exactly the file's size, so that the sanitizer build
-// catches any read past the end.
+// One read of 'file' in one line ('-': not read), from a buffer of exactly
+// its size so that the sanitizer build catches any read past the end.
 QString read(const QByteArray &file, bool validBefore = false)
 {
     const auto exact = std::make_unique<char[]>(std::size_t(std::max<qsizetype>(file.size(), 1)));

@@ -30,8 +30,7 @@ QByteArray cmapTable(const std::map<char16_t, std::uint16_t> &glyphs)
         .u32(0).u32(std::uint32_t(glyphs.size())).bytes(groups.out).out; // language, numGroups, groups
 }
 
-// A copy of the sound system font 'sourceFont' with some tables replaced,
-// written to 'path'.
+// Writes to 'path' the sound font 'sourceFont' with some tables replaced.
 QString writeWithTables(const QString &path, const QString &sourceFont, const std::map<QByteArray, QByteArray> &replaced)
 {
     QFile source(sourceFont);
@@ -75,8 +74,7 @@ QByteArray sfnt(const QList<Table> &tables, std::optional<std::uint16_t> numTabl
 
 QByteArray headTable(std::uint32_t magic)
 {
-    // version, fontRevision and checkSumAdjustment, magicNumber, then flags .. glyphDataFormat:
-    // the inspector reads only the magic number; fonts that are drawn keep their own head.
+    // version, fontRevision and checkSumAdjustment, magicNumber (the only field read), the rest
     return Writer().u32(0x00010000).zeros(8).u32(magic).zeros(38).out;
 }
 
@@ -95,8 +93,7 @@ QByteArray nameTable(const QList<Name> &names)
 
 QByteArray os2Table(std::uint16_t fsSelection, std::uint16_t version)
 {
-    // version, metrics .. ulUnicodeRange4, achVendID, fsSelection (the only field read),
-    // usFirstCharIndex .. usWinDescent and, from version 1, ulCodePageRange1..2.
+    // version, metrics .. ulUnicodeRange4, achVendID, fsSelection (the only field read), the rest
     return Writer().u16(version).zeros(56).bytes("TEST").u16(fsSelection).zeros(version >= 1 ? 22 : 14).out;
 }
 
