@@ -29,36 +29,28 @@ private slots:
         }
     }
 
-    void textsAreWrittenUnchanged()
-    {
-        const QString face = QStringLiteral(" Шрифт, 字体; x ");
-        FontMap map = FontMap::initial();
-        map.slotValues[1] = {face, QStringLiteral("12"), QStringLiteral("a;b"), false, QStringLiteral(" , ")};
-        map.fontPath = QStringLiteral("e:\\Шрифты\\*.ttf");
-        map.zoom = 1;
-        map.chroma = QStringLiteral("0");
-        const QStringList lines = glyphmuxIniLines(map);
-        QCOMPARE(lines.mid(6, 3), (QStringList{"ZoomRatio=1", "Chroma=0", "ExtraFontFile=e:\\Шрифты\\*.ttf"}));
-        QCOMPARE(lines[12], "LatinBold13=" + face + "@12:Ya;b:W , ");
-        QCOMPARE(lines.mid(17, 14), plainAliasLines(face));
-        QCOMPARE(encodeGlyphmuxIni(lines), utf16FileBytes(lines));
-    }
-
-    void noValueAddsALine()
+    void textFields()
     {
         // Every C0 control and the Unicode line and paragraph separators become
-        // spaces, in every field; DEL, NEL and the rest pass unchanged.
-        const QString value = QStringLiteral("a\r\n[Global]\r\nEnable=0\u2028\u2029\t\x1f\x7f\u0085\u00e9");
-        const QString kept = QStringLiteral("a  [Global]  Enable=0    \x7f\u0085\u00e9");
-        FontMap map = FontMap::initial();
-        map.chroma = map.fontPath = value;
-        map.slotValues[1] = {value, value, value, false, value};
-        const QStringList lines = glyphmuxIniLines(map);
-        QCOMPARE(lines.size(), 32);
-        QCOMPARE(lines.mid(7, 2), (QStringList{"Chroma=" + kept, "ExtraFontFile=" + kept}));
-        QCOMPARE(lines[12], QStringLiteral("LatinBold13=%1@%1:Y%1:W%1").arg(kept));
-        QCOMPARE(lines.mid(17, 14), plainAliasLines(kept));
-        QCOMPARE(formatSettingsFile(false, value), QByteArray("False|") + kept.toUtf8() + "\r\n");
+        // spaces; DEL, NEL and every other text pass unchanged.
+        const QString plain = QStringLiteral(" Шрифт, 字体; e:\\Шрифты\\*.ttf a;b ");
+        const std::pair<QString, QString> cases[] = {
+            {plain, plain},
+            {QStringLiteral("a\r\n[Global]\r\nEnable=0\u2028\u2029\t\x1f\x7f\u0085\u00e9"),
+             QStringLiteral("a  [Global]  Enable=0    \x7f\u0085\u00e9")},
+        };
+        for (const auto &[value, written] : cases) {
+            FontMap map = FontMap::initial();
+            map.chroma = map.fontPath = value;
+            map.slotValues[1] = {value, value, value, false, value};
+            const QStringList lines = glyphmuxIniLines(map);
+            QCOMPARE(lines.size(), 32);
+            QCOMPARE(lines.mid(7, 2), (QStringList{"Chroma=" + written, "ExtraFontFile=" + written}));
+            QCOMPARE(lines[12], QStringLiteral("LatinBold13=%1@%1:Y%1:W%1").arg(written));
+            QCOMPARE(lines.mid(17, 14), plainAliasLines(written));
+            QCOMPARE(encodeGlyphmuxIni(lines), utf16FileBytes(lines));
+            QCOMPARE(formatSettingsFile(false, value), QByteArray("False|") + written.toUtf8() + "\r\n");
+        }
     }
 };
 

@@ -13,10 +13,8 @@ using namespace TestFonts;
 
 namespace {
 
-// What one read of 'file' gave, in one line: "complete" or "damaged", the
-// TrueType verdict, the names, fsSelection in hex ('-': not read). It reads a
-// copy in a buffer of exactly the file's size, so that the sanitizer build
-// catches any read past the end.
+// One read of 'file' in one line ('-': not read), from a buffer of exactly
+// its size so that the sanitizer build catches any read past the end.
 QString read(const QByteArray &file, bool validBefore = false)
 {
     const auto exact = std::make_unique<char[]>(std::size_t(std::max<qsizetype>(file.size(), 1)));
@@ -29,20 +27,18 @@ QString read(const QByteArray &file, bool validBefore = false)
         + QStringLiteral(" fs=") + (t.fsSelection ? QString::number(*t.fsSelection, 16) : none);
 }
 
-// Counts what is read through it.
+// Counts the bytes read through it.
 struct CountingSource final : ByteSource
 {
     explicit CountingSource(const ByteSource &inner) : inner(inner) {}
     std::uint64_t size() const override { return inner.size(); }
     std::optional<QByteArray> readAt(std::uint64_t offset, std::uint64_t len) const override
     {
-        ++reads;
         total += len;
-        largest = std::max(largest, len);
         return inner.readAt(offset, len);
     }
     const ByteSource &inner;
-    mutable std::uint64_t reads = 0, total = 0, largest = 0;
+    mutable std::uint64_t total = 0;
 };
 
 } // namespace
@@ -101,7 +97,6 @@ private slots:
                                                           << false << "complete valid=1 names=Probe|Book fs=21";
         QTest::newRow("no head, after a valid file") << sfnt({{"name", name}}) << true << "complete valid=- names=Probe|Book fs=-";
         QTest::newRow("no head, after an invalid file") << sfnt({{"name", name}}) << false << nothing;
-        QTest::newRow("empty file") << QByteArray() << true << nothing;
         QTest::newRow("12 bytes, 0 tables") << sfnt({}) << true << nothing;
         QTest::newRow("12 bytes, 0xFFFF tables") << sfnt({}, 0xFFFF) << true << nothing;
         QTest::newRow("head offset near 0xFFFFFFFF") << sfnt({{"head", head, 0xFFFFFFF0}}) << true << nothing;
@@ -174,8 +169,7 @@ private slots:
             QVERIFY2(watchdog.elapsed() < 5000, qPrintable(path));
             QVERIFY(t.complete);
             QCOMPARE(t.names.value_or(TrueType::NameTable()).strings.join(QLatin1Char('|')), expected);
-            QVERIFY2(counted.reads <= 7 && counted.largest <= 16 * 0xFFFF && counted.total < 16 * 0xFFFF + 400 + TrueType::licenseBytesRead,
-                     qPrintable(QStringLiteral("%1 reads, %2 bytes").arg(counted.reads).arg(counted.total)));
+            QCOMPARE_LT(counted.total, 16 * 0xFFFF + 400 + TrueType::licenseBytesRead); // the directory, a little more
         }
     }
 };

@@ -4,7 +4,6 @@
 #include <QRawFont>
 #include <QtEndian>
 
-#include <algorithm>
 #include <map>
 
 namespace TestFonts {
@@ -20,10 +19,24 @@ struct Writer
     Writer &zeros(int n) { return bytes(QByteArray(n, '\0')); }
 };
 
-// 'font' (a whole real font file) with some tables replaced.
-QByteArray withTables(const QByteArray &font, const std::map<QByteArray, QByteArray> &replaced)
+// A Windows full-Unicode "cmap" (format 12) with one group per character.
+QByteArray cmapTable(const std::map<char16_t, std::uint16_t> &glyphs)
 {
-    // The source is a sound system font: read its directory as it is.
+    Writer groups;
+    for (const auto &[code, glyph] : glyphs)
+        groups.u32(code).u32(code).u32(glyph); // startCharCode, endCharCode, startGlyphID
+    return Writer().u16(0).u16(1).u16(3).u16(10).u32(12) // version, numTables; Windows, UCS-4, subtable offset
+        .u16(12).u16(0).u32(std::uint32_t(16 + groups.out.size())) // format, reserved, length
+        .u32(0).u32(std::uint32_t(glyphs.size())).bytes(groups.out).out; // language, numGroups, groups
+}
+
+// Writes to 'path' the sound font 'sourceFont' with some tables replaced.
+QString writeWithTables(const QString &path, const QString &sourceFont, const std::map<QByteArray, QByteArray> &replaced)
+{
+    QFile source(sourceFont);
+    if (!source.open(QIODevice::ReadOnly))
+        return QString();
+    const QByteArray font = source.readAll();
     const auto u32 = [&](qsizetype at) { return qFromBigEndian<std::uint32_t>(font.constData() + at); };
     QList<Table> tables;
     for (int i = 0; i < qFromBigEndian<std::uint16_t>(font.constData() + 4); ++i) {
@@ -31,36 +44,7 @@ QByteArray withTables(const QByteArray &font, const std::map<QByteArray, QByteAr
         const auto it = replaced.find(tag);
         tables.append({tag, it != replaced.end() ? it->second : font.mid(u32(12 + 16 * i + 8), u32(12 + 16 * i + 12))});
     }
-    return sfnt(tables);
-}
-
-// A Windows Unicode "cmap" of format 4 with one segment per character.
-QByteArray cmapTable(std::map<char16_t, std::uint16_t> glyphs)
-{
-    glyphs.emplace(0xFFFF, 0); // the closing segment every format 4 table ends with
-    const auto segments = std::uint16_t(glyphs.size());
-    std::uint16_t power = 1, log2 = 0;
-    while (power * 2 <= segments) { power *= 2; ++log2; }
-    Writer ends, starts, deltas, rangeOffsets;
-    for (const auto &[code, glyph] : glyphs) {
-        ends.u16(code);
-        starts.u16(code);
-        deltas.u16(code == 0xFFFF ? 1 : std::uint16_t(glyph - code)); // glyph = code + delta (mod 65536)
-        rangeOffsets.u16(0);
-    }
-    Writer sub;
-    sub.u16(4)                                 // format
-        .u16(std::uint16_t(16 + 8 * segments)) // length
-        .u16(0)                                // language
-        .u16(2 * segments)                     // segCountX2
-        .u16(2 * power)                        // searchRange
-        .u16(log2)                             // entrySelector
-        .u16(2 * segments - 2 * power)         // rangeShift
-        .bytes(ends.out).u16(0)                // endCode[], reservedPad
-        .bytes(starts.out).bytes(deltas.out).bytes(rangeOffsets.out);
-    return Writer().u16(0).u16(1)   // version, numTables
-        .u16(3).u16(1).u32(12)      // Windows, Unicode BMP, offset of the subtable
-        .bytes(sub.out).out;
+    return writeFile(path, sfnt(tables));
 }
 
 } // namespace
@@ -75,16 +59,14 @@ QList<Name> familyNames(const QString &family, const QString &subfamily)
 
 QByteArray sfnt(const QList<Table> &tables, std::optional<std::uint16_t> numTables)
 {
+    // sfnt version, numTables; searchRange, entrySelector and rangeShift are not read.
     Writer file;
-    file.u32(0x00010000)                                        // sfnt version
-        .u16(numTables.value_or(std::uint16_t(tables.size()))) // numTables
-        .zeros(6);                                              // searchRange, entrySelector, rangeShift (not read)
+    file.u32(0x00010000).u16(numTables.value_or(std::uint16_t(tables.size()))).zeros(6);
     QByteArray body;
     for (const Table &t : tables) {
-        file.bytes(t.tag)                                                                // tag
-            .u32(0)                                                                      // checkSum (no reader checks it)
-            .u32(t.offset.value_or(std::uint32_t(12 + 16 * tables.size() + body.size()))) // offset from the start of the file
-            .u32(t.length.value_or(std::uint32_t(t.data.size())));                       // length
+        // tag, checkSum (no reader checks it), offset from the start of the file, length
+        file.bytes(t.tag).u32(0).u32(t.offset.value_or(std::uint32_t(12 + 16 * tables.size() + body.size())))
+            .u32(t.length.value_or(std::uint32_t(t.data.size())));
         body += t.data + QByteArray((4 - t.data.size() % 4) % 4, '\0'); // padded to 4 bytes
     }
     return file.out + body;
@@ -92,29 +74,18 @@ QByteArray sfnt(const QList<Table> &tables, std::optional<std::uint16_t> numTabl
 
 QByteArray headTable(std::uint32_t magic)
 {
-    // The inspector reads only the magic number; fonts that are drawn keep their own head.
-    return Writer()
-        .u32(0x00010000) // version
-        .zeros(8)        // fontRevision, checkSumAdjustment
-        .u32(magic)      // magicNumber
-        .zeros(38)       // flags, unitsPerEm, created, modified, bounding box, macStyle .. glyphDataFormat
-        .out;
+    // version, fontRevision and checkSumAdjustment, magicNumber (the only field read), the rest
+    return Writer().u32(0x00010000).zeros(8).u32(magic).zeros(38).out;
 }
 
 QByteArray nameTable(const QList<Name> &names)
 {
-    Writer header;
-    header.u16(0)                                     // format
-        .u16(std::uint16_t(names.size()))             // count
-        .u16(std::uint16_t(6 + 12 * names.size()));   // stringOffset
+    Writer header; // format, count, stringOffset
+    header.u16(0).u16(std::uint16_t(names.size())).u16(std::uint16_t(6 + 12 * names.size()));
     QByteArray storage;
     for (const Name &n : names) {
-        header.u16(n.platformId)                      // platformID
-            .u16(n.encodingId)                        // encodingID
-            .u16(n.languageId)                        // languageID
-            .u16(n.nameId)                            // nameID
-            .u16(std::uint16_t(n.bytes.size()))       // length
-            .u16(std::uint16_t(storage.size()));      // offset into the storage
+        header.u16(n.platformId).u16(n.encodingId).u16(n.languageId).u16(n.nameId)
+            .u16(std::uint16_t(n.bytes.size())).u16(std::uint16_t(storage.size())); // length, offset into the storage
         storage += n.bytes;
     }
     return header.out + storage;
@@ -122,14 +93,8 @@ QByteArray nameTable(const QList<Name> &names)
 
 QByteArray os2Table(std::uint16_t fsSelection, std::uint16_t version)
 {
-    // Only fsSelection (at offset 62) is read.
-    return Writer()
-        .u16(version)                  // version
-        .zeros(56)                     // xAvgCharWidth .. ulUnicodeRange4 (metrics, panose, ranges)
-        .bytes("TEST")                 // achVendID
-        .u16(fsSelection)              // fsSelection
-        .zeros(version >= 1 ? 22 : 14) // usFirstCharIndex .. usWinDescent, ulCodePageRange1..2 (version 1)
-        .out;
+    // version, metrics .. ulUnicodeRange4, achVendID, fsSelection (the only field read), the rest
+    return Writer().u16(version).zeros(56).bytes("TEST").u16(fsSelection).zeros(version >= 1 ? 22 : 14).out;
 }
 
 QString writeFile(const QString &path, const QByteArray &bytes)
@@ -140,25 +105,20 @@ QString writeFile(const QString &path, const QByteArray &bytes)
 
 QString writeRenamedFont(const QString &dir, const QString &fileName, const QList<Name> &names, const QString &sourceFont)
 {
-    QFile source(sourceFont);
-    return source.open(QIODevice::ReadOnly)
-        ? writeFile(dir + QLatin1Char('/') + fileName, withTables(source.readAll(), {{"name", nameTable(names)}})) : QString();
+    return writeWithTables(dir + QLatin1Char('/') + fileName, sourceFont, {{"name", nameTable(names)}});
 }
 
 QString writeFontWithCharacters(const QString &dir, const QString &fileName, const QList<Name> &names,
                                 const QString &characters)
 {
-    const QString sourcePath = dejaVuPath(QStringLiteral("DejaVuSans.ttf"));
-    QFile source(sourcePath);
-    const QRawFont raw(sourcePath, 12);
-    if (!source.open(QIODevice::ReadOnly) || !raw.isValid())
-        return QString();
-    std::map<char16_t, std::uint16_t> glyphs;
+    const QString source = dejaVuPath(QStringLiteral("DejaVuSans.ttf"));
+    const QRawFont raw(source, 12);
     const QList<quint32> indexes = raw.glyphIndexesForString(characters);
+    std::map<char16_t, std::uint16_t> glyphs;
     for (qsizetype i = 0; i < characters.size() && i < indexes.size(); ++i)
         glyphs[characters[i].unicode()] = std::uint16_t(indexes[i]);
-    return writeFile(dir + QLatin1Char('/') + fileName,
-                     withTables(source.readAll(), {{"name", nameTable(names)}, {"cmap", cmapTable(glyphs)}}));
+    return raw.isValid() ? writeWithTables(dir + QLatin1Char('/') + fileName, source,
+                                           {{"name", nameTable(names)}, {"cmap", cmapTable(glyphs)}}) : QString();
 }
 
 } // namespace TestFonts

@@ -5,9 +5,8 @@
 
 #include <optional>
 
-// Builds TrueType files for tests, from scratch or from a real font with a
-// new "name" table, so that tests get faces the system does not know and
-// damaged files that are easy to read about.
+// TrueType files for tests, built from scratch or from a real font with new
+// tables: faces the system does not know, and damaged files easy to read about.
 namespace TestFonts {
 
 // One record of a "name" table; 'bytes' are stored exactly as given.
@@ -21,11 +20,10 @@ inline QByteArray utf16be(const QString &text) { return QStringEncoder(QStringEn
 // A Windows (platform 3, Unicode BMP) record.
 inline Name windowsName(std::uint16_t nameId, const QString &text, std::uint16_t languageId = 0x0409)
 { return Name{3, 1, languageId, nameId, utf16be(text)}; }
-// Windows records for family (1), subfamily (2), unique id (3), full name
-// (4) and PostScript name (6).
+// Windows records for family, subfamily, unique id, full and PostScript name.
 QList<Name> familyNames(const QString &family, const QString &subfamily);
 
-// One table of a file. 'offset' and 'length' replace what the directory
+// One table of a file; 'offset' and 'length' replace what the directory
 // would say, to describe damaged files.
 struct Table
 {
@@ -44,17 +42,16 @@ QByteArray os2Table(std::uint16_t fsSelection, std::uint16_t version = 1);
 inline QByteArray buildTrueType(const QList<Name> &names, std::uint16_t fsSelection = 0)
 { return sfnt({{"head", headTable()}, {"name", nameTable(names)}, {"OS/2", os2Table(fsSelection)}}); }
 
-// The path of a DejaVu font installed on the system (fonts-dejavu-core and
-// fonts-dejavu-extra).
+// A DejaVu font installed with fonts-dejavu-core and fonts-dejavu-extra.
 inline QString dejaVuPath(const QString &fileName) { return QStringLiteral("/usr/share/fonts/truetype/dejavu/") + fileName; }
 // Writes 'bytes' to 'path'; returns the path, or empty on failure.
 QString writeFile(const QString &path, const QByteArray &bytes);
-// Writes a real font under new names to dir/fileName and returns the path
+// A real font under new names written to dir/fileName, whose path it returns
 // (empty on failure): a drawable face unknown to the system.
 QString writeRenamedFont(const QString &dir, const QString &fileName, const QList<Name> &names,
                          const QString &sourceFont = dejaVuPath(QStringLiteral("DejaVuSans.ttf")));
-// As writeRenamedFont, but the font maps only 'characters' (Basic Multilingual
-// Plane) to their glyphs: a drawable face that lacks every other character.
+// As writeRenamedFont, but mapping only 'characters' (Basic Multilingual
+// Plane) to glyphs: a drawable face that lacks every other character.
 QString writeFontWithCharacters(const QString &dir, const QString &fileName, const QList<Name> &names,
                                 const QString &characters);
 
