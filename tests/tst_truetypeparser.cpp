@@ -79,6 +79,7 @@ private slots:
         finds({mac("One"), mac("Two")}, "One");                                       // a Mac record only while nothing was found
         finds({mac("Mac"), win("Win", 0x0409)}, "Win");
         finds({win("", 0x0409), mac("Mac")}, "Mac");                                  // a zero-length record blocks nothing
+        finds({mac("Mac"), win("", 0x0409)}, "");                                     // but overrides what came before
     }
 
     void readsTables_data()
