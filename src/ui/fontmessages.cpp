@@ -6,14 +6,6 @@
 #include <QStringList>
 
 namespace FontMessages {
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("FontMessages", text);
-}
-
-} // namespace
 
 QString refusal(FontRefusal reason, const QString &path)
 {
@@ -22,32 +14,32 @@ QString refusal(FontRefusal reason, const QString &path)
     case FontRefusal::None:
         return QString();
     case FontRefusal::NotFound:
-        why = tr("file non trovato");
+        why = QCoreApplication::translate("FontMessages", "file non trovato");
         break;
     case FontRefusal::NotRegularFile:
-        why = tr("non è un file regolare");
+        why = QCoreApplication::translate("FontMessages", "non è un file regolare");
         break;
     case FontRefusal::Collection:
-        why = tr("è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf");
+        why = QCoreApplication::translate("FontMessages", "è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf");
         break;
     case FontRefusal::NotTrueType:
-        why = tr("non è un file TrueType");
+        why = QCoreApplication::translate("FontMessages", "non è un file TrueType");
         break;
     case FontRefusal::DamagedTable:
-        why = tr("una tabella del file è danneggiata");
+        why = QCoreApplication::translate("FontMessages", "una tabella del file è danneggiata");
         break;
     case FontRefusal::NoUsableName:
-        why = tr("nessun nome del font è utilizzabile");
+        why = QCoreApplication::translate("FontMessages", "nessun nome del font è utilizzabile");
         break;
     }
-    return tr("Font rifiutato: %1: %2").arg(QDir::toNativeSeparators(path), why);
+    return QCoreApplication::translate("FontMessages", "Font rifiutato: %1: %2").arg(QDir::toNativeSeparators(path), why);
 }
 
 QString outlineWarning(const FontDetails &details)
 {
     if (details.refusal != FontRefusal::None || details.outlines != TrueType::OutlineKind::PostScript)
         return QString();
-    return tr("%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli")
+    return QCoreApplication::translate("FontMessages", "%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli")
         .arg(QDir::toNativeSeparators(details.path));
 }
 
@@ -61,49 +53,49 @@ QString spaced(const QString &characters)
 
 QString missing(const QString &characters)
 {
-    return characters.isEmpty() ? QString() : tr("manca: %1").arg(spaced(characters));
+    return characters.isEmpty() ? QString() : QCoreApplication::translate("FontMessages", "manca: %1").arg(spaced(characters));
 }
 
 QString outlineKind(TrueType::OutlineKind kind)
 {
     switch (kind) {
     case TrueType::OutlineKind::TrueType:
-        return tr("TrueType (glyf)");
+        return QCoreApplication::translate("FontMessages", "TrueType (glyf)");
     case TrueType::OutlineKind::PostScript:
-        return tr("PostScript (CFF)");
+        return QCoreApplication::translate("FontMessages", "PostScript (CFF)");
     case TrueType::OutlineKind::Unknown:
         break;
     }
-    return tr("sconosciuti");
+    return QCoreApplication::translate("FontMessages", "sconosciuti");
 }
 
 QString origin(bool installed)
 {
-    return installed ? tr("già installato nel sistema") : tr("registrato dall'editor");
+    return installed ? QCoreApplication::translate("FontMessages", "già installato nel sistema") : QCoreApplication::translate("FontMessages", "registrato dall'editor");
 }
 
 QString fileSize(qint64 bytes)
 {
-    return tr("%1 byte").arg(QLocale().toString(bytes));
+    return QCoreApplication::translate("FontMessages", "%1 byte").arg(QLocale().toString(bytes));
 }
 
 QList<DetailRow> detailRows(const FontDetails &d)
 {
     QString outlines = outlineKind(d.outlines);
     if (!outlineWarning(d).isEmpty())
-        outlines += QLatin1Char('\n') + tr("il motore dei font del telefono potrebbe non disegnarli");
+        outlines += QLatin1Char('\n') + QCoreApplication::translate("FontMessages", "il motore dei font del telefono potrebbe non disegnarli");
     QList<DetailRow> rows = {
-        {"detailsFile", tr("File:"), QDir::toNativeSeparators(d.path)},
-        {"detailsSize", tr("Dimensione:"), d.fileSize ? fileSize(*d.fileSize) : QString()},
-        {"detailsFamily", tr("Famiglia:"), d.family},
-        {"detailsSubfamily", tr("Stile:"), d.subfamily},
-        {"detailsFullName", tr("Nome completo:"), d.fullName},
-        {"detailsVersion", tr("Versione:"), d.version},
-        {"detailsCopyright", tr("Copyright:"), d.copyright},
-        {"detailsLicence", tr("Licenza:"), d.licence},
-        {"detailsGlyphs", tr("Glifi:"), d.glyphCount ? QString::number(*d.glyphCount) : QString()},
-        {"detailsOutlines", tr("Contorni:"), outlines},
-        {"detailsOrigin", tr("Origine:"), d.refusal == FontRefusal::None ? origin(d.installed) : refusal(d.refusal, d.path)},
+        {"detailsFile", QCoreApplication::translate("FontMessages", "File:"), QDir::toNativeSeparators(d.path)},
+        {"detailsSize", QCoreApplication::translate("FontMessages", "Dimensione:"), d.fileSize ? fileSize(*d.fileSize) : QString()},
+        {"detailsFamily", QCoreApplication::translate("FontMessages", "Famiglia:"), d.family},
+        {"detailsSubfamily", QCoreApplication::translate("FontMessages", "Stile:"), d.subfamily},
+        {"detailsFullName", QCoreApplication::translate("FontMessages", "Nome completo:"), d.fullName},
+        {"detailsVersion", QCoreApplication::translate("FontMessages", "Versione:"), d.version},
+        {"detailsCopyright", QCoreApplication::translate("FontMessages", "Copyright:"), d.copyright},
+        {"detailsLicence", QCoreApplication::translate("FontMessages", "Licenza:"), d.licence},
+        {"detailsGlyphs", QCoreApplication::translate("FontMessages", "Glifi:"), d.glyphCount ? QString::number(*d.glyphCount) : QString()},
+        {"detailsOutlines", QCoreApplication::translate("FontMessages", "Contorni:"), outlines},
+        {"detailsOrigin", QCoreApplication::translate("FontMessages", "Origine:"), d.refusal == FontRefusal::None ? origin(d.installed) : refusal(d.refusal, d.path)},
     };
     for (DetailRow &row : rows) {
         if (row.value.isEmpty())
