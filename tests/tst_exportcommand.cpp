@@ -1,21 +1,14 @@
 // "Export for the phone…" through the main window: the menu path, the
 // copy-list window's button, the questions and reports on the way.
-#include "support/messagerecorder.h"
-#include "support/scriptedchooser.h"
-#include "support/tempcwd.h"
-#include "support/ui.h"
-#include "ui/dialogs/exportdialog.h"
+#include "support/editorwindow.h"
 #include "ui/dialogs/copylistdialog.h"
+#include "ui/dialogs/exportdialog.h"
 #include "ui/dialogs/phonemodeldialog.h"
 #include "ui/main/exportcommand.h"
-#include "ui/main/mainwindow.h"
-
-#include <QtTest>
-#include <QtWidgets>
 
 namespace {
 
-struct Fixture {
+struct Fixture : EditorWindow {
     Fixture()
     {
         for (const char *name : {"DejaVuSans.ttf", "DejaVuSerif.ttf"})
@@ -24,19 +17,9 @@ struct Fixture {
     }
     QString font(const char *name) const { return cwd.filePath("src-" + QLatin1String(name)); }
     QString target() const { return cwd.filePath("card"); }
-    void choose(std::size_t slot, const QString &path)
-    {
-        chooser.answer(path);
-        child<QPushButton>(&form, slotTable()[slot].openButton)->click();
-    }
     ExportDialog *dialog() const { return form.exportCommand().dialog(); }
     void click(const char *name) { child<QPushButton>(dialog(), name)->click(); }
     QString findings() const { return child<QLabel>(dialog(), "exportFindings")->text(); }
-
-    TempCwd cwd;
-    ScriptedChooser chooser;
-    MessageRecorder messages;
-    MainWindow form{&chooser, &messages};
 };
 
 } // namespace

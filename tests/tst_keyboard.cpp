@@ -1,22 +1,15 @@
 // The keyboard: Return and Escape in the side windows, the shortcuts, the
 // Tab order and the zoom bar's keys.
-#include "support/messagerecorder.h"
-#include "support/tempcwd.h"
-#include "support/ui.h"
-#include "core/slottable.h"
 #include "preview/phonepreview.h"
 #include "preview/previewmath.h"
+#include "support/editorwindow.h"
 #include "ui/dialogs/aboutdialog.h"
 #include "ui/dialogs/copylistdialog.h"
 #include "ui/dialogs/phonemodeldialog.h"
-#include "ui/main/mainwindow.h"
-
-#include <QtTest>
-#include <QtWidgets>
 
 namespace {
 
-struct Fixture {
+struct Fixture : EditorWindow {
     Fixture()
     {
         form.show();
@@ -31,10 +24,6 @@ struct Fixture {
         QTest::keyClick(focus, Qt::Key(key), modifiers);
     }
     bool written() const { return !cwd.read(QStringLiteral("Glyphmux.ini")).isEmpty(); }
-
-    TempCwd cwd;
-    MessageRecorder messages;
-    MainWindow form{nullptr, &messages};
 };
 
 } // namespace

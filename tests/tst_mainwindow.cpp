@@ -1,21 +1,10 @@
 // The main window: its initial font map, layout, menus, Salva and ending.
 #include "support/expectedini.h"
-#include "support/messagerecorder.h"
-#include "support/tempcwd.h"
-#include "support/ui.h"
-#include "ui/main/mainwindow.h"
-
-#include <QtTest>
-#include <QtWidgets>
+#include "support/editorwindow.h"
 
 namespace {
-struct Fixture {
-    TempCwd cwd;
-    MessageRecorder messages;
-    MainWindow form{nullptr, &messages};
+struct Fixture : EditorWindow {
     QByteArray ini() const { return cwd.read(QStringLiteral("Glyphmux.ini")); }
-    template <typename T = QLineEdit>
-    T *get(const char *name) const { return child<T>(&form, name); }
 };
 } // namespace
 

@@ -2,26 +2,13 @@
 // file changes nothing, and saving goes back to the opened file.
 #include "core/glyphmuxini.h"
 #include "preview/phonepreview.h"
-#include "support/messagerecorder.h"
-#include "support/scriptedchooser.h"
-#include "support/tempcwd.h"
-#include "support/ui.h"
-#include "ui/main/mainwindow.h"
-
-#include <QtTest>
-#include <QtWidgets>
+#include "support/editorwindow.h"
 
 namespace {
 
-struct Fixture {
-    TempCwd cwd;
-    MessageRecorder messages;
-    ScriptedChooser chooser;
-    MainWindow form{&chooser, &messages};
+struct Fixture : EditorWindow {
     QSignalSpy refreshes{&form.preview(), &PhonePreview::refreshed};
 
-    template <typename T = QLineEdit>
-    T *get(const char *name) const { return child<T>(&form, name); }
     QString write(const QString &name, const QByteArray &bytes) const
     {
         QDir().mkpath(QFileInfo(name).path());

@@ -1,26 +1,15 @@
 // The phone-screen preview: its arithmetic, its layout inside the main window,
 // the refresh and its triggers, and what ends up on screen.
 #include "core/fontmap.h"
-#include "core/slottable.h"
 #include "preview/phonepreview.h"
 #include "preview/previewmath.h"
-#include "support/messagerecorder.h"
-#include "support/tempcwd.h"
-#include "support/ui.h"
-#include "ui/main/mainwindow.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QtTest>
+#include "support/editorwindow.h"
 
 namespace {
 
 const double startSizes[SlotCount] = {8, 9, 13, 13, 8}; // point sizes at start-up, by slot
 
-struct Fixture {
-    TempCwd cwd;
-    MessageRecorder messages;
-    MainWindow form{nullptr, &messages};
+struct Fixture : EditorWindow {
     QSignalSpy refreshes{&form.preview(), &PhonePreview::refreshed};
     QLabel *label(const char *name) const { return child<QLabel>(&form, name); }
     QLineEdit *edit(const char *name) const { return child<QLineEdit>(&form, name); }

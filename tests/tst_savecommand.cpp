@@ -1,20 +1,14 @@
 // "Save to Glyphmux.ini" through the main window: the wait for the phone
 // model, the copy instructions, the progress title and the about box.
-#include "support/messagerecorder.h"
-#include "support/tempcwd.h"
-#include "support/ui.h"
-#include "ui/dialogs/phonemodeldialog.h"
-#include "ui/dialogs/copylistdialog.h"
+#include "support/editorwindow.h"
 #include "ui/dialogs/aboutdialog.h"
-#include "ui/main/mainwindow.h"
-
-#include <QtTest>
-#include <QtWidgets>
+#include "ui/dialogs/copylistdialog.h"
+#include "ui/dialogs/phonemodeldialog.h"
 
 // What Form3 lists for the n70 family.
 const QString n70 = "c:\\system\\fonts\\glyphmux.dll\r\nc:\\data\\fonts\\glyphmux.ini\r\nc:\\data\\fonts\\ font in ttf";
 
-struct Fixture {
+struct Fixture : EditorWindow {
     Fixture() { form.show(); }
     void trigger(const char *action) { child<QAction>(&form, action)->trigger(); }
     void click(QWidget *w, const char *name)
@@ -42,9 +36,6 @@ struct Fixture {
         return on + QStringList(messages.warned.size(), QStringLiteral("warning"));
     }
 
-    TempCwd cwd;
-    MessageRecorder messages;
-    MainWindow form{nullptr, &messages};
     const QString caption = form.windowTitle();
 };
 

@@ -3,41 +3,22 @@
 #include "core/glyphmuxini.h"
 #include "fonts/fontregistry.h"
 #include "preview/phonepreview.h"
-#include "support/messagerecorder.h"
-#include "support/scriptedchooser.h"
-#include "support/tempcwd.h"
+#include "support/editorwindow.h"
 #include "support/truetypebuilder.h"
-#include "support/ui.h"
-#include "ui/main/mainwindow.h"
 #include "ui/main/sloteditor.h"
-
-#include <QtTest>
-#include <QtWidgets>
 
 using namespace TestFonts;
 
 namespace {
 
-struct Fixture {
-    TempCwd cwd;
-    MessageRecorder messages;
-    ScriptedChooser chooser;
-    MainWindow form{&chooser, &messages};
+struct Fixture : EditorWindow {
     QSignalSpy refreshes{&form.preview(), &PhonePreview::refreshed};
 
-    template <typename T = QLineEdit>
-    T *get(const char *name) const { return child<T>(&form, name); }
     QLabel *label(const char *name) const { return child<QLabel>(&form.preview(), name); }
     // A drawable font file with a face the system does not know.
     QString font(const QString &face, const char *fileName) const
     {
         return writeRenamedFont(cwd.path(), QLatin1String(fileName), familyNames(face, QStringLiteral("Book")));
-    }
-    // Answers the next dialog with 'path' (none: Cancel) and clicks the slot's open button.
-    void choose(std::size_t slot, const std::optional<QString> &path)
-    {
-        path ? chooser.answer(*path) : chooser.cancel();
-        get<QPushButton>(slotTable()[slot].openButton)->click();
     }
 };
 

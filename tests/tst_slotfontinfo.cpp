@@ -3,42 +3,25 @@
 #include "core/fontmap.h"
 #include "fonts/fontcoverage.h"
 #include "preview/phonepreview.h"
-#include "support/messagerecorder.h"
-#include "support/scriptedchooser.h"
-#include "support/tempcwd.h"
+#include "support/editorwindow.h"
 #include "support/truetypebuilder.h"
-#include "support/ui.h"
 #include "ui/dialogs/fontdetailswindow.h"
 #include "ui/fontmessages.h"
-#include "ui/main/mainwindow.h"
 #include "ui/main/slotfontinfo.h"
-
-#include <QtTest>
-#include <QtWidgets>
 
 using namespace TestFonts;
 
 namespace {
 
-struct Fixture {
-    TempCwd cwd;
-    MessageRecorder messages;
-    ScriptedChooser chooser;
-    MainWindow form{&chooser, &messages};
+struct Fixture : EditorWindow {
     SlotFontInfo &info = form.fontInfo();
 
-    QLineEdit *face(std::size_t slot) const { return child<QLineEdit>(&form, slotTable()[slot].key); }
     // The font the slot's labels are drawn with (they share one face).
     QFont labelFont(std::size_t slot) const
     {
         const auto &table = previewLabelTable();
         const auto line = std::find_if(table.begin(), table.end(), [&](const PreviewLabelInfo &l) { return l.slot == slot; });
         return child<QLabel>(&form.preview(), line->name)->font();
-    }
-    void choose(std::size_t slot, const QString &path)
-    {
-        chooser.answer(path);
-        child<QPushButton>(&form, slotTable()[slot].openButton)->click();
     }
     QString status() const { return form.statusBar()->isHidden() ? QString() : info.statusText(); }
 };

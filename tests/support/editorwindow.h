@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/slottable.h"
+#include "support/messagerecorder.h"
+#include "support/scriptedchooser.h"
+#include "support/tempcwd.h"
+#include "support/ui.h"
+#include "ui/main/mainwindow.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <optional>
+
+// The main window as most window tests start it: in a fresh current folder,
+// its file dialogs answered from a script and its message boxes recorded.
+struct EditorWindow {
+    TempCwd cwd;
+    MessageRecorder messages;
+    ScriptedChooser chooser;
+    MainWindow form{&chooser, &messages};
+
+    template <typename T = QLineEdit>
+    T *get(const char *name) const { return child<T>(&form, name); }
+    QLineEdit *face(std::size_t slot) const { return get(slotTable()[slot].key); }
+    // Answers the next dialog with 'path' (none: Cancel) and clicks the slot's open button.
+    void choose(std::size_t slot, const std::optional<QString> &path)
+    {
+        path ? chooser.answer(*path) : chooser.cancel();
+        get<QPushButton>(slotTable()[slot].openButton)->click();
+    }
+};
