@@ -1,6 +1,8 @@
 // One preview refresh after a keystroke in a face field, with a face name
 // never seen before, rendering included; against a reference that paints the
 // same pictures and 30 texts with one QPainter. Prints medians and the ratio.
+// The ratio compares wall time, which load moves alike for both; the time of
+// one refresh is the thread's own CPU time, which other programs do not move.
 #include "measure.h"
 
 #include "core/slottable.h"
@@ -20,6 +22,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -28,6 +31,14 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int Warmup = 20;
 constexpr int Rounds = 300;
+
+// Microseconds of CPU time this thread has used.
+double threadMicros()
+{
+    timespec t{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e6 + double(t.tv_nsec) / 1e3;
+}
 
 double micros(Clock::duration d)
 {
@@ -125,10 +136,11 @@ int main(int argc, char *argv[])
     std::printf("preview refresh after one keystroke with an unseen face, grab() included\n");
     double worstRatio = 0;
     double worstMedian = 0;
+    double worstCpu = 0;
     int round = 0;
     for (std::size_t slot = 0; slot < SlotCount; ++slot) {
         auto *field = window.findChild<QLineEdit *>(QLatin1String(slotTable()[slot].key));
-        std::vector<double> refresh, painted;
+        std::vector<double> refresh, painted, cpu;
         for (int i = 0; i < Warmup + Rounds; ++i, ++round) {
             // Between two keystrokes the event loop runs (and trims font caches).
             QCoreApplication::processEvents();
@@ -138,10 +150,12 @@ int main(int argc, char *argv[])
                 const QSignalBlocker quiet(field);
                 field->setText(face.chopped(1));
             }
+            const double cpuStart = threadMicros();
             auto start = Clock::now();
             field->insert(face.right(1));
             const QPixmap shown = preview.grab();
             const auto refreshTime = Clock::now() - start;
+            const double refreshCpu = threadMicros() - cpuStart;
 
             start = Clock::now();
             const QPixmap drawn = reference.paint(int(slot), unseenFace(round + 1000000));
@@ -151,21 +165,23 @@ int main(int argc, char *argv[])
             if (i >= Warmup) {
                 refresh.push_back(micros(refreshTime));
                 painted.push_back(micros(paintTime));
+                cpu.push_back(refreshCpu);
             }
         }
         const double ours = median(refresh);
         const double theirs = median(painted);
-        std::printf("  %-12s preview %7.0f us   one QPainter %7.0f us   ratio %.2f\n", slotTable()[slot].key, ours,
-                    theirs, ours / theirs);
+        std::printf("  %-12s preview %7.0f us (CPU %5.0f us)   one QPainter %7.0f us   ratio %.2f\n",
+                    slotTable()[slot].key, ours, median(cpu), theirs, ours / theirs);
         worstRatio = std::max(worstRatio, ours / theirs);
         worstMedian = std::max(worstMedian, ours);
+        worstCpu = std::max(worstCpu, median(cpu));
         const QSignalBlocker quiet(field);
         field->clear();
     }
-    std::printf("slowest slot: median %.0f us, worst ratio %.2f\n", worstMedian, worstRatio);
+    std::printf("slowest slot: median %.0f us (CPU %.0f us), worst ratio %.2f\n", worstMedian, worstCpu, worstRatio);
     Bench::printLoad("at end");
     Bench::Verdicts goals;
     goals.add(QStringLiteral("keystroke refresh / one QPainter, worst slot"), worstRatio, 2.0);
-    goals.add(QStringLiteral("keystroke refresh, slowest slot, ms"), worstMedian / 1000, 2.0, "");
+    goals.add(QStringLiteral("keystroke refresh, slowest slot, CPU ms"), worstCpu / 1000, 2.0, "");
     return goals.print();
 }
