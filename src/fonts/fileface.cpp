@@ -20,23 +20,6 @@ QString patternString(FcPattern *pattern, const char *object)
     return QString::fromUtf8(reinterpret_cast<const char *>(value));
 }
 
-// Qt names a font by the first family and style of its pattern.
-std::optional<FontFace> faceOfPattern(FcPattern *pattern)
-{
-    FontFace face;
-    face.family = patternString(pattern, FC_FAMILY);
-    face.style = patternString(pattern, FC_STYLE);
-    int weight = FC_WEIGHT_REGULAR;
-    if (FcPatternGetInteger(pattern, FC_WEIGHT, 0, &weight) == FcResultMatch)
-        face.weight = FcWeightToOpenType(weight);
-    int slant = FC_SLANT_ROMAN;
-    if (FcPatternGetInteger(pattern, FC_SLANT, 0, &slant) == FcResultMatch)
-        face.italic = slant != FC_SLANT_ROMAN;
-    if (face.family.isEmpty())
-        return std::nullopt;
-    return face;
-}
-
 std::optional<FontFace> fromFontconfig(const QString &path)
 {
     const QString wanted = QFileInfo(path).canonicalFilePath();
@@ -52,7 +35,7 @@ std::optional<FontFace> fromFontconfig(const QString &path)
             int index = 0;
             if (FcPatternGetInteger(pattern, FC_INDEX, 0, &index) == FcResultMatch && index != 0)
                 continue;
-            if (auto face = faceOfPattern(pattern))
+            if (auto face = FontFaces::faceOfPattern(pattern))
                 return face;
         }
     }
@@ -63,7 +46,7 @@ std::optional<FontFace> fromFontconfig(const QString &path)
     FcPattern *pattern = FcFreeTypeQuery(reinterpret_cast<const FcChar8 *>(file.constData()), 0, nullptr, &count);
     if (!pattern)
         return std::nullopt;
-    auto face = faceOfPattern(pattern);
+    auto face = FontFaces::faceOfPattern(pattern);
     FcPatternDestroy(pattern);
     return face;
 }

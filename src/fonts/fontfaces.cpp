@@ -15,21 +15,13 @@ QString patternString(FcPattern *pattern, const char *object, int index)
     return QString::fromUtf8(reinterpret_cast<const char *>(value));
 }
 
-// Qt takes the first family and style of a pattern as the font's family and
-// style; the other family names still name the same font.
+// The other family names of a pattern still name the same font.
 void addPattern(FcPattern *pattern, FaceIndex &index)
 {
-    FontFace face;
-    face.family = patternString(pattern, FC_FAMILY, 0);
-    if (face.family.isEmpty())
+    const std::optional<FontFace> found = FontFaces::faceOfPattern(pattern);
+    if (!found)
         return;
-    face.style = patternString(pattern, FC_STYLE, 0);
-    int weight = FC_WEIGHT_REGULAR;
-    if (FcPatternGetInteger(pattern, FC_WEIGHT, 0, &weight) == FcResultMatch)
-        face.weight = FcWeightToOpenType(weight);
-    int slant = FC_SLANT_ROMAN;
-    if (FcPatternGetInteger(pattern, FC_SLANT, 0, &slant) == FcResultMatch)
-        face.italic = slant != FC_SLANT_ROMAN;
+    const FontFace &face = *found;
     for (int k = 0;; ++k) {
         const QString name = patternString(pattern, FC_FAMILY, k);
         if (name.isEmpty())
@@ -50,6 +42,22 @@ namespace FontFaces {
 bool available()
 {
     return true;
+}
+
+std::optional<FontFace> faceOfPattern(FcPattern *pattern)
+{
+    FontFace face;
+    face.family = patternString(pattern, FC_FAMILY, 0);
+    if (face.family.isEmpty())
+        return std::nullopt;
+    face.style = patternString(pattern, FC_STYLE, 0);
+    int weight = FC_WEIGHT_REGULAR;
+    if (FcPatternGetInteger(pattern, FC_WEIGHT, 0, &weight) == FcResultMatch)
+        face.weight = FcWeightToOpenType(weight);
+    int slant = FC_SLANT_ROMAN;
+    if (FcPatternGetInteger(pattern, FC_SLANT, 0, &slant) == FcResultMatch)
+        face.italic = slant != FC_SLANT_ROMAN;
+    return face;
 }
 
 FaceIndex systemFaces()
