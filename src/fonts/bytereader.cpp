@@ -1,6 +1,5 @@
 #include "fonts/bytereader.h"
 
-
 #include <cerrno>
 #include <unistd.h>
 
