@@ -47,7 +47,8 @@ void FontFileReader::setFontFile(const QString &path)
     if (!m_installed) {
         if (whole) // Qt would take a damaged file or every font of a collection: faces nobody can choose
             AddFontFile(m_fontFile);
-        FindFaceName(FaceTest::Drawable);
+        if (!FindFaceName(FaceTest::Drawable))
+            RemoveFontFile(); // nothing is drawn from a file that gave no face
     }
 }
 
