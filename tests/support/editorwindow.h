@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/slottable.h"
+#include "preview/phonepreview.h"
 #include "support/messagerecorder.h"
 #include "support/scriptedchooser.h"
 #include "support/tempcwd.h"
@@ -10,15 +11,22 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <functional>
 #include <optional>
 
 // The main window as most window tests start it: in a fresh current folder,
 // its file dialogs answered from a script and its message boxes recorded.
 struct EditorWindow {
+    EditorWindow() = default;
+    // 'prepare' puts files into the folder before the window starts.
+    explicit EditorWindow(const std::function<void(const TempCwd &)> &prepare) : prepared((prepare(cwd), true)) {}
+
     TempCwd cwd;
+    bool prepared = false;
     MessageRecorder messages;
     ScriptedChooser chooser;
     MainWindow form{&chooser, &messages};
+    QSignalSpy refreshes{&form.preview(), &PhonePreview::refreshed};
 
     template <typename T = QLineEdit>
     T *get(const char *name) const { return child<T>(&form, name); }
