@@ -1,14 +1,11 @@
 // Opening a Glyphmux.ini: every control takes the file's values, a refused
 // file changes nothing, and saving goes back to the opened file.
 #include "core/glyphmuxini.h"
-#include "preview/phonepreview.h"
 #include "support/editorwindow.h"
 
 namespace {
 
 struct Fixture : EditorWindow {
-    QSignalSpy refreshes{&form.preview(), &PhonePreview::refreshed};
-
     QString write(const QString &name, const QByteArray &bytes) const
     {
         QDir().mkpath(QFileInfo(name).path());

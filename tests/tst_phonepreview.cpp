@@ -1,7 +1,6 @@
 // The phone-screen preview: its arithmetic, its layout inside the main window,
 // the refresh and its triggers, and what ends up on screen.
 #include "core/fontmap.h"
-#include "preview/phonepreview.h"
 #include "preview/previewmath.h"
 #include "support/editorwindow.h"
 
@@ -10,9 +9,7 @@ namespace {
 const double startSizes[SlotCount] = {8, 9, 13, 13, 8}; // point sizes at start-up, by slot
 
 struct Fixture : EditorWindow {
-    QSignalSpy refreshes{&form.preview(), &PhonePreview::refreshed};
-    QLabel *label(const char *name) const { return child<QLabel>(&form, name); }
-    QLineEdit *edit(const char *name) const { return child<QLineEdit>(&form, name); }
+    QLabel *label(const char *name) const { return get<QLabel>(name); }
     QRect inWindow(const QWidget *w) const { return QRect(w->mapTo(form.centralWidget(), QPoint()), w->size()); }
     // The preview's pixels inside riga1sms's box.
     QImage smsLine() const { return form.preview().grab(label("riga1sms")->geometry()).toImage(); }
@@ -145,12 +142,12 @@ private slots:
         const QImage plain = f.smsLine();
         QVERIFY(darkestInk(plain, blank) < 60);
         // One refresh per keystroke; other letters, as dark.
-        QTest::keyClicks(f.edit("LatinBold12"), QStringLiteral("DejaVu Serif"));
+        QTest::keyClicks(f.get("LatinBold12"), QStringLiteral("DejaVu Serif"));
         QCOMPARE(f.refreshes.count(), 12);
         QVERIFY(darkestInk(f.smsLine(), blank) < 60);
         QVERIFY(f.smsLine() != plain);
 
-        QLineEdit *chroma = f.edit("chromavalue");
+        QLineEdit *chroma = f.get("chromavalue");
         auto allIn = [&](int grey) {
             for (const PreviewLabelInfo &labelDef : previewLabelTable())
                 QCOMPARE(f.label(labelDef.name)->palette().color(QPalette::WindowText), QColor(grey, grey, grey));

@@ -47,14 +47,15 @@ private slots:
 
     void failureKeepsWhatWasThere()
     {
-        // (Read-only files are covered where the main window saves.)
         TempCwd cwd;
         const QByteArray old(100, 'o');
         cwd.write(QStringLiteral("a.txt"), old);
+        cwd.write(QStringLiteral("ro.txt"), old);
+        QVERIFY(QFile::setPermissions(QStringLiteral("ro.txt"), QFileDevice::ReadOwner));
         // A folder or a pipe in the way of the new file (opening a pipe would block).
         QVERIFY(QDir(cwd.path()).mkdir(QStringLiteral("dir.txt")));
         QCOMPARE(::mkfifo("pipe.txt", 0600), 0);
-        for (const auto &[name, kind] : {std::pair{"dir.txt", FileError::Kind::IsFolder},
+        for (const auto &[name, kind] : {std::pair{"dir.txt", FileError::Kind::IsFolder}, std::pair{"ro.txt", FileError::Kind::ReadOnly},
                                          std::pair{"pipe.txt", FileError::Kind::NotRegular}}) {
             const SaveOutcome outcome = saveFileAtomically(QLatin1String(name), "new");
             QVERIFY(!outcome.ok);
@@ -62,6 +63,7 @@ private slots:
             QCOMPARE(outcome.error.path, QLatin1String(name));
         }
         QVERIFY(QFileInfo(QStringLiteral("dir.txt")).isDir());
+        QCOMPARE(cwd.read(QStringLiteral("ro.txt")), old);
 
         // Past a file-size limit, with the signal handling the program starts
         // with, the save fails and says so and the process lives on. In a
@@ -80,7 +82,7 @@ private slots:
         QCOMPARE(WEXITSTATUS(status), 0);
         QCOMPARE(cwd.read(QStringLiteral("a.txt")), old);
         // No failure leaves a temporary file behind.
-        QCOMPARE(QDir(cwd.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.txt")});
+        QCOMPARE(QDir(cwd.path()).entryList(QDir::Files), (QStringList{QStringLiteral("a.txt"), QStringLiteral("ro.txt")}));
     }
 
     void previousVersionIsKept()
