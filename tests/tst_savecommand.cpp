@@ -122,23 +122,15 @@ private slots:
         QCOMPARE(f.state(), QStringList{"written"});
     }
 
-    void sideWindowTexts()
+    void sideWindows()
     {
         Fixture f;
-        QWidget *const form2 = &f.form.sideWindows().phoneModel(), *const form3 = &f.form.sideWindows().copyList(),
-                       *const about = &f.form.sideWindows().about();
-        const auto text = [](QWidget *w, const char *name) { return child<QWidget>(w, name)->property("text").toString(); };
-        QCOMPARE((QStringList{form2->windowTitle(), form3->windowTitle(), about->windowTitle(), text(form2, "OptionN70"),
-                              text(form2, "Option6630"), text(about, "lblTitle"), text(about, "lblVersion"), text(about, "Label1")}),
-                 (QStringList{"Scegli il modello di cellulare", "Copia i seguenti file:", "Informazioni su Glyphmux GUI",
-                              "n70/n72/n90", "6630/6680/6600", "Glyphmux GUI", "Versione 1.2.4", "Glyphmux.dll"}));
-        for (QWidget *window : {form2, form3, about}) // closing one must never end the program
+        SideWindows &side = f.form.sideWindows();
+        for (QWidget *window : QList<QWidget *>{&side.phoneModel(), &side.copyList(), &side.about()}) // closing one must never end the program
             QVERIFY2(!window->testAttribute(Qt::WA_QuitOnClose), qPrintable(window->objectName()));
         for (const char *image : {"Image1", "Image2"})
-            QVERIFY2(!child<QLabel>(form2, image)->pixmap().isNull(), image);
-        QVERIFY(child<QLabel>(form3, "testo")->font().bold());
-        const QRegularExpression forum(R"(^https?://([a-z0-9-]+\.)*example\.org/home/forum/index\.php\?showtopic=\w+&st=\w+$)");
-        QVERIFY2(forum.match(text(about, "Text1")).hasMatch(), qPrintable(text(about, "Text1")));
+            QVERIFY2(!child<QLabel>(&side.phoneModel(), image)->pixmap().isNull(), image);
+        QVERIFY(child<QLabel>(&side.copyList(), "testo")->font().bold());
     }
 };
 
