@@ -1,10 +1,20 @@
-// The main window: its initial font map, layout, menus and Salva.
+// The main window: its initial font map, layout, menus, Salva, the Tab
+// order and the zoom bar's keys.
+#include "preview/previewmath.h"
 #include "support/expectedini.h"
 #include "support/editorwindow.h"
 
 namespace {
 struct Fixture : EditorWindow {
     QByteArray ini() const { return cwd.read(QStringLiteral("Glyphmux.ini")); }
+    void showActive()
+    {
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+    }
+    // A key pressed as the user would: in the focused control.
+    void press(int key) { QTest::keyClick(form.focusWidget() ? form.focusWidget() : &form, Qt::Key(key)); }
 };
 } // namespace
 
@@ -74,6 +84,55 @@ private slots:
         QCOMPARE(tree(f.form.menuBar()->actions()),
                  QStringLiteral("cmd_file=File[cmd_open=Open Glyphmux.ini…,cmd_recent=Open Recent[],cmd_save=Save to Glyphmux.ini,cmd_export=Export for the phone…,cccc-,cmd_exit=Exit],"
                                 "cmd_settings=Settings[cmd_lang=Language,visualizza_pop=Show information popup],cmd_help=?"));
+    }
+
+    // Tab visits the font rows left to right, one row after the other,
+    // then the other parameters.
+    void tabOrder()
+    {
+        Fixture f;
+        f.showActive();
+        QStringList expected;
+        for (const SlotInfo &slot : slotTable())
+            expected << slot.key << slot.openButton << slot.infoButton << slot.minusButton << slot.sizeField
+                     << slot.plusButton << slot.heightField << slot.italicBox << slot.widthField;
+        expected << "ScrollZoom" << "chromavalue" << "chromascroll" << "Text2";
+        child<QWidget>(&f.form, "LatinBold12")->setFocus();
+        QStringList visited;
+        for (int i = 0; i < expected.size(); ++i) {
+            visited << QApplication::focusWidget()->objectName();
+            f.press(Qt::Key_Tab);
+        }
+        QCOMPARE(visited, expected);
+        QCOMPARE(QApplication::focusWidget()->objectName(), expected.first()); // round again
+    }
+
+    // Arrows step the zoom by 1, Page keys by 10 (up is more), a click beside
+    // the thumb by 1, within 1 to 300; the zoom follows a dragged thumb.
+    void zoom()
+    {
+        Fixture f;
+        f.showActive();
+        auto *zoom = child<QScrollBar>(&f.form, "ScrollZoom");
+        auto *shown = child<QLabel>(&f.form, "ValoreZoom");
+        zoom->setFocus();
+        const std::pair<int, const char *> steps[] = {{Qt::Key_Right, "101"}, {Qt::Key_PageUp, "111"},
+                                                      {Qt::Key_PageDown, "101"}, {Qt::Key_Left, "100"}};
+        for (const auto &[key, value] : steps) {
+            f.press(key);
+            QCOMPARE(shown->text(), QLatin1String(value));
+        }
+        zoom->setValue(295);
+        f.press(Qt::Key_PageUp);
+        QCOMPARE(shown->text(), QStringLiteral("300"));
+        zoom->setValue(-5);
+        zoom->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        zoom->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(shown->text(), QStringLiteral("3"));
+        zoom->setSliderDown(true);
+        zoom->setSliderPosition(250);
+        QCOMPARE(shown->text(), QStringLiteral("250"));
+        QCOMPARE(child<QLabel>(&f.form.preview(), "riga1pop")->font().pointSizeF(), double(*previewPointSize(12, 3, 250)));
     }
 };
 

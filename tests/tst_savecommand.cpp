@@ -1,5 +1,6 @@
 // "Save to Glyphmux.ini" through the main window: the wait for the phone
-// model, the copy instructions, the progress title and the about box.
+// model, the copy instructions, the progress title and the about box, by
+// mouse and by keyboard.
 #include "support/editorwindow.h"
 #include "ui/dialogs/aboutdialog.h"
 #include "ui/dialogs/copylistdialog.h"
@@ -16,6 +17,17 @@ struct Fixture : EditorWindow {
         QVERIFY2(w->isVisible(), name); // only what is shown can be clicked
         QTest::mouseClick(child<QAbstractButton>(w, name), Qt::LeftButton);
     }
+    // A key pressed as the user would: in the focused control of the side
+    // window on screen, or of the main window when none is.
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        SideWindows &side = form.sideWindows();
+        QWidget *window = &form;
+        for (QWidget *w : {static_cast<QWidget *>(&side.phoneModel()), static_cast<QWidget *>(&side.copyList()), static_cast<QWidget *>(&side.about())})
+            window = w->isVisible() ? w : window;
+        QApplication::setActiveWindow(window);
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key(key), modifiers);
+    }
     // The visible side windows (Form3 with its text), then what runs, is set
     // or was written, then one entry per warning shown.
     QStringList state()
@@ -29,7 +41,7 @@ struct Fixture : EditorWindow {
             {child<QTimer>(&form, "Timer1")->isActive(), "Timer1"},
             {child<QTimer>(&form, "titleStep")->isActive(), "titleStep"},
             {form.modelloscelto(), "modelloscelto"}, {form.windowTitle() != caption, "title"},
-            {!cwd.read(QStringLiteral("Glyphmux.ini")).isEmpty(), "written"}};
+            {!cwd.read(QStringLiteral("Glyphmux.ini")).isEmpty(), "written"}, {!form.isVisible(), "ended"}};
         for (const auto &[fact, name] : facts)
             if (fact)
                 on << QLatin1String(name);
@@ -50,6 +62,7 @@ private slots:
         // p: popup item off, r: Glyphmux.ini cannot be written, s: save, 6/n: an option,
         // c: Form2's OK, x: Form2's close box, o: Form3's OK, h: "?", k: frmAbout's
         // OK, w: wait for the progress title, q: close the main window at once.
+        // Keys: R Return, N Enter, E Escape, C Form2's Cancel; S Ctrl+S, F F1, Q Ctrl+Q.
         // Events are handled before every step but q.
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QStringList>("state");
@@ -65,10 +78,20 @@ private slots:
         QTest::newRow("about box beside Form2") << "shh" << QStringList{"Form2", "frmAbout"};
         QTest::newRow("about box OK") << "hk" << QStringList();
         QTest::newRow("about box again") << "hkhh" << QStringList{"frmAbout"};
-        QTest::newRow("ended waiting") << "hsq" << QStringList();
-        QTest::newRow("ended, write on its way") << "hscq" << QStringList();
-        QTest::newRow("ended, title pending") << "hsc.q" << QStringList{"written"};
-        QTest::newRow("ended, title running") << "hscwq" << QStringList{"written"};
+        QTest::newRow("ended waiting") << "hsq" << QStringList{"ended"};
+        QTest::newRow("ended, write on its way") << "hscq" << QStringList{"ended"};
+        QTest::newRow("ended, title pending") << "hsc.q" << QStringList{"written", "ended"};
+        QTest::newRow("ended, title running") << "hscwq" << QStringList{"written", "ended"};
+        QTest::newRow("Form2, Return") << "sR" << saved(n70);
+        QTest::newRow("Form2, Enter") << "sN" << saved(n70);
+        QTest::newRow("Form2, Escape") << "sE" << QStringList();
+        QTest::newRow("Form2, Cancel") << "sC" << QStringList();
+        QTest::newRow("Form3, Return") << "scR" << QStringList{"Timer1", "written"};
+        QTest::newRow("Form3, Escape") << "scE" << QStringList{"Timer1", "written"};
+        QTest::newRow("frmAbout, Return") << "hR" << QStringList();
+        QTest::newRow("frmAbout, Escape") << "hE" << QStringList();
+        QTest::newRow("shortcuts") << "pSF" << QStringList{"frmAbout", "Timer1", "written"};
+        QTest::newRow("Ctrl+Q") << "Q" << QStringList{"ended"};
     }
 
     void steps()
@@ -92,6 +115,13 @@ private slots:
             case 'k': f.click(&f.form.sideWindows().about(), "cmdOK"); break;
             case 'w': QTRY_VERIFY(f.state().contains("title")); break;
             case 'q': QVERIFY(f.form.close()); break;
+            case 'R': f.press(Qt::Key_Return); break;
+            case 'N': f.press(Qt::Key_Enter); break;
+            case 'E': f.press(Qt::Key_Escape); break;
+            case 'C': f.click(&f.form.sideWindows().phoneModel(), "cmdCancel"); break;
+            case 'S': f.press(Qt::Key_S, Qt::ControlModifier); break;
+            case 'F': f.press(Qt::Key_F1); break;
+            case 'Q': f.press(Qt::Key_Q, Qt::ControlModifier); break;
             }
         }
         QCoreApplication::processEvents();
