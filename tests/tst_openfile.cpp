@@ -1,6 +1,8 @@
 // Opening a Glyphmux.ini: every control takes the file's values, a refused
-// file changes nothing, and saving goes back to the opened file.
+// file changes nothing, and saving goes back to the opened file. The recent
+// files list and the last font folder, in a settings store.
 #include "core/glyphmuxini.h"
+#include "core/recentfiles.h"
 #include "support/editorwindow.h"
 
 namespace {
@@ -146,6 +148,29 @@ private slots:
         // Saving still writes Glyphmux.ini here, with the values from before.
         QVERIFY(f.form.Salva());
         QCOMPARE(f.cwd.read(QStringLiteral("Glyphmux.ini")), before);
+    }
+
+    void newestFirstOnceEachAtMostEight()
+    {
+        QTemporaryDir dir;
+        const QString storePath = dir.filePath(QStringLiteral("store.ini"));
+        const auto path = [&](int n) { return dir.filePath(QStringLiteral("%1/Glyphmux.ini").arg(n)); };
+        {
+            QSettings store(storePath, QSettings::IniFormat);
+            RecentFiles recent(store);
+            QCOMPARE(recent.files(), QStringList());
+            QCOMPARE(recent.fontFolder(), QString());
+            for (int n = 1; n <= 10; ++n)
+                recent.add(path(n));
+            recent.add(dir.filePath(QStringLiteral("x/../5/Glyphmux.ini"))); // the same file again
+            recent.setFontFolder(dir.filePath(QStringLiteral("fonts/")));
+        }
+        QSettings store(storePath, QSettings::IniFormat); // read back from the file
+        const RecentFiles recent(store);
+        QCOMPARE(recent.files(), (QStringList{path(5), path(10), path(9), path(8), path(7), path(6), path(4), path(3)}));
+        QCOMPARE(recent.fontFolder(), dir.filePath(QStringLiteral("fonts")));
+        // Tests never read or write the user's own settings.
+        QVERIFY(QSettings().fileName().startsWith(QDir::tempPath()));
     }
 };
 
