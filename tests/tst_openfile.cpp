@@ -7,15 +7,6 @@
 
 namespace {
 
-struct Fixture : EditorWindow {
-    QString write(const QString &name, const QByteArray &bytes) const
-    {
-        QDir().mkpath(QFileInfo(name).path());
-        cwd.write(name, bytes);
-        return cwd.filePath(name);
-    }
-};
-
 const QByteArray handEdited = "[Global]\nZoomRatio=150\nChroma=70\nExtraFontFile=e:\\fonts\\*.ttf\nColour=red\n"
                               "[FontMap]\nLatinBold12=DejaVu Serif@14:Y10:I:W8\nLatinBold13=Nokia Sans@12\n"
                               "LatinBold17=DejaVu Sans Mono@18:Y2\nLatinBold19=@16\nLatinPlain12=X@5:W3\n";
@@ -31,8 +22,8 @@ private slots:
 
     void openFillsEveryControlAndSaveGoesBack()
     {
-        Fixture f;
-        const QString path = f.write(QStringLiteral("phone/Glyphmux.ini"), handEdited);
+        EditorWindow f;
+        const QString path = f.cwd.write(QStringLiteral("phone/Glyphmux.ini"), handEdited);
         f.refreshes.clear();
         f.chooser.answer(path);
         f.get<QAction>("cmd_open")->trigger();
@@ -79,7 +70,7 @@ private slots:
                 QApplication::sendEvent(&f.form, &drop);
             return enter.isAccepted();
         };
-        QVERIFY(!drag(f.write(QStringLiteral("notes.txt"), handEdited)));
+        QVERIFY(!drag(f.cwd.write(QStringLiteral("notes.txt"), handEdited)));
         f.get("LatinBold12")->clear();
         QVERIFY(drag(path));
         QTRY_COMPARE(f.get("LatinBold12")->text(), QStringLiteral("DejaVu Serif"));
@@ -102,7 +93,7 @@ private slots:
         QVERIFY(f.messages.warned.last().contains(QStringLiteral("Glyphmux.ini.bak")));
 
         // Open Recent: newest first, a file that is gone shown disabled.
-        const QString gone = f.write(QStringLiteral("gone/Glyphmux.ini"), handEdited);
+        const QString gone = f.cwd.write(QStringLiteral("gone/Glyphmux.ini"), handEdited);
         QVERIFY(f.form.openFile(gone));
         QVERIFY(QFile::remove(gone));
         auto *recent = f.get<QMenu>("cmd_recent");
@@ -128,12 +119,12 @@ private slots:
 
     void refusedFileChangesNothing()
     {
-        Fixture f;
+        EditorWindow f;
         f.get("LatinBold12")->setText(QStringLiteral("Mine"));
         f.get<QScrollBar>("chromascroll")->setValue(5);
         const QByteArray before = glyphmuxIniBytes(f.form.fontMap());
         f.refreshes.clear();
-        const QStringList refused = {f.write(QStringLiteral("other.ini"), "[Settings]\nLatinBold12x=1\n"),
+        const QStringList refused = {f.cwd.write(QStringLiteral("other.ini"), "[Settings]\nLatinBold12x=1\n"),
                                      f.cwd.filePath(QStringLiteral("missing.ini")), f.cwd.path()};
         for (const QString &path : refused)
             QVERIFY(!f.form.openFile(path));

@@ -12,9 +12,11 @@ QByteArray TempCwd::read(const QString &name) const
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void TempCwd::write(const QString &name, const QByteArray &bytes) const
+QString TempCwd::write(const QString &name, const QByteArray &bytes) const
 {
     QFile file(filePath(name));
+    QDir().mkpath(QFileInfo(file).path());
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(bytes);
+    return file.fileName();
 }

@@ -15,7 +15,8 @@ public:
     QString path() const { return m_dir.path(); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
     QByteArray read(const QString &name) const;
-    void write(const QString &name, const QByteArray &bytes) const;
+    // Writes the file, making its folder if need be; returns its path.
+    QString write(const QString &name, const QByteArray &bytes) const;
 
 private:
     QString m_previous;
