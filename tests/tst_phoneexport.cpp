@@ -2,6 +2,7 @@
 // and what a failure or a cancel leaves behind.
 #include "core/exportwriter.h"
 #include "core/glyphmuxini.h"
+#include "support/tempcwd.h"
 
 #include <QtTest>
 
@@ -36,26 +37,18 @@ Tree readTree(const QString &root)
     return tree;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 // Slots 1 and 3 from b.ttf (by two spellings of its path), slot 2 from the
 // large a.ttf, slot 4 typed, slot 5 empty.
 struct Scene {
-    QTemporaryDir dir;
+    TempCwd dir;
     ExportRequest request;
     QString source(const QString &name) const { return dir.filePath("src/" + name); }
     QString target() const { return dir.filePath("card"); }
 
     explicit Scene(PhoneFamily family)
     {
-        writeFile(source("a.ttf"), bigFont);
-        writeFile(source("b.ttf"), "bbbb");
+        dir.write("src/a.ttf", bigFont);
+        dir.write("src/b.ttf", "bbbb");
         request.map = FontMap::initial();
         const char *faces[] = {"Beta", "Alpha", "Beta", "Nokia Sans", ""};
         for (std::size_t i = 0; i < SlotCount; ++i)
@@ -88,8 +81,7 @@ private slots:
         QFETCH(QString, missing);
         Scene scene(family);
         if (!library.isEmpty()) {
-            scene.request.engineFolder = scene.dir.filePath("engine");
-            writeFile(scene.request.engineFolder + "/GlyphMux.DLL", "engine");
+            scene.request.engineFolder = QFileInfo(scene.dir.write("engine/GlyphMux.DLL", "engine")).path();
         }
         const ExportPlan plan = planExport(scene.request, words);
         QCOMPARE(plan.findings.size(), std::size_t(2));
@@ -165,26 +157,24 @@ private slots:
         QFETCH(QStringList, written);
         Scene scene(PhoneFamily::Model6630);
         if (fault == "target is a file")
-            writeFile(scene.target(), "card");
+            scene.dir.write("card", "card");
         if (fault == "data is a file")
-            writeFile(scene.target() + "/data", "data");
+            scene.dir.write("card/data", "data");
         if (fault == "b.ttf is a pipe") { // read, it would block forever
             QFile::remove(scene.source("b.ttf"));
             QCOMPARE(::mkfifo(QFile::encodeName(scene.source("b.ttf")).constData(), 0644), 0);
         }
         if (fault == "two files, one name on the phone") {
-            writeFile(scene.dir.filePath("other/B.TTF"), "other");
-            scene.request.fontFiles[4] = scene.dir.filePath("other/B.TTF");
+            scene.request.fontFiles[4] = scene.dir.write("other/B.TTF", "other");
         }
-        scene.request.engineFolder = scene.dir.filePath("engine");
-        writeFile(scene.request.engineFolder + "/glyphmux.dll", "engine");
+        scene.request.engineFolder = QFileInfo(scene.dir.write("engine/glyphmux.dll", "engine")).path();
         if (fault.startsWith("cancel"))
-            writeFile(scene.target() + "/data/fonts/b.ttf", "old"); // replaced, then put back
+            scene.dir.write("card/data/fonts/b.ttf", "old"); // replaced, then put back
 
         const ExportPlan plan = planExport(scene.request, words);
         QCOMPARE(plan.blocked(), foundBeforeWriting);
         if (fault == "data becomes a file while writing")
-            writeFile(scene.target() + "/data", "data");
+            scene.dir.write("card/data", "data");
         if (fault == "a.ttf removed")
             QFile::remove(scene.source("a.ttf"));
         Tree expected = readTree(scene.dir.path());
