@@ -6,6 +6,7 @@
 #include "ui/main/slotfontinfo.h"
 
 #include <csignal>
+#include <filesystem>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,12 +26,6 @@ QString pipe(const TempCwd &cwd, const char *name)
 {
     const QString path = cwd.filePath(QLatin1String(name));
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 ? path : QString();
-}
-
-bool isPipe(const char *path)
-{
-    struct stat st {};
-    return ::lstat(path, &st) == 0 && S_ISFIFO(st.st_mode);
 }
 
 } // namespace
@@ -77,8 +72,8 @@ private slots:
         QVERIFY(w.messages.warned.isEmpty());
         QVERIFY(!w.form.Salva());
         QVERIFY(w.messages.warned.value(0).contains(QStringLiteral("Glyphmux.ini")));
-        QVERIFY(isPipe("settings.fs"));
-        QVERIFY(isPipe("Glyphmux.ini"));
+        QVERIFY(std::filesystem::is_fifo("settings.fs"));
+        QVERIFY(std::filesystem::is_fifo("Glyphmux.ini"));
     }
 
     void pipeAsStoredLanguageFile()
