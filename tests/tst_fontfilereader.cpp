@@ -321,19 +321,8 @@ private slots:
     void hostileFilesCostWhatTheyAreWorth()
     {
         QTemporaryDir dir;
-        QList<Name> names = familyNames(QStringLiteral("Hostile"), QStringLiteral("Book"));
-        names.append(windowsName(13, QString(30000, QLatin1Char('L')))); // a 60 KB licence: only its start is read
-        const QByteArray name = nameTable(names);
-        const std::uint32_t fourGigabytes = 0xFFFFFF00;
-        // Sparse: the "name" entry's length runs to the end of a 4 GB file.
-        const QString sparse = writeFile(dir.filePath(QStringLiteral("sparse.ttf")),
-                                         sfnt({{"head", headTable()}, {"OS/2", os2Table(0x20)}, {"name", name, std::nullopt, fourGigabytes}}));
-        QVERIFY(QFile::resize(sparse, 12 + 16 * 3 + 56 + 88 + qint64(fourGigabytes)));
-        QList<Table> repeated = {{"head", headTable()}};
-        for (int k = 0; k < 0xFFFE - 1; ++k)
-            repeated.append({"name", {}, 12 + 16 * 0xFFFF + 56, std::uint32_t(name.size())});
-        repeated.append({"name", name});
-        const QString listed = writeFile(dir.filePath(QStringLiteral("repeated.ttf")), sfnt(repeated));
+        const QString sparse = writeOverclaimingFont(dir.filePath(QStringLiteral("sparse.ttf")), true);
+        const QString listed = writeOverclaimingFont(dir.filePath(QStringLiteral("repeated.ttf")), false);
         const QString expected = QStringLiteral("Hostile|Book|Hostile Book test build|Hostile Book|HostileBook|")
             + QString(TrueType::licenseBytesRead / 2, QLatin1Char('L'));
 

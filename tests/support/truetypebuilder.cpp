@@ -103,6 +103,23 @@ QString writeFile(const QString &path, const QByteArray &bytes)
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size() ? path : QString();
 }
 
+QString writeOverclaimingFont(const QString &path, bool sparse)
+{
+    QList<Name> names = familyNames(QStringLiteral("Hostile"), QStringLiteral("Book"));
+    names.append(windowsName(13, QString(30000, QLatin1Char('L'))));
+    const QByteArray name = nameTable(names);
+    if (sparse) {
+        const std::uint32_t fourGigabytes = 0xFFFFFF00;
+        const QString written = writeFile(path, sfnt({{"head", headTable()}, {"OS/2", os2Table(0x20)}, {"name", name, std::nullopt, fourGigabytes}}));
+        return QFile::resize(written, 12 + 16 * 3 + 56 + 88 + qint64(fourGigabytes)) ? written : QString();
+    }
+    QList<Table> repeated = {{"head", headTable()}};
+    for (int k = 0; k < 0xFFFE - 1; ++k)
+        repeated.append({"name", {}, 12 + 16 * 0xFFFF + 56, std::uint32_t(name.size())});
+    repeated.append({"name", name});
+    return writeFile(path, sfnt(repeated));
+}
+
 QString writeRenamedFont(const QString &dir, const QString &fileName, const QList<Name> &names, const QString &sourceFont)
 {
     return writeWithTables(dir + QLatin1Char('/') + fileName, sourceFont, {{"name", nameTable(names)}});

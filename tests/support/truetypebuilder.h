@@ -46,6 +46,11 @@ inline QByteArray buildTrueType(const QList<Name> &names, std::uint16_t fsSelect
 inline QString dejaVuPath(const QString &fileName) { return QStringLiteral("/usr/share/fonts/truetype/dejavu/") + fileName; }
 // Writes 'bytes' to 'path'; returns the path, or empty on failure.
 QString writeFile(const QString &path, const QByteArray &bytes);
+// A file that claims far more than it holds, with the names of "Hostile
+// Book" and a 60 KB licence: 'sparse', the name table's length runs to the
+// end of a 4 GB sparse file; otherwise the directory lists one name table
+// 65,534 times. Returns the path, or empty on failure.
+QString writeOverclaimingFont(const QString &path, bool sparse);
 // A real font under new names written to dir/fileName, whose path it returns
 // (empty on failure): a drawable face unknown to the system.
 QString writeRenamedFont(const QString &dir, const QString &fileName, const QList<Name> &names,
