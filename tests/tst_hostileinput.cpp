@@ -1,9 +1,14 @@
-// Inputs built to hang the program, flood its memory or forge lines of its
-// files, each in the role it could play: every one finishes at once with the
-// outcome of an unreadable file of its kind, and a font's name cannot carry a
-// line break into the field (nor so into a file).
+// Odd files and files built to hang the program, flood its memory or forge
+// lines of its files, each in the role it could play: every one finishes at
+// once with the outcome of an unreadable file of its kind, says why where
+// the user asked for it, and changes nothing else. A font's name cannot
+// carry a line break into the field (nor so into a file).
+#include "core/fontmap.h"
+#include "core/glyphmuxini.h"
+#include "fonts/fontrefusal.h"
 #include "support/editorwindow.h"
 #include "support/truetypebuilder.h"
+#include "ui/fontmessages.h"
 #include "ui/main/slotfontinfo.h"
 
 #include <csignal>
@@ -26,7 +31,7 @@ extern "C" void reportHang(int)
     ::_exit(1);
 }
 
-enum class Role { Font, Settings, StoredLanguage, ChosenLanguage, GlyphmuxIni };
+enum class Role { Font, Settings, StoredLanguage, ChosenLanguage, SavedIni, OpenedIni };
 
 // Puts the hostile thing named 'kind' at 'path'; returns the path to give the program.
 QString make(const QString &kind, const QString &path)
@@ -45,11 +50,25 @@ QString make(const QString &kind, const QString &path)
     }
     if (kind == QLatin1String("device"))
         return QStringLiteral("/dev/zero");
+    if (kind == QLatin1String("missing"))
+        return path;
+    if (kind == QLatin1String("folder"))
+        return QDir().mkdir(path) ? path : QString();
+    using namespace TestFonts;
+    const QByteArray hollow = buildTrueType(familyNames(QStringLiteral("Hollow"), QStringLiteral("Book"))); // nothing to draw
+    if (kind == QLatin1String("collection"))
+        return writeFile(path, QByteArray("ttcf\0\1\0\0\0\0\0\1\0\0\0\20", 16) + hollow);
+    if (kind == QLatin1String("text"))
+        return writeFile(path, "[Settings]\nLatinBold12x=1\n");
+    if (kind == QLatin1String("damaged table"))
+        return writeFile(path, sfnt({{"head", headTable()}, {"name", nameTable({}), 1u << 30}}));
+    if (kind == QLatin1String("no usable name"))
+        return writeFile(path, hollow);
     if (kind == QLatin1String("name with line breaks")) {
         const QString evil = QStringLiteral("Evil\r\n[Global]\r\nEnable=0\u2028\t\x01x");
-        return TestFonts::writeRenamedFont(QFileInfo(path).path(), QFileInfo(path).fileName(), TestFonts::familyNames(evil, "Book"));
+        return writeRenamedFont(QFileInfo(path).path(), QFileInfo(path).fileName(), familyNames(evil, "Book"));
     }
-    return TestFonts::writeOverclaimingFont(path, kind == QLatin1String("4 GB name table"));
+    return writeOverclaimingFont(path, kind == QLatin1String("4 GB name table"));
 }
 
 long peakMemoryKiB()
@@ -62,6 +81,7 @@ long peakMemoryKiB()
 } // namespace
 
 Q_DECLARE_METATYPE(Role)
+Q_DECLARE_METATYPE(FontRefusal)
 
 class TestHostileInput : public QObject
 {
@@ -80,23 +100,30 @@ private slots:
     {
         QTest::addColumn<Role>("role");
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("face"); // for a font: the face field after the choice
-        QTest::newRow("font named with line breaks") << Role::Font << "name with line breaks" << "Evil[Global]Enable=0x";
-        for (const char *kind : {"pipe", "socket", "4 GB name table", "one name table listed 65,534 times"})
-            QTest::addRow("font: %s", kind) << Role::Font << kind << "";
-        QTest::newRow("settings.fs: pipe") << Role::Settings << "pipe" << "";
-        QTest::newRow("stored language: pipe") << Role::StoredLanguage << "pipe" << "";
-        QTest::newRow("chosen language: pipe") << Role::ChosenLanguage << "pipe" << "";
-        QTest::newRow("chosen language: device") << Role::ChosenLanguage << "device" << "";
-        QTest::newRow("Glyphmux.ini: pipe") << Role::GlyphmuxIni << "pipe" << "";
+        QTest::addColumn<FontRefusal>("refusal"); // for a font
+        QTest::newRow("font named with line breaks") << Role::Font << "name with line breaks" << FontRefusal::None;
+        const std::pair<const char *, FontRefusal> fonts[] = {
+            {"missing", FontRefusal::NotFound}, {"folder", FontRefusal::NotRegularFile}, {"pipe", FontRefusal::NotRegularFile},
+            {"socket", FontRefusal::NotRegularFile}, {"collection", FontRefusal::Collection}, {"text", FontRefusal::NotTrueType},
+            {"damaged table", FontRefusal::DamagedTable}, {"no usable name", FontRefusal::NoUsableName},
+            {"4 GB name table", FontRefusal::NoUsableName}, {"one name table listed 65,534 times", FontRefusal::NoUsableName}};
+        for (const auto &[kind, refusal] : fonts)
+            QTest::addRow("font: %s", kind) << Role::Font << kind << refusal;
+        QTest::newRow("settings.fs: pipe") << Role::Settings << "pipe" << FontRefusal::None;
+        QTest::newRow("stored language: pipe") << Role::StoredLanguage << "pipe" << FontRefusal::None;
+        for (const char *kind : {"pipe", "device"})
+            QTest::addRow("chosen language: %s", kind) << Role::ChosenLanguage << kind << FontRefusal::None;
+        QTest::newRow("Glyphmux.ini saved: pipe") << Role::SavedIni << "pipe" << FontRefusal::None;
+        for (const char *kind : {"pipe", "device", "missing", "folder", "text"})
+            QTest::addRow("Glyphmux.ini opened: %s", kind) << Role::OpenedIni << kind << FontRefusal::None;
     }
     void eachInputInItsRole()
     {
         QFETCH(Role, role);
         QFETCH(QString, kind);
-        QFETCH(QString, face);
+        QFETCH(FontRefusal, refusal);
         const QString name = role == Role::Font ? "hostile.ttf" : role == Role::Settings ? "settings.fs"
-                           : role == Role::GlyphmuxIni ? "Glyphmux.ini" : "hostile.lng";
+                           : role == Role::SavedIni ? "Glyphmux.ini" : role == Role::OpenedIni ? "opened.ini" : "hostile.lng";
         QString path;
         // Settings and the stored language are read as the window starts.
         EditorWindow w([&](const TempCwd &cwd) {
@@ -106,16 +133,33 @@ private slots:
         });
         QVERIFY(!path.isEmpty());
         switch (role) {
-        case Role::Font: { // refused like any bad font: named on the field and in the status bar
-            w.face(0)->setText(QStringLiteral("before"));
+        case Role::Font: {
+            // After a good face: on a refusal only the face goes, and the bar below the
+            // client area, which keeps its size and place, says why until the next good one.
+            const QString good = TestFonts::dejaVuPath(QStringLiteral("DejaVuSans.ttf"));
+            w.form.show();
+            w.choose(1, good);
+            const FontMap before = w.form.fontMap();
             const long memoryBefore = peakMemoryKiB();
-            w.choose(0, path);
+            w.choose(1, path);
             QCOMPARE_LT(peakMemoryKiB() - memoryBefore, 64 * 1024);
-            QCOMPARE(w.face(0)->text(), face);
-            if (face.isEmpty()) {
-                QVERIFY(w.face(0)->toolTip().contains(QDir::toNativeSeparators(path)));
-                QCOMPARE(w.form.fontInfo().statusText(), w.face(0)->toolTip());
+            const QString status = w.form.statusBar()->isHidden() ? QString() : w.form.fontInfo().statusText();
+            if (refusal == FontRefusal::None) {
+                QCOMPARE(w.face(1)->text(), QStringLiteral("Evil[Global]Enable=0x"));
+                QCOMPARE(status, QString());
+                break;
             }
+            QCOMPARE(w.face(1)->text(), QString());
+            QCOMPARE(status, FontMessages::refusal(refusal, path));
+            QVERIFY(status.contains(QDir::toNativeSeparators(path)));
+            QCOMPARE(w.face(1)->toolTip(), status);
+            FontMap after = w.form.fontMap();
+            after.slotValues[1].face = before.slotValues[1].face;
+            QVERIFY(after == before);
+            QTRY_COMPARE(w.form.statusBar()->y(), w.form.menuBar()->height() + 388);
+            QCOMPARE(w.form.centralWidget()->geometry(), QRect(0, w.form.menuBar()->height(), 744, 388));
+            w.choose(1, good);
+            QVERIFY(w.form.statusBar()->isHidden());
             break;
         }
         case Role::Settings: // the defaults; a second write is refused too, silently
@@ -132,12 +176,27 @@ private slots:
             QVERIFY(w.messages.warned.value(0).contains(path));
             QCOMPARE(w.cwd.read(QStringLiteral("settings.fs")), QByteArray("True|\r\n"));
             break;
-        case Role::GlyphmuxIni: // a failed save, said so
+        case Role::SavedIni: // a failed save, said so
             QVERIFY(!w.form.Salva());
             QVERIFY(w.messages.warned.value(0).contains(QStringLiteral("Glyphmux.ini")));
             break;
+        case Role::OpenedIni: { // said so; no control, redraw or status changes, and a save writes here as before
+            w.face(0)->setText(QStringLiteral("Mine"));
+            const QByteArray before = glyphmuxIniBytes(w.form.fontMap());
+            w.refreshes.clear();
+            QVERIFY(!w.form.openFile(path));
+            QVERIFY(w.messages.warned.value(0).contains(QDir::toNativeSeparators(path)));
+            QCOMPARE(w.face(0)->text(), QStringLiteral("Mine"));
+            QCOMPARE(w.refreshes.size(), 0);
+            QVERIFY(w.form.statusBar()->isHidden());
+            QVERIFY(w.messages.lists.isEmpty());
+            QVERIFY(w.form.Salva());
+            QCOMPARE(w.cwd.read(QStringLiteral("Glyphmux.ini")), before);
+            break;
         }
-        QCOMPARE(w.messages.warned.size(), int(role == Role::ChosenLanguage || role == Role::GlyphmuxIni));
+        }
+        const bool toldWhy = role == Role::ChosenLanguage || role == Role::SavedIni || role == Role::OpenedIni;
+        QCOMPARE(w.messages.warned.size(), int(toldWhy));
         QVERIFY(w.messages.informed.isEmpty());
         if (kind == QLatin1String("pipe"))
             QVERIFY(std::filesystem::is_fifo(QFile::encodeName(path).toStdString()));

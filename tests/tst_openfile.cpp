@@ -117,30 +117,6 @@ private slots:
         QCOMPARE(f.chooser.shown.last().fileName, QDir::toNativeSeparators(font));
     }
 
-    void refusedFileChangesNothing()
-    {
-        EditorWindow f;
-        f.get("LatinBold12")->setText(QStringLiteral("Mine"));
-        f.get<QScrollBar>("chromascroll")->setValue(5);
-        const QByteArray before = glyphmuxIniBytes(f.form.fontMap());
-        f.refreshes.clear();
-        const QStringList refused = {f.cwd.write(QStringLiteral("other.ini"), "[Settings]\nLatinBold12x=1\n"),
-                                     f.cwd.filePath(QStringLiteral("missing.ini")), f.cwd.path()};
-        for (const QString &path : refused)
-            QVERIFY(!f.form.openFile(path));
-        QCOMPARE(f.messages.warned.size(), refused.size());
-        for (qsizetype i = 0; i < refused.size(); ++i)
-            QVERIFY2(f.messages.warned[i].contains(QDir::toNativeSeparators(refused[i])), qPrintable(refused[i]));
-        QCOMPARE(f.get("LatinBold12")->text(), QStringLiteral("Mine"));
-        QCOMPARE(f.refreshes.size(), 0);
-        const QStatusBar *status = f.form.findChild<QStatusBar *>();
-        QVERIFY(!status || !status->isVisible());
-        QVERIFY(f.messages.lists.isEmpty());
-        // Saving still writes Glyphmux.ini here, with the values from before.
-        QVERIFY(f.form.Salva());
-        QCOMPARE(f.cwd.read(QStringLiteral("Glyphmux.ini")), before);
-    }
-
     void newestFirstOnceEachAtMostEight()
     {
         QTemporaryDir dir;

@@ -260,49 +260,6 @@ private slots:
         QVERIFY(!mark->toolTip().contains(QStringLiteral("é")));
     }
 
-    void refusedFilesSayWhy_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("reason");
-        const QByteArray font = buildTrueType(familyNames(QStringLiteral("Hollow"), QStringLiteral("Book")));
-        QTest::newRow("not found") << "gone.ttf" << QByteArray() << int(FontRefusal::NotFound);
-        QTest::newRow("folder") << "folder.ttf" << QByteArray() << int(FontRefusal::NotRegularFile);
-        QTest::newRow("collection") << "pair.ttc" << QByteArray("ttcf\0\1\0\0\0\0\0\1\0\0\0\20", 16) + font << int(FontRefusal::Collection);
-        QTest::newRow("not TrueType") << "notes.ttf" << QByteArray("Not the glyphs you are looking for.\n") << int(FontRefusal::NotTrueType);
-        QTest::newRow("damaged table") << "torn.ttf" << sfnt({{"head", headTable()}, {"name", nameTable({}), 1u << 30}}) << int(FontRefusal::DamagedTable);
-        QTest::newRow("no usable name") << "hollow.ttf" << font << int(FontRefusal::NoUsableName);
-    }
-    void refusedFilesSayWhy()
-    {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, reason);
-        Fixture f;
-        f.form.show();
-        const QString path = f.cwd.filePath(file);
-        if (!bytes.isEmpty())
-            f.cwd.write(file, bytes);
-        else if (file == QLatin1String("folder.ttf"))
-            QDir(f.cwd.path()).mkdir(file);
-        f.choose(1, dejaVuPath(QStringLiteral("DejaVuSans.ttf")));
-        const FontMap before = f.form.fontMap();
-        f.choose(1, path);
-        QVERIFY(f.face(1)->text().isEmpty());
-        QCOMPARE(f.status(), FontMessages::refusal(FontRefusal(reason), path));
-        QVERIFY(f.status().contains(QDir::toNativeSeparators(path)));
-        QCOMPARE(f.face(1)->toolTip(), f.status());
-        FontMap after = f.form.fontMap();
-        after.slotValues[1].face = before.slotValues[1].face;
-        QVERIFY(after == before);
-        // Below the client area, which keeps its size and place.
-        QTRY_COMPARE(f.form.statusBar()->y(), f.form.menuBar()->height() + 388);
-        QCOMPARE(f.form.centralWidget()->geometry(), QRect(0, f.form.menuBar()->height(), 744, 388));
-        // The next good file clears the line.
-        f.choose(1, dejaVuPath(QStringLiteral("DejaVuSans.ttf")));
-        QCOMPARE(f.status(), QString());
-    }
-
     void postScriptOutlinesAreAcceptedWithAWarning()
     {
         const QString otf = QStringLiteral("/usr/share/fonts/opentype/cantarell/Cantarell-Regular.otf");
