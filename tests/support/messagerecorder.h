@@ -13,14 +13,13 @@ public:
     void inform(QWidget *, const QString &text) override;
     void warn(QWidget *, const QString &text) override;
     void showList(QWidget *, const QString &text, const QStringList &items) override;
-    // Records the question and gives the next of 'answers' (Cancel when none is left).
+    // Records the question and answers it with Cancel.
     bool ask(QWidget *, const QString &text, const QString &yes) override;
 
     QStringList informed;
     QStringList warned;
     QList<QStringList> lists; // text first, then the items
     QStringList asked;
-    QList<bool> answers;
     // Runs while a box would be open, e.g. to look at the window behind it.
     std::function<void(const QString &)> whileShown;
 };

@@ -19,7 +19,6 @@ public:
     bool chooseFolder(QWidget *parent, FileDialogState &state) override { return chooseFile(parent, state); }
 
     QList<FileDialogState> shown; // the state of each dialog as it opened
-    int pending() const { return int(m_answers.size()); }
 
 private:
     QList<std::optional<QString>> m_answers;
