@@ -22,7 +22,7 @@ struct EditorWindow {
     explicit EditorWindow(const std::function<void(const TempCwd &)> &prepare) : prepared((prepare(cwd), true)) {}
 
     TempCwd cwd;
-    bool prepared = false;
+    bool prepared = false; // set between the folder and the window, so 'prepare' runs in that order
     MessageRecorder messages;
     ScriptedChooser chooser;
     MainWindow form{&chooser, &messages};
