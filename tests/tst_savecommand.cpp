@@ -26,7 +26,7 @@ struct Fixture : EditorWindow {
     {
         SideWindows &side = form.sideWindows();
         QWidget *window = &form;
-        for (QWidget *w : {static_cast<QWidget *>(&side.phoneModel()), static_cast<QWidget *>(&side.copyList()), static_cast<QWidget *>(&side.about())})
+        for (QWidget *w : QList<QWidget *>{&side.phoneModel(), &side.copyList(), &side.about()})
             window = w->isVisible() ? w : window;
         QApplication::setActiveWindow(window);
         QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key(key), modifiers);
