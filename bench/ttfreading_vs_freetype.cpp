@@ -1,4 +1,4 @@
-// How fast the inspector reads a font, side by side with FreeType reading the
+// How fast the reader reads a font, side by side with FreeType reading the
 // same things (face, every name record, head and OS/2); what one inspection
 // costs in memory; how long crafted files take; and how much a whole font
 // choice costs over registering the file alone. Prints the goals last.
@@ -28,14 +28,14 @@ namespace {
 
 volatile std::size_t sink = 0; // keeps the work from being optimised away
 
-void inspect(const QString &path)
+void readAndFindFace(const QString &path)
 {
-    FontFileReader insp;
-    insp.setFontFile(path);
-    std::size_t n = insp.FaceName().size() + insp.Copyright().size() + insp.FamilyName().size()
-        + insp.SubFamilyName().size() + insp.UniqueIdentifier().size() + insp.FullName().size()
-        + insp.VersionString().size() + insp.PostscriptName().size() + insp.Trademark().size();
-    n += insp.Bold() + insp.Italic() + insp.Underlined() + insp.StrikeOut() + insp.ValidTrueTypeFile();
+    FontFileReader reader;
+    reader.setFontFile(path);
+    std::size_t n = reader.faceName().size() + reader.copyright().size() + reader.familyName().size()
+        + reader.subfamilyName().size() + reader.uniqueIdentifier().size() + reader.fullName().size()
+        + reader.versionString().size() + reader.postscriptName().size() + reader.trademark().size();
+    n += reader.isBold() + reader.isItalic() + reader.isUnderlined() + reader.isStrikeOut() + reader.isValidTrueType();
     sink = sink + n;
 }
 
@@ -165,9 +165,9 @@ int main(int argc, char **argv)
     for (const QString &f : fonts) {
         const QByteArray path = QFile::encodeName(f);
         // A font the system does not have would be registered by the
-        // inspector; there the reading alone is compared.
-        const bool installed = [&] { FontFileReader probe; probe.setFontFile(f); return probe.Installed(); }();
-        const auto t = Bench::timeCalls({[&] { if (installed) inspect(f); else readOnly(f); }, [&] { readOnly(f); },
+        // reader; there the reading alone is compared.
+        const bool installed = [&] { FontFileReader probe; probe.setFontFile(f); return probe.isInstalled(); }();
+        const auto t = Bench::timeCalls({[&] { if (installed) readAndFindFace(f); else readOnly(f); }, [&] { readOnly(f); },
                                          [&] { freeTypeReference(library, path); }}, 300);
         const Bench::Spread whole = Bench::spread(Bench::ratios(t[0], t[2]));
         const Bench::Spread reading = Bench::spread(Bench::ratios(t[1], t[2]));
@@ -218,7 +218,7 @@ int main(int argc, char **argv)
         const auto choice = Bench::timeCalls({
             [&] {
                 slot.setFontFile(ours[next++]);
-                sink = sink + std::size_t(slot.FaceName().size());
+                sink = sink + std::size_t(slot.faceName().size());
             },
             [&] {
                 sink = sink + std::size_t(QFontDatabase::addApplicationFont(reference[nextReference++]) + 1);

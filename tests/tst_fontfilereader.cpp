@@ -1,5 +1,5 @@
 // Reading TrueType files: name decoding, the locale rule and damaged files;
-// the inspector and the shared font registry: faces found, registered while
+// the reader and the shared font registry: faces found, registered while
 // in use, drawn by their own names, and let go.
 #include "fonts/fontfilereader.h"
 #include "fonts/fontregistry.h"
@@ -49,14 +49,14 @@ struct CountingSource final : ByteSource
 
 FontRegistry &registry() { return FontRegistry::instance(); }
 Name win(std::uint16_t nameId, const char *text) { return windowsName(nameId, QString::fromLatin1(text)); }
-// A record in an encoding the font system skips (99); the inspector reads it all the same.
+// A record in an encoding the font system skips (99); the reader reads it all the same.
 Name hidden(std::uint16_t nameId, const char *text) { return Name{3, 99, 0x0409, nameId, utf16be(QString::fromLatin1(text))}; }
 
 // Name IDs 0..7 as the reader gives them.
 QStringList namesOf(const FontFileReader &r)
 {
-    return {r.Copyright(), r.FamilyName(), r.SubFamilyName(), r.UniqueIdentifier(),
-            r.FullName(), r.VersionString(), r.PostscriptName(), r.Trademark()};
+    return {r.copyright(), r.familyName(), r.subfamilyName(), r.uniqueIdentifier(),
+            r.fullName(), r.versionString(), r.postscriptName(), r.trademark()};
 }
 
 // The full name (ID 4) in the name table of the file Qt draws 'face' with,
@@ -95,31 +95,31 @@ private slots:
         for (std::uint16_t id = 0; id < texts.size(); ++id)
             names.append(windowsName(id, texts[id], here));
         names.append(windowsName(1, "Elsewhere", here == 0x0410 ? 0x0409 : 0x0410));
-        FontFileReader insp;
+        FontFileReader reader;
         // Names and style bits only: the system cannot draw it, nothing stays registered.
         const QString path = written(buildTrueType(names));
-        insp.setFontFile(path);
-        QCOMPARE(namesOf(insp), texts);
-        QVERIFY(insp.ValidTrueTypeFile());
-        QCOMPARE(insp.FaceName(), QString());
-        QVERIFY(!insp.Installed());
+        reader.setFontFile(path);
+        QCOMPARE(namesOf(reader), texts);
+        QVERIFY(reader.isValidTrueType());
+        QCOMPARE(reader.faceName(), QString());
+        QVERIFY(!reader.isInstalled());
         QCOMPARE(registry().registrations(path), 0);
         // Each style bit alone: italic, underlined, strikeout, bold.
         for (const std::uint16_t bit : {0x01, 0x02, 0x10, 0x20}) {
-            insp.setFontFile(written(buildTrueType(names, bit)));
-            const QList<bool> bits = {insp.Italic(), insp.Underlined(), insp.StrikeOut(), insp.Bold()};
+            reader.setFontFile(written(buildTrueType(names, bit)));
+            const QList<bool> bits = {reader.isItalic(), reader.isUnderlined(), reader.isStrikeOut(), reader.isBold()};
             QCOMPARE(bits, (QList<bool>{bit == 0x01, bit == 0x02, bit == 0x10, bit == 0x20}));
         }
         // A wrong head magic: the names and style bits of the previous file stay.
         const QString bad = written(sfnt({{"head", headTable(0)}, {"name", nameTable({win(1, "Second")})}, {"OS/2", os2Table(0x01)}}));
-        insp.setFontFile(bad);
-        QCOMPARE(insp.FontFile(), bad);
-        QVERIFY(!insp.ValidTrueTypeFile());
-        QVERIFY(insp.Bold());
-        QCOMPARE(namesOf(insp), texts);
+        reader.setFontFile(bad);
+        QCOMPARE(reader.fontFile(), bad);
+        QVERIFY(!reader.isValidTrueType());
+        QVERIFY(reader.isBold());
+        QCOMPARE(namesOf(reader), texts);
     }
 
-    void registeredWhileAnInspectorUsesIt()
+    void registeredWhileAReaderUsesIt()
     {
         const QString face = QStringLiteral("Glyphmux Probe Shared");
         const QString path = renamed(familyNames(face, "Book"));
@@ -129,8 +129,8 @@ private slots:
         // Another spelling of the same path is the same file.
         loud->setFontFile(QFileInfo(path).path() + QStringLiteral("//./") + QFileInfo(path).fileName());
         // Our own registration does not make the face count as installed.
-        QCOMPARE(loud->FaceName(), face);
-        QVERIFY(!loud->Installed());
+        QCOMPARE(loud->faceName(), face);
+        QVERIFY(!loud->isInstalled());
         QCOMPARE(registry().registrations(path), 2);
         quiet.reset();
         QCOMPARE(drawn(face), face + QStringLiteral(" Book"));
@@ -153,9 +153,9 @@ private slots:
                 wrongHead[offset + 12] = 0; // the magic number
         }
         for (const QString &refused : {written(collection), written(wrongHead)}) {
-            FontFileReader insp;
-            insp.setFontFile(refused);
-            QVERIFY(insp.FaceName().isEmpty());
+            FontFileReader reader;
+            reader.setFontFile(refused);
+            QVERIFY(reader.faceName().isEmpty());
             QCOMPARE(registry().registrations(refused), 0);
         }
     }
@@ -167,17 +167,17 @@ private slots:
         const QString face = QStringLiteral("Glyphmux Probe Left");
         const QString unknown = renamed(familyNames(face, "Book"));
         for (const QString &path : {QDir::tempPath(), QStringLiteral("/nonexistent/nothing.ttf"), QString()}) {
-            FontFileReader insp;
-            insp.setFontFile(installed);
-            insp.setFontFile(path);
-            QCOMPARE(insp.FontFile(), installed);
-            QCOMPARE(insp.FaceName(), QStringLiteral("DejaVu Sans"));
-            QVERIFY(insp.Installed());
-            insp.setFontFile(unknown);
-            QCOMPARE(insp.FaceName(), face);
-            insp.setFontFile(path);
-            QCOMPARE(insp.FontFile(), unknown);
-            QCOMPARE(insp.FaceName(), QString());
+            FontFileReader reader;
+            reader.setFontFile(installed);
+            reader.setFontFile(path);
+            QCOMPARE(reader.fontFile(), installed);
+            QCOMPARE(reader.faceName(), QStringLiteral("DejaVu Sans"));
+            QVERIFY(reader.isInstalled());
+            reader.setFontFile(unknown);
+            QCOMPARE(reader.faceName(), face);
+            reader.setFontFile(path);
+            QCOMPARE(reader.fontFile(), unknown);
+            QCOMPARE(reader.faceName(), QString());
             QVERIFY(!registry().isFaceKnown(face));
         }
     }
@@ -204,11 +204,11 @@ private slots:
             {lost, "", "", ""},
         };
         {
-            FontFileReader inspectors[std::size(cases)];
+            FontFileReader readers[std::size(cases)];
             for (std::size_t i = 0; i < std::size(cases); ++i) {
-                inspectors[i].setFontFile(cases[i][0]);
-                QCOMPARE(inspectors[i].FaceName(), cases[i][1]);
-                QCOMPARE(inspectors[i].Installed(), i < 2);
+                readers[i].setFontFile(cases[i][0]);
+                QCOMPARE(readers[i].faceName(), cases[i][1]);
+                QCOMPARE(readers[i].isInstalled(), i < 2);
                 QCOMPARE(cases[i][1].isEmpty() ? QString() : drawn(cases[i][1]), cases[i][2]);
                 QCOMPARE(cases[i][1].isEmpty() ? QString() : drawn(cases[i][1], true), cases[i][3]);
             }

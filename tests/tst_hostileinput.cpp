@@ -177,7 +177,7 @@ private slots:
             QCOMPARE(w.cwd.read(QStringLiteral("settings.fs")), QByteArray("True|\r\n"));
             break;
         case Role::SavedIni: // a failed save, said so
-            QVERIFY(!w.form.Salva());
+            QVERIFY(!w.form.writeIni());
             QVERIFY(w.messages.warned.value(0).contains(QStringLiteral("Glyphmux.ini")));
             break;
         case Role::OpenedIni: { // said so; no control, redraw or status changes, and a save writes here as before
@@ -190,7 +190,7 @@ private slots:
             QCOMPARE(w.refreshes.size(), 0);
             QVERIFY(w.form.statusBar()->isHidden());
             QVERIFY(w.messages.lists.isEmpty());
-            QVERIFY(w.form.Salva());
+            QVERIFY(w.form.writeIni());
             QCOMPARE(w.cwd.read(QStringLiteral("Glyphmux.ini")), before);
             break;
         }

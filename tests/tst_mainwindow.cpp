@@ -1,4 +1,4 @@
-// The main window: its initial font map, layout, menus, Salva, the Tab
+// The main window: its initial font map, layout, menus, writeIni, the Tab
 // order and the zoom bar's keys.
 #include "preview/previewmath.h"
 #include "support/expectedini.h"
@@ -32,7 +32,7 @@ private slots:
             QVERIFY2(f.get(locked)->isReadOnly(), locked);
         QStringList slotLines = {"LatinBold12=@12:Y:W", "LatinBold13=@12:Y:W", "LatinBold17=@16:Y:W",
                                  "LatinBold19=@16:Y:W", "LatinPlain12=@12:Y:W"};
-        QVERIFY(f.form.Salva());
+        QVERIFY(f.form.writeIni());
         QCOMPARE(f.ini(), utf16FileBytes(expectedIniLines(slotLines, plainAliasLines(QString()))));
 
         // Set, stepped and typed values each reach their place; height and width
@@ -56,7 +56,7 @@ private slots:
         aliases[13] += QStringLiteral(":I");
         const QByteArray expected = utf16FileBytes(expectedIniLines(slotLines, aliases, "1", "100", "e:\\fonts\\"));
         for (int round = 0; round < 2; ++round) { // the same bytes again without a change
-            QVERIFY(f.form.Salva());
+            QVERIFY(f.form.writeIni());
             QCOMPARE(f.ini(), expected);
         }
         QVERIFY(f.messages.warned.isEmpty());

@@ -77,18 +77,18 @@ private slots:
 
         // Saved back with the previous bytes kept beside it, twice over.
         f.get("LatinBold13")->setText(QStringLiteral("Changed"));
-        QVERIFY(f.form.Salva());
+        QVERIFY(f.form.writeIni());
         const QByteArray saved = glyphmuxIniBytes(f.form.fontMap());
         QCOMPARE(f.cwd.read(QStringLiteral("phone/Glyphmux.ini")), saved);
         QCOMPARE(f.cwd.read(QStringLiteral("phone/Glyphmux.ini.bak")), handEdited);
         QVERIFY(!QFile::exists(f.cwd.filePath(QStringLiteral("Glyphmux.ini"))));
-        QVERIFY(f.form.Salva());
+        QVERIFY(f.form.writeIni());
         QCOMPARE(f.cwd.read(QStringLiteral("phone/Glyphmux.ini.bak")), saved);
 
         // A backup that cannot be written stops the save, the file untouched.
         QVERIFY(QFile::setPermissions(f.cwd.filePath(QStringLiteral("phone/Glyphmux.ini.bak")), QFileDevice::ReadOwner));
         f.get("LatinBold13")->setText(QStringLiteral("Not saved"));
-        QVERIFY(!f.form.Salva());
+        QVERIFY(!f.form.writeIni());
         QCOMPARE(f.cwd.read(QStringLiteral("phone/Glyphmux.ini")), saved);
         QVERIFY(f.messages.warned.last().contains(QStringLiteral("Glyphmux.ini.bak")));
 

@@ -81,14 +81,14 @@ private slots:
             QVERIFY(!label->autoFillBackground());
         }
         // A grid caption follows its text from its top-left corner; a pop-up line keeps its box.
-        QLabel *menu1 = f.label("menu1"), *riga1 = f.label("riga1pop");
-        const QRect small = menu1->geometry(), lineBox = riga1->geometry();
+        QLabel *menu1 = f.label("menu1"), *popupLine1 = f.label("riga1pop");
+        const QRect small = menu1->geometry(), lineBox = popupLine1->geometry();
         QCOMPARE(f.inWindow(menu1).topLeft(), QPoint(384, 88));
         menu1->setText(QStringLiteral("Impostazioni del telefono"));
-        riga1->setText(QStringLiteral("Una riga molto più lunga del suo riquadro"));
+        popupLine1->setText(QStringLiteral("Una riga molto più lunga del suo riquadro"));
         QTRY_VERIFY(menu1->width() > 3 * small.width());
         QCOMPARE(menu1->pos(), small.topLeft());
-        QCOMPARE(riga1->geometry(), lineBox);
+        QCOMPARE(popupLine1->geometry(), lineBox);
         menu1->setText(QStringLiteral("menu1"));
         QTRY_COMPARE(menu1->geometry(), small);
     }

@@ -43,7 +43,7 @@ struct Fixture : EditorWindow {
         const std::pair<bool, const char *> facts[] = {
             {child<QTimer>(&form, "Timer1")->isActive(), "Timer1"},
             {child<QTimer>(&form, "titleStep")->isActive(), "titleStep"},
-            {form.modelloscelto(), "modelloscelto"}, {form.windowTitle() != caption, "title"},
+            {form.isModelConfirmed(), "modelloscelto"}, {form.windowTitle() != caption, "title"},
             {!cwd.read(QStringLiteral("Glyphmux.ini")).isEmpty(), "written"}, {!form.isVisible(), "ended"}};
         for (const auto &[fact, name] : facts)
             if (fact)

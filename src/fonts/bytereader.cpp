@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <unistd.h>
 
-// pread keeps the inspector at a handful of system calls per file.
+// pread keeps the reader at a handful of system calls per file.
 struct FileSource::Handle
 {
     int fd = -1;

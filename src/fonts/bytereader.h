@@ -114,7 +114,7 @@ private:
 };
 
 // A file opened for reading; only the parts asked for are read. A small
-// read brings in the bytes after it too (the tables the inspector reads lie
+// read brings in the bytes after it too (the tables the reader reads lie
 // close together), so most reads cost no system call.
 class FileSource final : public ByteSource
 {

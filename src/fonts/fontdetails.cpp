@@ -11,23 +11,23 @@ QString firstLine(const QString &text)
     return text.left(end).trimmed();
 }
 
-FontDetails fontDetails(const FontFileReader &inspector)
+FontDetails fontDetails(const FontFileReader &reader)
 {
     FontDetails d;
-    d.faceName = inspector.FaceName();
-    d.path = inspector.FontFile();
+    d.faceName = reader.faceName();
+    d.path = reader.fontFile();
     const QFileInfo info(d.path);
     if (!d.path.isEmpty() && info.isFile())
         d.fileSize = info.size();
-    d.family = firstLine(inspector.FamilyName());
-    d.subfamily = firstLine(inspector.SubFamilyName());
-    d.fullName = firstLine(inspector.FullName());
-    d.version = firstLine(inspector.VersionString());
-    d.copyright = firstLine(inspector.Copyright());
-    d.licence = firstLine(inspector.LicenseDescription());
-    d.glyphCount = inspector.GlyphCount();
-    d.outlines = inspector.Outlines();
-    d.installed = inspector.Installed();
-    d.refusal = inspector.Refusal();
+    d.family = firstLine(reader.familyName());
+    d.subfamily = firstLine(reader.subfamilyName());
+    d.fullName = firstLine(reader.fullName());
+    d.version = firstLine(reader.versionString());
+    d.copyright = firstLine(reader.copyright());
+    d.licence = firstLine(reader.licenseDescription());
+    d.glyphCount = reader.glyphCount();
+    d.outlines = reader.outlines();
+    d.installed = reader.isInstalled();
+    d.refusal = reader.refusal();
     return d;
 }

@@ -22,7 +22,7 @@ struct FontDetails {
     FontRefusal refusal = FontRefusal::NotFound;
 };
 
-FontDetails fontDetails(const FontFileReader &inspector);
+FontDetails fontDetails(const FontFileReader &reader);
 
 // The text up to its first line break, without blanks around it.
 QString firstLine(const QString &text);

@@ -15,12 +15,12 @@ FontFileReader::FontFileReader()
 
 FontFileReader::~FontFileReader()
 {
-    RemoveFontFile();
+    releaseRegistration();
 }
 
 void FontFileReader::setFontFile(const QString &path)
 {
-    RemoveFontFile();
+    releaseRegistration();
     m_facts = FontFileFacts{};
     if (path.isEmpty())
         return;
@@ -42,17 +42,17 @@ void FontFileReader::setFontFile(const QString &path)
     if (folder)
         return;
     m_fontFile = path;
-    const bool whole = ReadFontFile(source); // a damaged file still gets its face looked up
-    m_installed = FindFaceName(FaceTest::SystemOnly);
+    const bool whole = readTables(source); // a damaged file still gets its face looked up
+    m_installed = findFaceName(FaceTest::SystemOnly);
     if (!m_installed) {
         if (whole) // Qt would take a damaged file or every font of a collection: faces nobody can choose
-            AddFontFile(m_fontFile);
-        if (!FindFaceName(FaceTest::Drawable))
-            RemoveFontFile(); // nothing is drawn from a file that gave no face
+            registerFile(m_fontFile);
+        if (!findFaceName(FaceTest::Drawable))
+            releaseRegistration(); // nothing is drawn from a file that gave no face
     }
 }
 
-bool FontFileReader::ReadFontFile(const FileSource &source)
+bool FontFileReader::readTables(const FileSource &source)
 {
     if (!source.isOpen())
         return false;
@@ -70,7 +70,7 @@ bool FontFileReader::ReadFontFile(const FileSource &source)
     return tables.complete;
 }
 
-FontRefusal FontFileReader::Refusal() const
+FontRefusal FontFileReader::refusal() const
 {
     FontFileFacts facts = m_facts;
     facts.validTrueType = m_validTrueTypeFile;
@@ -78,19 +78,19 @@ FontRefusal FontFileReader::Refusal() const
     return refusalOf(facts);
 }
 
-QString FontFileReader::GetNameString(std::uint16_t nameId) const
+QString FontFileReader::nameText(std::uint16_t nameId) const
 {
     return TrueType::nameString(m_names, nameId, m_systemLocaleId);
 }
 
-bool FontFileReader::FindFaceName(FaceTest test)
+bool FontFileReader::findFaceName(FaceTest test)
 {
     const FontRegistry &registry = FontRegistry::instance();
-    const QString family = GetNameString(TrueType::FamilyId);
+    const QString family = nameText(TrueType::FamilyId);
     const QString candidates[] = {
         family,
-        family + QLatin1Char(' ') + GetNameString(TrueType::SubfamilyId),
-        GetNameString(TrueType::FullNameId),
+        family + QLatin1Char(' ') + nameText(TrueType::SubfamilyId),
+        nameText(TrueType::FullNameId),
     };
     for (const QString &candidate : candidates) {
         const bool known = test == FaceTest::SystemOnly ? registry.isInstalled(candidate)
@@ -103,7 +103,7 @@ bool FontFileReader::FindFaceName(FaceTest test)
     return false;
 }
 
-bool FontFileReader::AddFontFile(const QString &path)
+bool FontFileReader::registerFile(const QString &path)
 {
     FontRegistry &registry = FontRegistry::instance();
     // Only a file just read whole as a regular one gets here.
@@ -113,7 +113,7 @@ bool FontFileReader::AddFontFile(const QString &path)
     return true;
 }
 
-void FontFileReader::RemoveFontFile()
+void FontFileReader::releaseRegistration()
 {
     if (!m_registeredFile.isEmpty()) {
         FontRegistry &registry = FontRegistry::instance();

@@ -23,45 +23,45 @@ public:
     // 'path' is an existing file, reads it and finds (or registers) its face.
     // A missing path or a folder leaves everything else as it was.
     void setFontFile(const QString &path);
-    QString FontFile() const { return m_fontFile; }
+    QString fontFile() const { return m_fontFile; }
 
     // The face name the system draws this font by; empty when none was found.
-    QString FaceName() const { return m_faceName; }
+    QString faceName() const { return m_faceName; }
     // True when the system knew the face before this object registered anything.
-    bool Installed() const { return m_installed; }
+    bool isInstalled() const { return m_installed; }
     // True when the "head" table of the last file read has the TrueType magic.
-    bool ValidTrueTypeFile() const { return m_validTrueTypeFile; }
+    bool isValidTrueType() const { return m_validTrueTypeFile; }
 
-    QString Copyright() const { return GetNameString(TrueType::CopyrightId); }
-    QString FamilyName() const { return GetNameString(TrueType::FamilyId); }
-    QString SubFamilyName() const { return GetNameString(TrueType::SubfamilyId); }
-    QString UniqueIdentifier() const { return GetNameString(TrueType::UniqueId); }
-    QString FullName() const { return GetNameString(TrueType::FullNameId); }
-    QString VersionString() const { return GetNameString(TrueType::VersionId); }
-    QString PostscriptName() const { return GetNameString(TrueType::PostscriptId); }
-    QString Trademark() const { return GetNameString(TrueType::TrademarkId); }
+    QString copyright() const { return nameText(TrueType::CopyrightId); }
+    QString familyName() const { return nameText(TrueType::FamilyId); }
+    QString subfamilyName() const { return nameText(TrueType::SubfamilyId); }
+    QString uniqueIdentifier() const { return nameText(TrueType::UniqueId); }
+    QString fullName() const { return nameText(TrueType::FullNameId); }
+    QString versionString() const { return nameText(TrueType::VersionId); }
+    QString postscriptName() const { return nameText(TrueType::PostscriptId); }
+    QString trademark() const { return nameText(TrueType::TrademarkId); }
 
     // Style bits of the OS/2 fsSelection field.
-    bool Italic() const { return TrueType::isBitSet(m_fsSelection, 0); }
-    bool Underlined() const { return TrueType::isBitSet(m_fsSelection, 1); }
-    bool StrikeOut() const { return TrueType::isBitSet(m_fsSelection, 4); }
-    bool Bold() const { return TrueType::isBitSet(m_fsSelection, 5); }
+    bool isItalic() const { return TrueType::isBitSet(m_fsSelection, 0); }
+    bool isUnderlined() const { return TrueType::isBitSet(m_fsSelection, 1); }
+    bool isStrikeOut() const { return TrueType::isBitSet(m_fsSelection, 4); }
+    bool isBold() const { return TrueType::isBitSet(m_fsSelection, 5); }
 
     // Beyond the classic surface: what the font details and a refusal need.
-    QString LicenseDescription() const { return GetNameString(TrueType::LicenseId); }
-    std::optional<int> GlyphCount() const { return m_glyphCount; }
-    TrueType::OutlineKind Outlines() const { return m_outlines; }
+    QString licenseDescription() const { return nameText(TrueType::LicenseId); }
+    std::optional<int> glyphCount() const { return m_glyphCount; }
+    TrueType::OutlineKind outlines() const { return m_outlines; }
     // Why the last path given yielded no face; None when it yielded one.
-    FontRefusal Refusal() const;
+    FontRefusal refusal() const;
 
 private:
     enum class FaceTest { SystemOnly, Drawable };
 
-    bool ReadFontFile(const FileSource &source);
-    QString GetNameString(std::uint16_t nameId) const;
-    bool FindFaceName(FaceTest test);
-    bool AddFontFile(const QString &path);
-    void RemoveFontFile();
+    bool readTables(const FileSource &source);
+    QString nameText(std::uint16_t nameId) const;
+    bool findFaceName(FaceTest test);
+    bool registerFile(const QString &path);
+    void releaseRegistration();
 
     QString m_fontFile;
     QString m_faceName;

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-// Why a chosen font file gave no face to draw with. The inspector finds out;
+// Why a chosen font file gave no face to draw with. The reader finds out;
 // the window says it in the user's language.
 enum class FontRefusal {
     None,            // a face was found
@@ -14,7 +14,7 @@ enum class FontRefusal {
     NoUsableName,    // read fine, but none of its names gives a drawable face
 };
 
-// What the inspector learnt about a file, as far as the refusal depends on it.
+// What the reader learnt about a file, as far as the refusal depends on it.
 struct FontFileFacts {
     enum class Kind { Missing, NotRegular, Regular };
     Kind kind = Kind::Missing;

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <optional>
 
-// Reading the few parts of a TrueType file the inspector needs: the table
+// Reading the few parts of a TrueType file the reader needs: the table
 // directory, "head" (is it TrueType at all), "name" (the font's names) and
 // "OS/2" (style bits). Pure functions over a ByteSource; no file or font
 // system in here, so tests and the fuzz target feed bytes directly.
@@ -29,7 +29,7 @@ enum NameId : std::uint16_t {
     TrademarkId = 7,
     LicenseId = 13,
 };
-// The inspector shows IDs 0 up to this one and the licence; strings of other
+// The reader shows IDs 0 up to this one and the licence; strings of other
 // IDs are not read.
 constexpr std::uint16_t lastUsedNameId = TrademarkId;
 // Of a licence only its start is read: the details show its first line.

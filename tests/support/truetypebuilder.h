@@ -38,7 +38,7 @@ QByteArray headTable(std::uint32_t magic = 0x5F0F3CF5);
 QByteArray nameTable(const QList<Name> &names);
 // An OS/2 table of version 1 (86 bytes) or 0 (78 bytes).
 QByteArray os2Table(std::uint16_t fsSelection, std::uint16_t version = 1);
-// head + name + OS/2: enough for the inspector, not for drawing.
+// head + name + OS/2: enough for the reader, not for drawing.
 inline QByteArray buildTrueType(const QList<Name> &names, std::uint16_t fsSelection = 0)
 { return sfnt({{"head", headTable()}, {"name", nameTable(names)}, {"OS/2", os2Table(fsSelection)}}); }
 

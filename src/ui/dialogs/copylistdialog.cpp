@@ -8,9 +8,9 @@
 CopyListDialog::CopyListDialog()
     : SideWindow(QStringLiteral("Form3"), QStringLiteral("Copia i seguenti file:"))
 {
-    m_testo = boldLabel(QStringLiteral("testo"));
-    m_testo->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_testo->setMinimumWidth(260);
+    m_instructionsLabel = boldLabel(QStringLiteral("testo"));
+    m_instructionsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_instructionsLabel->setMinimumWidth(260);
     m_ok = okButton(QStringLiteral("Command1"));
 
     // "Export…" stands right of OK without moving it: OK keeps the centre
@@ -33,7 +33,7 @@ CopyListDialog::CopyListDialog()
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 18, 24, 14);
     layout->setSpacing(18);
-    layout->addWidget(m_testo);
+    layout->addWidget(m_instructionsLabel);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -52,10 +52,10 @@ void CopyListDialog::retranslate()
 
 void CopyListDialog::setInstructions(const QString &text)
 {
-    m_testo->setText(text);
+    m_instructionsLabel->setText(text);
 }
 
 QString CopyListDialog::instructions() const
 {
-    return m_testo->text();
+    return m_instructionsLabel->text();
 }

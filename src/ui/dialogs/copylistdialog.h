@@ -24,7 +24,7 @@ protected:
     void retranslate() override;
 
 private:
-    QLabel *m_testo = nullptr;
+    QLabel *m_instructionsLabel = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_export = nullptr;
 };

@@ -153,7 +153,7 @@ void FontMapEditor::buildOtherFrame(QWidget *area)
 {
     QGroupBox *frame = makeFrame(area, "Frame5", QStringLiteral("Altri parametri"), 9240, 1815);
     m_zoomCaption = makeLabel(frame, "Label3", QString(), twipRect(120, 360, 615, 255));
-    m_valoreZoom = makeLabel(frame, "ValoreZoom", QStringLiteral("100"), twipRect(720, 360, 615, 255));
+    m_zoomValueLabel = makeLabel(frame, "ValoreZoom", QStringLiteral("100"), twipRect(720, 360, 615, 255));
 
     m_scrollZoom = named(new QScrollBar(Qt::Horizontal, frame), "ScrollZoom");
     m_scrollZoom->setGeometry(twipRect(120, 720, 1575, 255));
@@ -249,7 +249,7 @@ void FontMapEditor::showValue(FontMapDocument::Field field, int slot)
         return show(m_slots[slot].width, map.slotValues[slot].width);
     case FontMapDocument::Field::Zoom:
         m_scrollZoom->setValue(map.zoom);
-        m_valoreZoom->setText(QString::number(map.zoom));
+        m_zoomValueLabel->setText(QString::number(map.zoom));
         return;
     case FontMapDocument::Field::Chroma:
         return show(m_chromaValue, map.chroma);

@@ -41,7 +41,7 @@ public:
 
     const SlotControls &slot(std::size_t index) const { return m_slots[index]; }
     QScrollBar *scrollZoom() const { return m_scrollZoom; }
-    QLabel *valoreZoom() const { return m_valoreZoom; }
+    QLabel *zoomValueLabel() const { return m_zoomValueLabel; }
     QLineEdit *chromaValue() const { return m_chromaValue; }
     QScrollBar *chromaScroll() const { return m_chromaScroll; }
     QLineEdit *fontPath() const { return m_fontPath; }
@@ -65,7 +65,7 @@ private:
     QLabel *m_zoomCaption = nullptr;
     QLabel *m_chromaCaption = nullptr;
     QScrollBar *m_scrollZoom = nullptr;
-    QLabel *m_valoreZoom = nullptr;
+    QLabel *m_zoomValueLabel = nullptr;
     QLineEdit *m_chromaValue = nullptr;
     QScrollBar *m_chromaScroll = nullptr;
     QLineEdit *m_fontPath = nullptr;

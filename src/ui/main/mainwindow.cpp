@@ -68,7 +68,7 @@ MainWindow::MainWindow(FileChooser *files, MessageBoxes *messages, QWidget *pare
     // After the editor's own connection, so the controls show a value
     // before the preview redraws for it.
     connect(m_document, &FontMapDocument::changed, this, &MainWindow::documentChanged);
-    connect(m_slotEditor, &SlotEditor::previewOutdated, this, &MainWindow::aggiornaanteprima);
+    connect(m_slotEditor, &SlotEditor::previewOutdated, this, &MainWindow::refreshPreview);
     buildFontInfo();
 
     buildMenus();
@@ -132,7 +132,7 @@ void MainWindow::buildMenus()
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
     connect(m_languageAction, &QAction::triggered, this, &MainWindow::chooseLanguage);
     // The check mark has already flipped when triggered arrives.
-    connect(m_popupAction, &QAction::triggered, this, &MainWindow::salvaimpostazioni);
+    connect(m_popupAction, &QAction::triggered, this, &MainWindow::saveSettings);
     retranslate();
 }
 
@@ -174,11 +174,11 @@ void MainWindow::buildFontInfo()
     m_fontInfo = new SlotFontInfo(faces, labels, statusBar(), this);
     connect(m_preview, &PhonePreview::refreshed, m_fontInfo, &SlotFontInfo::updateCoverage);
     connect(m_slotEditor, &SlotEditor::fontFileChosen, this,
-            [this](std::size_t slot, const QString &path, const FontFileReader &inspector) {
+            [this](std::size_t slot, const QString &path, const FontFileReader &reader) {
                 // The preview draws this file's own face from the face's change on.
-                const QString face = inspector.FaceName();
-                m_preview->setFileFace(slot, face, face.isEmpty() ? std::nullopt : FileFace::find(inspector.FontFile()));
-                m_fontInfo->fileChosen(slot, path, inspector);
+                const QString face = reader.faceName();
+                m_preview->setFileFace(slot, face, face.isEmpty() ? std::nullopt : FileFace::find(reader.fontFile()));
+                m_fontInfo->fileChosen(slot, path, reader);
             });
 }
 
@@ -188,9 +188,9 @@ void MainWindow::buildExportCommand(QMenu *file, QAction *before)
     auto sources = [this] {
         ExportSources sources{fontMap(), {}};
         for (std::size_t i = 0; i < SlotCount; ++i) {
-            const FontFileReader *inspector = m_slotEditor->inspector(i);
-            if (inspector && !inspector->FaceName().isEmpty() && inspector->FaceName() == sources.map.slotValues[i].face)
-                sources.fontFiles[i] = inspector->FontFile();
+            const FontFileReader *reader = m_slotEditor->reader(i);
+            if (reader && !reader->faceName().isEmpty() && reader->faceName() == sources.map.slotValues[i].face)
+                sources.fontFiles[i] = reader->fontFile();
         }
         return sources;
     };
@@ -213,8 +213,8 @@ void MainWindow::buildExportCommand(QMenu *file, QAction *before)
 
 void MainWindow::startUp()
 {
-    aggiornaanteprima();
-    caricaimpostazioni();
+    refreshPreview();
+    loadSettings();
 }
 
 void MainWindow::documentChanged(FontMapDocument::Field field, int slot)
@@ -230,11 +230,11 @@ void MainWindow::documentChanged(FontMapDocument::Field field, int slot)
     switch (field) {
     case FontMapDocument::Field::Face:
     case FontMapDocument::Field::Zoom:
-        return aggiornaanteprima();
+        return refreshPreview();
     case FontMapDocument::Field::Italic:
-        return cambiacorsivo(std::size_t(slot));
+        return italicChanged(std::size_t(slot));
     case FontMapDocument::Field::Chroma:
-        return chromacambiato();
+        return chromaChanged();
     case FontMapDocument::Field::Size:
     case FontMapDocument::Field::Height:
     case FontMapDocument::Field::Width:
@@ -243,28 +243,28 @@ void MainWindow::documentChanged(FontMapDocument::Field field, int slot)
     }
 }
 
-void MainWindow::aggiornaanteprima()
+void MainWindow::refreshPreview()
 {
     {
         // The captions that follow their text are measured in their final font only.
         const PhonePreview::FittingHold hold(*m_preview);
-        aggiornafont();
-        aggiornafontsize();
+        refreshFaces();
+        refreshSizes();
     }
-    aggiornacolore();
+    refreshColour();
 }
 
-void MainWindow::aggiornafont()
+void MainWindow::refreshFaces()
 {
     m_preview->applyFaces(m_document->map());
 }
 
-void MainWindow::aggiornafontsize()
+void MainWindow::refreshSizes()
 {
     m_preview->applySizes(m_document->map());
 }
 
-void MainWindow::aggiornacolore()
+void MainWindow::refreshColour()
 {
     // Writing "0" into an empty chroma raises its change, whose refresh
     // runs to the end before this one goes on.
@@ -273,20 +273,20 @@ void MainWindow::aggiornacolore()
     m_preview->applyColour(m_document->map().chroma);
 }
 
-void MainWindow::chromacambiato()
+void MainWindow::chromaChanged()
 {
-    aggiornaanteprima();
+    refreshPreview();
 }
 
-void MainWindow::cambiacorsivo(std::size_t slot)
+void MainWindow::italicChanged(std::size_t slot)
 {
     m_preview->applyItalic(slot, m_document->slotValue(slot).italic);
-    aggiornaanteprima();
+    refreshPreview();
 }
 
-bool MainWindow::Salva()
+bool MainWindow::writeIni()
 {
-    return m_saveCommand->Salva();
+    return m_saveCommand->writeIni();
 }
 
 bool MainWindow::openFile(const QString &path)
@@ -301,7 +301,7 @@ void MainWindow::loadMap(const FontMap &map, const QString &path)
     // The spinner stands where this chroma puts it, so its arrows go on from there.
     m_editor->chromaScroll()->setValue(100 - map.chroma.toInt());
     m_loading = false;
-    aggiornaanteprima();
+    refreshPreview();
     m_saveCommand->setTarget(path);
     showSaveTarget(path);
 }
@@ -339,9 +339,9 @@ void MainWindow::dropEvent(QDropEvent *event)
     QTimer::singleShot(0, m_openCommand, [this, path] { m_openCommand->open(path); });
 }
 
-bool MainWindow::modelloscelto() const
+bool MainWindow::isModelConfirmed() const
 {
-    return m_saveCommand->modelloscelto();
+    return m_saveCommand->isModelConfirmed();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -35,32 +35,32 @@ public:
     ~MainWindow() override;
 
     // Redraws the whole phone-screen preview from the document.
-    void aggiornaanteprima();
+    void refreshPreview();
     // Its three steps: each slot's face, each slot's size at the zoom, and
     // the grey of the chroma.
-    void aggiornafont();
-    void aggiornafontsize();
-    void aggiornacolore();
+    void refreshFaces();
+    void refreshSizes();
+    void refreshColour();
     // The chroma changed.
-    void chromacambiato();
+    void chromaChanged();
     // An italic switch changed: slant or straighten the slot's labels.
-    void cambiacorsivo(std::size_t slot);
+    void italicChanged(std::size_t slot);
     // Writes Glyphmux.ini into the current directory, or back to the file
     // opened (see SaveCommand).
-    bool Salva();
+    bool writeIni();
     // Loads a Glyphmux.ini into the editor; false, after saying why, when
     // the file was not taken (nothing changed then).
     bool openFile(const QString &path);
     // settings.fs: read at start-up, written whenever a preference may
     // have changed (failures stay silent).
-    void caricaimpostazioni();
-    void salvaimpostazioni();
-    // Applies the language file named by the dialog traduzione.
-    void traduci();
+    void loadSettings();
+    void saveSettings();
+    // Applies the language file named by the dialog languageDialog.
+    void applyChosenLanguage();
     // "Language" in the Settings menu.
     void chooseLanguage();
     // The dialog whose file name is the language file in use.
-    const FileDialogState &traduzione() const { return m_traduzione; }
+    const FileDialogState &languageDialog() const { return m_languageDialog; }
     // The phone-model window's title, which the language file sets too
     // (making the window, hidden, if it was never shown).
     void setPhoneModelTitle(const QString &title);
@@ -76,7 +76,7 @@ public:
     SideWindows &sideWindows() { return m_sideWindows; }
 
     // Set while a confirmed phone model is being saved.
-    bool modelloscelto() const;
+    bool isModelConfirmed() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -128,5 +128,5 @@ private:
     bool m_loading = false; // a whole map is being loaded: one redraw at the end
     ExportCommand *m_exportCommand = nullptr;
     SideWindows m_sideWindows;
-    FileDialogState m_traduzione;
+    FileDialogState m_languageDialog;
 };

@@ -38,10 +38,10 @@ void setCaption(QWidget *root, const char *name, const QString &caption)
 
 } // namespace
 
-void MainWindow::caricaimpostazioni()
+void MainWindow::loadSettings()
 {
-    m_traduzione.initialFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
-    m_traduzione.filter = tr("Language file (*.lng)");
+    m_languageDialog.initialFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    m_languageDialog.filter = tr("Language file (*.lng)");
 
     // A missing or unreadable file leaves the popup on and no language.
     const FirstLine line = readFirstLine(settingsFileName(), CutAtComma::No);
@@ -50,11 +50,11 @@ void MainWindow::caricaimpostazioni()
         if (stored.popup)
             m_popupAction->setChecked(*stored.popup);
         if (!stored.languagePath.isEmpty()) {
-            m_traduzione.fileName = stored.languagePath;
-            traduci(); // a stored file that cannot be read is skipped silently
+            m_languageDialog.fileName = stored.languagePath;
+            applyChosenLanguage(); // a stored file that cannot be read is skipped silently
         }
     }
-    if (m_traduzione.fileName.isEmpty()) {
+    if (m_languageDialog.fileName.isEmpty()) {
         // No language chosen: the system's, when we ship it, for this run
         // only; settings.fs keeps saying that none is chosen.
         const QLocale system = QLocale::system();
@@ -62,31 +62,31 @@ void MainWindow::caricaimpostazioni()
         if (!shipped.isEmpty() && applyCaptions(QDir(dataFolder()).filePath(shipped), nullptr))
             useTranslationOf(shipped);
     }
-    salvaimpostazioni();
+    saveSettings();
 }
 
-void MainWindow::salvaimpostazioni()
+void MainWindow::saveSettings()
 {
     // The preferences in force stay in force when the file cannot be written.
     // Start-up writes back what it has just read: an unchanged file stays.
-    const QByteArray bytes = formatSettingsFile(m_popupAction->isChecked(), m_traduzione.fileName);
+    const QByteArray bytes = formatSettingsFile(m_popupAction->isChecked(), m_languageDialog.fileName);
     if (!fileHolds(settingsFileName(), bytes))
         saveFileAtomically(settingsFileName(), bytes);
 }
 
-void MainWindow::traduci()
+void MainWindow::applyChosenLanguage()
 {
     applyLanguageFile(nullptr);
 }
 
 bool MainWindow::applyLanguageFile(QString *error)
 {
-    if (m_traduzione.fileName.isEmpty())
+    if (m_languageDialog.fileName.isEmpty())
         return true;
-    if (!applyCaptions(m_traduzione.fileName, error))
+    if (!applyCaptions(m_languageDialog.fileName, error))
         return false;
-    useTranslationOf(m_traduzione.fileName);
-    salvaimpostazioni();
+    useTranslationOf(m_languageDialog.fileName);
+    saveSettings();
     return true;
 }
 
@@ -122,27 +122,27 @@ void MainWindow::useTranslationOf(const QString &languageFile)
 
 void MainWindow::chooseLanguage()
 {
-    m_traduzione.initialFolder = QDir::toNativeSeparators(dataFolder());
-    m_traduzione.filter = tr("Language file (*.lng)");
-    const QString previous = m_traduzione.fileName;
-    if (m_files->chooseFile(this, m_traduzione)) {
+    m_languageDialog.initialFolder = QDir::toNativeSeparators(dataFolder());
+    m_languageDialog.filter = tr("Language file (*.lng)");
+    const QString previous = m_languageDialog.fileName;
+    if (m_files->chooseFile(this, m_languageDialog)) {
         QString why;
         if (!applyLanguageFile(&why)) {
             // Say what went wrong instead of promising a change, and keep
             // the language that worked.
-            const QString chosen = m_traduzione.fileName;
-            m_traduzione.fileName = previous;
+            const QString chosen = m_languageDialog.fileName;
+            m_languageDialog.fileName = previous;
             m_messages->warn(this, tr("Impossibile leggere il file di lingua %1:\n%2")
                                        .arg(QFileInfo(chosen).absoluteFilePath(), why));
-            salvaimpostazioni();
+            saveSettings();
             return;
         }
     } else {
         // Cancel applies the language chosen before, if any, once more.
-        traduci();
+        applyChosenLanguage();
     }
     m_messages->inform(this, tr("Restart the program to change language"));
-    salvaimpostazioni();
+    saveSettings();
 }
 
 void MainWindow::setPhoneModelTitle(const QString &title)

@@ -33,11 +33,11 @@ SaveCommand::SaveCommand(const FontMapDocument &document, SideWindows &sideWindo
 {
     setObjectName(QStringLiteral("saveCommand"));
     // Started by each good save; its one tick starts the progress title.
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(500);
-    m_timer1->setSingleShot(true);
-    connect(m_timer1, &QTimer::timeout, this, &SaveCommand::startProgressTitle);
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setObjectName(QStringLiteral("Timer1"));
+    m_progressTimer->setInterval(500);
+    m_progressTimer->setSingleShot(true);
+    connect(m_progressTimer, &QTimer::timeout, this, &SaveCommand::startProgressTitle);
 
     // Repeating one caption many times shows nothing here, so each text
     // gets a moment of its own. Restarted per text, so a late tick never
@@ -62,29 +62,29 @@ void SaveCommand::run()
     // The model window is already open for the save that waits: one save
     // at a time, so bring it forward instead of queueing another.
     if (m_pending) {
-        PhoneModelDialog &form2 = m_sideWindows.phoneModel();
-        if (form2.isVisible())
-            form2.showOver(&m_window);
+        PhoneModelDialog &modelWindow = m_sideWindows.phoneModel();
+        if (modelWindow.isVisible())
+            modelWindow.showOver(&m_window);
         return;
     }
     if (m_popup->isChecked()) {
         // Only this command shows the window, so its answers are followed
         // from the first time it does.
-        PhoneModelDialog &form2 = m_sideWindows.phoneModel();
-        connect(&form2, &PhoneModelDialog::modelConfirmed, this, &SaveCommand::modelConfirmed, Qt::UniqueConnection);
-        connect(&form2, &PhoneModelDialog::dismissed, this, &SaveCommand::cancelPending, Qt::UniqueConnection);
+        PhoneModelDialog &modelWindow = m_sideWindows.phoneModel();
+        connect(&modelWindow, &PhoneModelDialog::modelConfirmed, this, &SaveCommand::modelConfirmed, Qt::UniqueConnection);
+        connect(&modelWindow, &PhoneModelDialog::dismissed, this, &SaveCommand::cancelPending, Qt::UniqueConnection);
         m_pending = true;
-        form2.showOver(&m_window);
+        modelWindow.showOver(&m_window);
         return;
     }
     writeNow();
 }
 
-void SaveCommand::modelConfirmed(const QString &elencofile)
+void SaveCommand::modelConfirmed(const QString &instructions)
 {
     // The instructions are in place before the save that shows them runs.
-    m_sideWindows.copyList().setInstructions(elencofile);
-    m_modelloscelto = true;
+    m_sideWindows.copyList().setInstructions(instructions);
+    m_modelConfirmed = true;
     if (m_pending) {
         // Write once the model window has hidden and its click has ended.
         QTimer::singleShot(0, this, [this] {
@@ -97,14 +97,14 @@ void SaveCommand::modelConfirmed(const QString &elencofile)
 void SaveCommand::cancelPending()
 {
     m_pending = false;
-    m_modelloscelto = false;
+    m_modelConfirmed = false;
 }
 
 void SaveCommand::writeNow()
 {
     m_pending = false;
-    Salva();
-    m_modelloscelto = false;
+    writeIni();
+    m_modelConfirmed = false;
 }
 
 void SaveCommand::setTarget(const QString &path)
@@ -117,7 +117,7 @@ QString SaveCommand::target() const
     return m_target.isEmpty() ? iniFileName : m_target;
 }
 
-bool SaveCommand::Salva()
+bool SaveCommand::writeIni()
 {
     const QString path = target();
     // The file about to be replaced is kept first; without that, nothing is written.
@@ -139,8 +139,8 @@ bool SaveCommand::Salva()
 
 void SaveCommand::saved()
 {
-    if (!m_timer1->isActive())
-        m_timer1->start();
+    if (!m_progressTimer->isActive())
+        m_progressTimer->start();
     if (m_popup->isChecked())
         m_sideWindows.copyList().showOver(&m_window);
 }
@@ -174,7 +174,7 @@ void SaveCommand::retranslate()
 void SaveCommand::stop()
 {
     cancelPending();
-    m_timer1->stop();
+    m_progressTimer->stop();
     m_titleStep->stop();
     if (m_titleIndex >= 0) {
         m_titleIndex = -1;

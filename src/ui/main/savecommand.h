@@ -30,19 +30,19 @@ public:
     // "<target>.bak" first; after a good write the
     // progress title follows and, with the popup on, the copy instructions.
     // False, after telling the user, when the file could not be written.
-    bool Salva();
+    bool writeIni();
     // The main window ends: drop the waiting save and every pending step.
     void stop();
     // The language changed: the normal title in the new one.
     void retranslate();
 
-    // Where Salva writes: "Glyphmux.ini" in the current directory until a
+    // Where writeIni writes: "Glyphmux.ini" in the current directory until a
     // file is opened, then that file.
     void setTarget(const QString &path);
     QString target() const;
 
     // Set while a confirmed phone model is being saved.
-    bool modelloscelto() const { return m_modelloscelto; }
+    bool isModelConfirmed() const { return m_modelConfirmed; }
     // The three texts the title runs through, in order.
     static QStringList progressTitles();
 
@@ -51,7 +51,7 @@ signals:
     void written(const QString &path);
 
 private:
-    void modelConfirmed(const QString &elencofile);
+    void modelConfirmed(const QString &instructions);
     void cancelPending();
     void writeNow();
     void saved();
@@ -63,10 +63,10 @@ private:
     MessageBoxes &m_messages;
     QWidget &m_window;
     QAction *m_popup = nullptr;
-    QTimer *m_timer1 = nullptr;
+    QTimer *m_progressTimer = nullptr;
     QTimer *m_titleStep = nullptr;
     int m_titleIndex = -1; // the progress text in the title, -1 for none
     bool m_pending = false;
-    bool m_modelloscelto = false;
+    bool m_modelConfirmed = false;
     QString m_target; // empty: the bare name in the current directory
 };

@@ -31,20 +31,20 @@ SlotEditor::SlotEditor(const FontMapEditor &controls, FontMapDocument &document,
         if (i == 0)
             m_dialogs[i].defaultSuffix = QStringLiteral("ttf");
 
-        connect(row.open, &QPushButton::clicked, this, [this, i] { aprifont(i); });
-        connect(row.plus, &QPushButton::clicked, this, [this, i] { incrementa(i); });
-        connect(row.minus, &QPushButton::clicked, this, [this, i] { decrementa(i); });
-        connect(row.info, &QPushButton::clicked, this, [this, i] { mostrainfo(i); });
+        connect(row.open, &QPushButton::clicked, this, [this, i] { chooseFont(i); });
+        connect(row.plus, &QPushButton::clicked, this, [this, i] { increaseSize(i); });
+        connect(row.minus, &QPushButton::clicked, this, [this, i] { decreaseSize(i); });
+        connect(row.info, &QPushButton::clicked, this, [this, i] { showSlotInfo(i); });
         // A note about the last chosen file no longer holds once the user types.
         QLineEdit *face = row.face;
         connect(face, &QLineEdit::textEdited, face, [face] { face->setToolTip(QString()); });
     }
-    connect(controls.chromaScroll(), &QScrollBar::valueChanged, this, &SlotEditor::aggiornachroma);
+    connect(controls.chromaScroll(), &QScrollBar::valueChanged, this, &SlotEditor::chromaSpinnerMoved);
 }
 
 SlotEditor::~SlotEditor() = default;
 
-void SlotEditor::aprifont(std::size_t slot)
+void SlotEditor::chooseFont(std::size_t slot)
 {
     FileDialogState &dialog = m_dialogs[slot];
     const QString lastFolder = m_recent ? m_recent->fontFolder() : QString();
@@ -53,20 +53,20 @@ void SlotEditor::aprifont(std::size_t slot)
     dialog.filter = tr("Font file (*.ttf)");
     if (slot == 0)
         dialog.title = tr("Apri TTF");
-    // Cancel leaves the slot exactly as it was: face, inspector and preview.
+    // Cancel leaves the slot exactly as it was: face, reader and preview.
     if (!m_files.chooseFile(&m_window, dialog))
         return;
     if (m_recent)
         m_recent->setFontFolder(QFileInfo(dialog.fileName).absolutePath());
 
-    // The old inspector lets go of its file before the new one looks: a face
+    // The old reader lets go of its file before the new one looks: a face
     // that only it kept registered is looked up afresh.
-    m_inspectors[slot].reset();
-    m_inspectors[slot] = std::make_unique<FontFileReader>();
-    m_inspectors[slot]->setFontFile(dialog.fileName);
-    const QString faceName = m_inspectors[slot]->FaceName();
+    m_readers[slot].reset();
+    m_readers[slot] = std::make_unique<FontFileReader>();
+    m_readers[slot]->setFontFile(dialog.fileName);
+    const QString faceName = m_readers[slot]->faceName();
     // Told before the face changes, so that the first redraw knows the file.
-    emit fontFileChosen(slot, dialog.fileName, *m_inspectors[slot]);
+    emit fontFileChosen(slot, dialog.fileName, *m_readers[slot]);
 
     // A new face redraws through its change; the same face again still
     // needs one redraw, as its file may be another.
@@ -76,13 +76,13 @@ void SlotEditor::aprifont(std::size_t slot)
         emit previewOutdated();
 }
 
-void SlotEditor::incrementa(std::size_t slot)
+void SlotEditor::increaseSize(std::size_t slot)
 {
     m_document.setSize(slot, numberText(leadingNumber(m_document.slotValue(slot).size) + 1));
     emit previewOutdated();
 }
 
-void SlotEditor::decrementa(std::size_t slot)
+void SlotEditor::decreaseSize(std::size_t slot)
 {
     const double lowest = slotTable()[slot].lowestSize;
     if (leadingNumber(m_document.slotValue(slot).size) < lowest)
@@ -93,12 +93,12 @@ void SlotEditor::decrementa(std::size_t slot)
     emit previewOutdated();
 }
 
-void SlotEditor::mostrainfo(std::size_t slot)
+void SlotEditor::showSlotInfo(std::size_t slot)
 {
     m_messages.inform(&m_window, QCoreApplication::translate("SlotInfo", slotTable()[slot].infoMessage));
 }
 
-void SlotEditor::aggiornachroma()
+void SlotEditor::chromaSpinnerMoved()
 {
     m_document.setChroma(QString::number(100 - m_controls.chromaScroll()->value()));
 }

@@ -17,7 +17,7 @@ class RecentFiles;
 // The behaviour of the slot rows' buttons and of the chroma spinner: font
 // choice, size steppers and information buttons. One set of handlers serves
 // all five rows, each driven by its slot of the slot table. It owns the five
-// slot inspectors and the five open-file dialogs' states.
+// slot readers and the five open-file dialogs' states.
 class SlotEditor final : public QObject
 {
     Q_OBJECT
@@ -33,24 +33,24 @@ public:
     void rememberFontFolderIn(RecentFiles &recent) { m_recent = &recent; }
 
     // The open button: choose a font file for the slot and show its face.
-    void aprifont(std::size_t slot);
+    void chooseFont(std::size_t slot);
     // The plus and minus buttons of the slot's size.
-    void incrementa(std::size_t slot);
-    void decrementa(std::size_t slot);
+    void increaseSize(std::size_t slot);
+    void decreaseSize(std::size_t slot);
     // The "?" button: which texts on the phone the slot draws.
-    void mostrainfo(std::size_t slot);
+    void showSlotInfo(std::size_t slot);
     // The chroma spinner moved; the chroma's own change redraws.
-    void aggiornachroma();
+    void chromaSpinnerMoved();
 
-    // The slot's inspector (ttf12b ... ttf12p); null before the first choice.
-    const FontFileReader *inspector(std::size_t slot) const { return m_inspectors[slot].get(); }
+    // The slot's reader (ttf12b ... ttf12p); null before the first choice.
+    const FontFileReader *reader(std::size_t slot) const { return m_readers[slot].get(); }
     // What the slot's dialog (CommonDialog1 ... 5) keeps between uses.
     const FileDialogState &dialog(std::size_t slot) const { return m_dialogs[slot]; }
 
 signals:
     // A font file was chosen for 'slot' and inspected; sent before the
     // slot's face changes.
-    void fontFileChosen(std::size_t slot, const QString &path, const FontFileReader &inspector);
+    void fontFileChosen(std::size_t slot, const QString &path, const FontFileReader &reader);
     // A step changed what the preview shows without a change of the
     // document announcing it.
     void previewOutdated();
@@ -61,7 +61,7 @@ private:
     FileChooser &m_files;
     MessageBoxes &m_messages;
     QWidget &m_window;
-    std::array<std::unique_ptr<FontFileReader>, SlotCount> m_inspectors;
+    std::array<std::unique_ptr<FontFileReader>, SlotCount> m_readers;
     std::array<FileDialogState, SlotCount> m_dialogs;
     RecentFiles *m_recent = nullptr;
 };

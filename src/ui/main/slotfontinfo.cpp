@@ -51,10 +51,10 @@ SlotFontInfo::SlotFontInfo(const std::array<QLineEdit *, SlotCount> &faces,
 
 SlotFontInfo::~SlotFontInfo() = default;
 
-void SlotFontInfo::fileChosen(std::size_t slot, const QString &path, const FontFileReader &inspector)
+void SlotFontInfo::fileChosen(std::size_t slot, const QString &path, const FontFileReader &reader)
 {
     Row &row = m_rows[slot];
-    row.chosen = fontDetails(inspector);
+    row.chosen = fontDetails(reader);
     row.chosenPath = path;
     const bool refused = !FontMessages::refusal(row.chosen->refusal, path).isEmpty();
     row.file = refused ? std::nullopt : row.chosen;

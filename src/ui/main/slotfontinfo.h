@@ -35,7 +35,7 @@ public:
     ~SlotFontInfo() override;
 
     // The file at 'path' was chosen for 'slot' and inspected.
-    void fileChosen(std::size_t slot, const QString &path, const FontFileReader &inspector);
+    void fileChosen(std::size_t slot, const QString &path, const FontFileReader &reader);
     // The language file in use changed (empty: the captions as designed).
     void setLanguageFile(const QString &path);
     // Reads each slot's face again; cheap when nothing changed.
