@@ -1,5 +1,7 @@
 #include "core/phoneexport.h"
 
+#include "core/confinedfolder.h"
+#include "core/exportwriter.h"
 #include "core/glyphmuxini.h"
 #include "core/regularfile.h"
 
@@ -7,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+
+#include <map>
 
 #include <cerrno>
 
@@ -25,6 +29,8 @@ bool stopsExport(ExportProblem problem)
     case ExportProblem::SourceNotRegular:
     case ExportProblem::SourceUnreadable:
     case ExportProblem::TargetBlocked:
+    case ExportProblem::TargetNotPlain:
+    case ExportProblem::TargetCaseClash:
         return true;
     default:
         return false;
@@ -180,7 +186,8 @@ public:
     }
 
     // Each item's place in the target: free, an existing file to replace,
-    // or blocked by something that is not what the layout needs there.
+    // or blocked by something that is not what the layout needs there. The
+    // tree is walked as the writer walks it, never through a link.
     void checkTarget()
     {
         const QFileInfo target(m_request.targetFolder);
@@ -192,27 +199,47 @@ public:
             m_plan.findings.push_back({ExportProblem::TargetBlocked, m_request.targetFolder});
             return;
         }
-        QHash<QString, bool> reported;
+        int error = 0;
+        m_folders[QString()] = openNamedFolder(m_request.targetFolder, error);
+        if (!m_folders[QString()].isOpen())
+            return; // made by the export, or its failure told then
+        if (hasExportLeftovers(m_request.targetFolder))
+            m_plan.findings.push_back({ExportProblem::LeftoversFound, m_request.targetFolder});
         for (ExportItem &item : m_plan.items) {
             const QStringList parts = item.relativePath.split(QLatin1Char('/'));
-            QString path = m_request.targetFolder;
+            QString folder;
             for (int i = 0; i < parts.size(); ++i) {
-                path = QDir(path).filePath(parts[i]);
-                const QFileInfo info(path);
-                if (!info.exists() && !info.isSymLink())
-                    break;
                 const bool last = i == parts.size() - 1;
-                if (last ? info.isFile() : info.isDir()) {
-                    item.replaces = last;
-                    continue;
+                const int fd = m_folders[folder].fd();
+                const QString relative = folder.isEmpty() ? parts[i] : folder + QLatin1Char('/') + parts[i];
+                const QByteArray name = QFile::encodeName(parts[i]);
+                const QByteArray clash = caseClash(folder, name);
+                if (!clash.isEmpty()) {
+                    const QString clashing = (folder.isEmpty() ? QString() : folder + QLatin1Char('/')) + QFile::decodeName(clash);
+                    report({ExportProblem::TargetCaseClash, inTarget(clashing), inTarget(relative)});
+                    break;
                 }
-                if (!reported.contains(path))
-                    m_plan.findings.push_back({ExportProblem::TargetBlocked, path});
-                reported.insert(path, true);
-                break;
+                const EntryKind kind = entryKind(fd, name);
+                if (kind == EntryKind::Missing)
+                    break;
+                if (kind == EntryKind::Other) {
+                    report({ExportProblem::TargetNotPlain, inTarget(relative)});
+                    break;
+                }
+                if (last ? kind != EntryKind::Regular : kind != EntryKind::Folder) {
+                    report({ExportProblem::TargetBlocked, inTarget(relative)});
+                    break;
+                }
+                if (last) {
+                    item.replaces = true;
+                    m_plan.findings.push_back({ExportProblem::TargetExists, inTarget(relative)});
+                } else if (!m_folders.count(relative)) {
+                    m_folders[relative] = openSubfolder(fd, name, error);
+                    if (!m_folders[relative].isOpen())
+                        break;
+                }
+                folder = relative;
             }
-            if (item.replaces)
-                m_plan.findings.push_back({ExportProblem::TargetExists, QDir(m_request.targetFolder).filePath(item.relativePath)});
         }
     }
 
@@ -232,8 +259,35 @@ private:
         return true;
     }
 
+    QString inTarget(const QString &relativePath) const { return QDir(m_request.targetFolder).filePath(relativePath); }
+
+    void report(const ExportIssue &finding)
+    {
+        for (const ExportIssue &known : m_plan.findings)
+            if (known.problem == finding.problem && known.path == finding.path)
+                return;
+        m_plan.findings.push_back(finding);
+    }
+
+    // An entry of the folder that the phone would take for 'name': the same
+    // letters in another case, and not just another spelling of one file.
+    QByteArray caseClash(const QString &folder, const QByteArray &name)
+    {
+        auto listed = m_entries.find(folder);
+        if (listed == m_entries.end())
+            listed = m_entries.emplace(folder, folderEntries(m_folders[folder].fd())).first;
+        const QString wanted = phoneName(QFile::decodeName(name));
+        for (const QByteArray &entry : listed->second)
+            if (entry != name && phoneName(QFile::decodeName(entry)) == wanted
+                && !sameEntry(m_folders[folder].fd(), entry, name))
+                return entry;
+        return {};
+    }
+
     const ExportRequest &m_request;
     ExportPlan &m_plan;
+    std::map<QString, FolderFd> m_folders;          // relative path -> open folder
+    std::map<QString, QList<QByteArray>> m_entries; // relative path -> its names
 };
 
 QByteArray copyListBytes(const CopyListWords &words, const QStringList &paths, const QStringList &missing,

@@ -37,6 +37,7 @@ enum class ExportProblem {
     FaceWithoutFile,   // slot, detail = face: it must already be on the phone
     EngineFileMissing, // detail = library; path = where it was looked for, empty without a folder
     TargetExists,      // path will be replaced (asked once)
+    LeftoversFound,    // path: an interrupted export's files, cleaned up before writing
     // These stop it before anything is written.
     NoTarget,         // no target folder was given
     SameFileName,     // path and detail: two different files, one name on the phone
@@ -44,6 +45,8 @@ enum class ExportProblem {
     SourceNotRegular, // path: not a regular file (a folder, a pipe, a device)
     SourceUnreadable, // path, systemError
     TargetBlocked,    // path: a file stands where a folder must be, or the reverse
+    TargetNotPlain,   // path: a link, pipe or device where the export would write
+    TargetCaseClash,  // path: differs from detail (what the export writes) only in case
     // Met while writing.
     CreateFolderFailed, // path, systemError
     WriteFailed,        // path (the file being written), systemError

@@ -48,6 +48,8 @@ QString ExportTexts::describe(const ExportIssue &issue)
             .arg(issue.detail, native(QFileInfo(issue.path).path()));
     case ExportProblem::TargetExists:
         return tr("%1 is already there and would be replaced.").arg(native(issue.path));
+    case ExportProblem::LeftoversFound:
+        return tr("An earlier export to this folder was interrupted; its leftover files are put back or removed first.");
     case ExportProblem::NoTarget:
         return tr("Choose the folder to export to.");
     case ExportProblem::SameFileName:
@@ -62,6 +64,13 @@ QString ExportTexts::describe(const ExportIssue &issue)
     case ExportProblem::TargetBlocked:
         return tr("%1 is in the way: the export needs a folder where a file is, or a file where a folder is.")
             .arg(native(issue.path));
+    case ExportProblem::TargetNotPlain:
+        //: %1 is a path in the export's target folder.
+        return tr("%1 is in the way: it is a link, a pipe or a device, and the export never writes through or over one.")
+            .arg(native(issue.path));
+    case ExportProblem::TargetCaseClash:
+        return tr("%1 is in the way: the phone ignores letter case, so it would clash with %2.")
+            .arg(native(issue.path), native(issue.detail));
     case ExportProblem::CreateFolderFailed:
         return tr("The folder %1 cannot be made: %2.").arg(native(issue.path), reason(issue.systemError));
     case ExportProblem::WriteFailed:
@@ -104,9 +113,19 @@ QString ExportTexts::replaceQuestion(const ExportPlan &plan)
     return tr("These files are already in %1:\n%2\nReplace them?").arg(native(plan.targetFolder), listed(replaced));
 }
 
+QString ExportTexts::recoveryText(const ExportRecovery &recovery)
+{
+    QStringList parts;
+    if (!recovery.restored.isEmpty())
+        parts << tr("Put back after an interrupted export:\n%1").arg(listed(recovery.restored));
+    if (recovery.removed)
+        parts << tr("%n leftover file(s) of an interrupted export removed.", nullptr, recovery.removed);
+    return parts.join(QStringLiteral("\n\n"));
+}
+
 QString ExportTexts::outcomeText(const ExportPlan &plan, const ExportOutcome &outcome)
 {
-    if (outcome.failure.problem == ExportProblem::Cancelled)
+    if (outcome.failure.problem == ExportProblem::Cancelled && outcome.notRestored.isEmpty())
         return describe(outcome.failure);
     QStringList parts;
     if (outcome.ok()) {
@@ -118,9 +137,10 @@ QString ExportTexts::outcomeText(const ExportPlan &plan, const ExportOutcome &ou
         return parts.join(QStringLiteral("\n\n"));
     }
     parts << tr("The export stopped. %1").arg(describe(outcome.failure));
-    if (!outcome.written.isEmpty())
-        parts << tr("Written, complete:\n%1").arg(listed(outcome.written));
-    if (!outcome.notWritten.isEmpty())
-        parts << tr("Not written:\n%1").arg(listed(outcome.notWritten));
+    if (outcome.notRestored.isEmpty())
+        parts << tr("Nothing was changed: the files it had replaced were put back, and those it had written were removed.");
+    else
+        parts << tr("These files it had replaced could not be put back; the next export to this folder puts them back:\n%1")
+                     .arg(listed(outcome.notRestored));
     return parts.join(QStringLiteral("\n\n"));
 }

@@ -21,6 +21,9 @@ public:
     static QString findingsText(const ExportPlan &plan);
     // The question asked once before files in the target are replaced.
     static QString replaceQuestion(const ExportPlan &plan);
-    // The report after writing: what was written and what was not.
+    // What the cleanup after an interrupted export did; empty when nothing.
+    static QString recoveryText(const ExportRecovery &recovery);
+    // The report after writing: what was written, or that a failure
+    // changed nothing.
     static QString outcomeText(const ExportPlan &plan, const ExportOutcome &outcome);
 };

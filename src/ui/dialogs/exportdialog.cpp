@@ -81,7 +81,8 @@ ExportDialog::ExportDialog(QWidget *parent)
 
 QString ExportDialog::targetFolder() const
 {
-    return QDir::fromNativeSeparators(m_target->text().trimmed());
+    // Exactly as typed: "out " is another folder than "out".
+    return QDir::fromNativeSeparators(m_target->text());
 }
 
 void ExportDialog::setTargetFolder(const QString &folder)

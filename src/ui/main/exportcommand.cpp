@@ -111,19 +111,27 @@ void ExportCommand::remember() const
 
 void ExportCommand::run()
 {
+    // What a killed export left is undone first, so that the plan sees the
+    // folder as the user last had it.
+    const ExportRecovery recovered = recoverInterruptedExport(request().targetFolder);
     // Looked at afresh: files may have gone or come since the dialog showed.
     const ExportPlan plan = planExport(request(), ExportTexts::copyListWords(m_copyListTitle()));
     if (plan.blocked()) {
         m_dialog->showFindings(ExportTexts::findingsText(plan), false);
         QStringList problems;
+        if (!recovered.isEmpty())
+            problems << ExportTexts::recoveryText(recovered);
         for (const ExportIssue &finding : plan.findings)
             if (stopsExport(finding.problem))
                 problems << ExportTexts::describe(finding);
         m_messages.warn(m_dialog, problems.join(QLatin1Char('\n')));
         return;
     }
-    if (plan.replacesFiles() && !m_messages.ask(m_dialog, ExportTexts::replaceQuestion(plan), ExportTexts::tr("Replace")))
+    if (plan.replacesFiles() && !m_messages.ask(m_dialog, ExportTexts::replaceQuestion(plan), ExportTexts::tr("Replace"))) {
+        if (!recovered.isEmpty())
+            m_messages.inform(m_dialog, ExportTexts::recoveryText(recovered));
         return;
+    }
     remember();
 
     m_writing = true;
@@ -140,7 +148,9 @@ void ExportCommand::run()
     progress.close();
     m_writing = false;
 
-    const QString report = ExportTexts::outcomeText(plan, outcome);
+    QString report = ExportTexts::outcomeText(plan, outcome);
+    if (!recovered.isEmpty())
+        report = ExportTexts::recoveryText(recovered) + QStringLiteral("\n\n") + report;
     if (outcome.ok()) {
         m_dialog->accept();
         m_messages.inform(&m_window, report);
