@@ -3,11 +3,16 @@
 #include "core/exportwriter.h"
 #include "core/glyphmuxini.h"
 #include "support/tempcwd.h"
+#include "ui/exporttexts.h"
 
 #include <QtTest>
 
 #include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -44,6 +49,12 @@ struct Scene {
     ExportRequest request;
     QString source(const QString &name) const { return dir.filePath("src/" + name); }
     QString target() const { return dir.filePath("card"); }
+    void link(const QString &name, const QString &to) const { QVERIFY(QFile::link(dir.filePath(to), dir.filePath(name))); }
+    void pipe(const QString &name) const
+    {
+        QDir().mkpath(QFileInfo(dir.filePath(name)).path());
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(name)).constData(), 0644), 0);
+    }
 
     explicit Scene(PhoneFamily family)
     {
@@ -139,6 +150,7 @@ private slots:
         QTest::newRow("target is a file") << true << ExportProblem::TargetBlocked << "card" << 0;
         QTest::newRow("data is a file") << true << ExportProblem::TargetBlocked << "card/data" << 0;
         QTest::newRow("data becomes a file while writing") << false << ExportProblem::TargetBlocked << "card/data" << 0;
+        QTest::newRow("data/fonts becomes a link while writing") << false << ExportProblem::TargetNotPlain << "card/data/fonts" << 0;
         QTest::newRow("a.ttf removed") << false << ExportProblem::SourceMissing << "src/a.ttf" << ENOENT;
         QTest::newRow("b.ttf is a pipe") << true << ExportProblem::SourceNotRegular << "src/b.ttf" << 0;
         QTest::newRow("two files, one name on the phone") << true << ExportProblem::SameFileName << "src/b.ttf" << 0;
@@ -172,6 +184,10 @@ private slots:
         QCOMPARE(plan.blocked(), foundBeforeWriting);
         if (fault == "data becomes a file while writing")
             scene.dir.write("card/data", "data");
+        if (fault == "data/fonts becomes a link while writing") {
+            QDir().mkpath(scene.dir.filePath("card/data"));
+            scene.link("card/data/fonts", "src");
+        }
         if (fault == "a.ttf removed")
             QFile::remove(scene.source("a.ttf"));
         Tree expected = readTree(scene.dir.path());
@@ -189,6 +205,131 @@ private slots:
         QCOMPARE(outcome.notWritten.size(), int(plan.items.size()));
         // Whatever stopped the export, the folders are as they were.
         QCOMPARE(readTree(scene.dir.path()), expected);
+    }
+
+    // Things planted in the target, or left there by a killed export. Nothing
+    // is ever written outside the target, nothing hangs, and the report says
+    // what happened. 'after' lists files that must then hold a content, or
+    // be gone ("-").
+    void plantedThingsInTheTarget_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<Tree>("after");
+        const QByteArray ini = glyphmuxIniBytes(Scene(PhoneFamily::N70).request.map);
+        const Tree exported{{"card/data/fonts/glyphmux.ini", content(ini)}, {"card/data/fonts/b.ttf", "bbbb"}};
+        QTest::newRow("links as part files") << "Exported to" << exported;
+        QTest::newRow("pipes as part files") << "Exported to" << exported;
+        QTest::newRow("data/fonts links outside")
+            << "card/data/fonts is in the way: it is a link, a pipe or a device, and the export never writes through or over one."
+            << Tree{{"card/data/fonts/b.ttf", "-"}};
+        QTest::newRow("a pipe in place of a font") << "card/data/fonts/b.ttf is in the way: it is a link" << Tree{};
+        QTest::newRow("a link in place of the ini") << "card/data/fonts/glyphmux.ini is in the way: it is a link" << Tree{};
+        QTest::newRow("stale names in capitals")
+            << "card/data/fonts/GLYPHMUX.INI is in the way: the phone ignores letter case, so it would clash with "
+            << Tree{{"card/data/fonts/GLYPHMUX.INI", "stale"}, {"card/data/fonts/b.ttf", "-"}};
+        QTest::newRow("debris of a killed export")
+            << "Put back after an interrupted export:\n  data/fonts/old.ttf\n\n3 leftover file(s) of an interrupted export removed.\n\nExported to"
+            << Tree{{"card/data/fonts/old.ttf", "old"}, {"card/data/fonts/kept.ttf", "new"}, {"card/data/fonts/.glyphmux-old-1", "-"},
+                    {"card/data/fonts/.glyphmux-old-2", "-"}, {"card/data/fonts/.glyphmux-part-1", "-"},
+                    {"card/data/fonts/.glyphmux.ini.glyphmux-part", "-"}, {"card/.glyphmux-export-journal", "-"},
+                    {"card/data/fonts/glyphmux.ini", content(ini)}};
+        QTest::newRow("a name of 250 bytes") << "Exported to" << Tree{{"card/data/fonts/" + QString(246, u'n') + ".ttf", "bbbb"}};
+    }
+    void plantedThingsInTheTarget()
+    {
+        const QString row = QTest::currentDataTag();
+        QFETCH(QString, message);
+        QFETCH(Tree, after);
+        Scene scene(PhoneFamily::N70);
+        scene.dir.write("outside/victim", "victim");
+        QDir().mkpath(scene.dir.filePath("card/data/fonts"));
+        for (const char *part : {"card/data/fonts/.glyphmux-part-1", "card/data/fonts/.glyphmux.ini.glyphmux-part"}) {
+            if (row == "links as part files")
+                scene.link(part, "outside/victim");
+            if (row == "pipes as part files")
+                scene.pipe(part);
+        }
+        if (row == "data/fonts links outside") {
+            QDir(scene.dir.filePath("card/data/fonts")).removeRecursively();
+            scene.link("card/data/fonts", "outside");
+        }
+        if (row == "a pipe in place of a font")
+            scene.pipe("card/data/fonts/b.ttf");
+        if (row == "a link in place of the ini")
+            scene.link("card/data/fonts/glyphmux.ini", "outside/victim");
+        if (row == "stale names in capitals") {
+            scene.dir.write("card/data/fonts/GLYPHMUX.INI", "stale");
+            scene.dir.write("card/data/fonts/B.TTF", "stale");
+        }
+        if (row == "debris of a killed export") {
+            // Killed after setting aside old.ttf, and after kept.ttf was replaced.
+            scene.dir.write("card/.glyphmux-export-journal",
+                            QByteArray("data/fonts\0.glyphmux-old-1\0old.ttf\0data/fonts\0.glyphmux-old-2\0kept.ttf\0"
+                                       "data/fonts\0.glyphmux-old-3\0gone.ttf\0", 85));
+            scene.dir.write("card/data/fonts/.glyphmux-old-1", "old");
+            scene.dir.write("card/data/fonts/.glyphmux-old-2", "previous");
+            scene.dir.write("card/data/fonts/kept.ttf", "new");
+            scene.link("card/data/fonts/.glyphmux-old-3", "outside/victim"); // not ours: left alone
+            scene.dir.write("card/data/fonts/.glyphmux-part-1", "half");
+            scene.dir.write("card/data/fonts/.glyphmux.ini.glyphmux-part", "half");
+        }
+        if (row == "a name of 250 bytes")
+            scene.request.fontFiles[0] = scene.request.fontFiles[2] = scene.dir.write("src/" + QString(246, u'n') + ".ttf", "bbbb");
+        const Tree outside = readTree(scene.dir.filePath("outside"));
+        const Tree before = readTree(scene.target());
+
+        ::alarm(5); // a hang ends the test here
+        QCOMPARE(hasExportLeftovers(scene.target()), row == "debris of a killed export");
+        const ExportRecovery recovered = recoverInterruptedExport(scene.target());
+        const ExportPlan plan = planExport(scene.request, words);
+        const ExportOutcome outcome = writeExport(plan, true);
+        ::alarm(0);
+        QStringList report{ExportTexts::recoveryText(recovered)};
+        for (const ExportIssue &finding : plan.findings)
+            if (stopsExport(finding.problem))
+                report << ExportTexts::describe(finding);
+        if (!plan.blocked())
+            report << ExportTexts::outcomeText(plan, outcome);
+        report.removeAll(QString());
+        const QString said = report.join("\n\n").replace(scene.dir.path() + '/', "");
+        QVERIFY2(said.contains(message), qPrintable(said));
+        QCOMPARE(outcome.ok(), !plan.blocked());
+        QVERIFY(!hasExportLeftovers(scene.target()));
+
+        QCOMPARE(readTree(scene.dir.filePath("outside")), outside);
+        if (plan.blocked())
+            QCOMPARE(readTree(scene.target()), before);
+        const Tree now = readTree(scene.dir.path());
+        for (auto it = after.cbegin(); it != after.cend(); ++it)
+            QCOMPARE(now.value(it.key(), "-"), it.value());
+    }
+
+    // A file-size limit stops the export inside the large font: the font it
+    // had already replaced comes back, and nothing new stays.
+    void failedExportPutsEverythingBack()
+    {
+        Scene scene(PhoneFamily::Model6630);
+        scene.request.engineFolder = QFileInfo(scene.dir.write("engine/glyphmux.dll", "engine")).path();
+        for (const char *old : {"card/data/fonts/b.ttf", "card/data/fonts/glyphmux.ini", "card/COPY-TO-PHONE.txt"})
+            scene.dir.write(old, "old");
+        const Tree before = readTree(scene.dir.path());
+        const ExportPlan plan = planExport(scene.request, words);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{1 << 20, 1 << 20};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            const ExportOutcome outcome = writeExport(plan, true);
+            const bool sound = outcome.failure.problem == ExportProblem::WriteFailed && outcome.failure.systemError == EFBIG
+                && outcome.written.isEmpty() && ExportTexts::outcomeText(plan, outcome).endsWith(
+                    "Nothing was changed: the files it had replaced were put back, and those it had written were removed.");
+            ::_exit(sound ? 0 : 1);
+        }
+        int status = -1;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(readTree(scene.dir.path()), before);
     }
 };
 

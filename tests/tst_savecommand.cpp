@@ -60,9 +60,11 @@ struct ExportFixture : Fixture {
     {
         for (const char *name : {"DejaVuSans.ttf", "DejaVuSerif.ttf"})
             QFile::copy("/usr/share/fonts/truetype/dejavu/" + QLatin1String(name), font(name));
+        cwd.write("card/sibling", "kept");
     }
     QString font(const char *name) const { return cwd.filePath("src-" + QLatin1String(name)); }
-    QString target() const { return cwd.filePath("card"); }
+    // With a trailing blank, used as typed: the sibling "card" stays as it is.
+    QString target() const { return cwd.filePath("card "); }
     ExportDialog *dialog() const { return form.exportCommand().dialog(); }
     void clickInDialog(const char *name) { child<QPushButton>(dialog(), name)->click(); }
     QString findings() const { return child<QLabel>(dialog(), "exportFindings")->text(); }
@@ -196,9 +198,10 @@ private slots:
         // The configuration is the bytes a save writes; each file came once.
         f.trigger("visualizza_pop");
         f.trigger("cmd_save");
-        QCOMPARE(f.cwd.read("card/data/fonts/glyphmux.ini"), f.cwd.read("Glyphmux.ini"));
+        QCOMPARE(f.cwd.read("card /data/fonts/glyphmux.ini"), f.cwd.read("Glyphmux.ini"));
         QCOMPARE(QDir(f.target() + "/data/fonts").entryList(QDir::Files),
                  QStringList({"glyphmux.ini", "src-DejaVuSans.ttf", "src-DejaVuSerif.ttf"}));
+        QCOMPARE(QDir(f.cwd.filePath("card")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"sibling"});
 
         // Again: asked once, Cancel keeps all; a vanished font stops it, named.
         f.trigger("cmd_export");
