@@ -189,18 +189,6 @@ Sollen sie ersetzt werden?</translation>
         <translation>Der Export wurde abgebrochen. %1</translation>
     </message>
     <message>
-        <source>Written, complete:
-%1</source>
-        <translation>Vollständig geschrieben:
-%1</translation>
-    </message>
-    <message>
-        <source>Not written:
-%1</source>
-        <translation>Nicht geschrieben:
-%1</translation>
-    </message>
-    <message>
         <source>Folder to export to</source>
         <translation>Ordner für den Export</translation>
     </message>
@@ -219,6 +207,42 @@ Sollen sie ersetzt werden?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>An earlier export to this folder was interrupted; its leftover files are put back or removed first.</source>
+        <translation>Ein früherer Export in diesen Ordner wurde unterbrochen; seine übrig gebliebenen Dateien werden zuerst zurückgelegt oder entfernt.</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: it is a link, a pipe or a device, and the export never writes through or over one.</source>
+        <extracomment>%1 is a path in the export&apos;s target folder.</extracomment>
+        <translation>%1 ist im Weg: Es ist eine Verknüpfung, eine Pipe oder ein Gerät, und der Export schreibt nie hindurch oder darüber.</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: the phone ignores letter case, so it would clash with %2.</source>
+        <translation>%1 ist im Weg: Das Telefon unterscheidet nicht zwischen Groß- und Kleinschreibung, daher käme es mit %2 in Konflikt.</translation>
+    </message>
+    <message>
+        <source>Put back after an interrupted export:
+%1</source>
+        <translation>Nach einem unterbrochenen Export zurückgelegt:
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n leftover file(s) of an interrupted export removed.</source>
+        <translation>
+            <numerusform>%n übrig gebliebene Datei eines unterbrochenen Exports entfernt.</numerusform>
+            <numerusform>%n übrig gebliebene Dateien eines unterbrochenen Exports entfernt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the files it had replaced were put back, and those it had written were removed.</source>
+        <translation>Nichts wurde geändert: Die ersetzten Dateien wurden zurückgelegt und die geschriebenen entfernt.</translation>
+    </message>
+    <message>
+        <source>These files it had replaced could not be put back; the next export to this folder puts them back:
+%1</source>
+        <translation>Diese ersetzten Dateien konnten nicht zurückgelegt werden; der nächste Export in diesen Ordner legt sie zurück:
+%1</translation>
     </message>
 </context>
 <context>

@@ -189,18 +189,6 @@ Replace them?</translation>
         <translation>The export stopped. %1</translation>
     </message>
     <message>
-        <source>Written, complete:
-%1</source>
-        <translation>Written, complete:
-%1</translation>
-    </message>
-    <message>
-        <source>Not written:
-%1</source>
-        <translation>Not written:
-%1</translation>
-    </message>
-    <message>
         <source>Folder to export to</source>
         <translation>Folder to export to</translation>
     </message>
@@ -219,6 +207,42 @@ Replace them?</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>An earlier export to this folder was interrupted; its leftover files are put back or removed first.</source>
+        <translation>An earlier export to this folder was interrupted; its leftover files are put back or removed first.</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: it is a link, a pipe or a device, and the export never writes through or over one.</source>
+        <extracomment>%1 is a path in the export&apos;s target folder.</extracomment>
+        <translation>%1 is in the way: it is a link, a pipe or a device, and the export never writes through or over one.</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: the phone ignores letter case, so it would clash with %2.</source>
+        <translation>%1 is in the way: the phone ignores letter case, so it would clash with %2.</translation>
+    </message>
+    <message>
+        <source>Put back after an interrupted export:
+%1</source>
+        <translation>Put back after an interrupted export:
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n leftover file(s) of an interrupted export removed.</source>
+        <translation>
+            <numerusform>%n leftover file of an interrupted export removed.</numerusform>
+            <numerusform>%n leftover files of an interrupted export removed.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the files it had replaced were put back, and those it had written were removed.</source>
+        <translation>Nothing was changed: the files it had replaced were put back, and those it had written were removed.</translation>
+    </message>
+    <message>
+        <source>These files it had replaced could not be put back; the next export to this folder puts them back:
+%1</source>
+        <translation>These files it had replaced could not be put back; the next export to this folder puts them back:
+%1</translation>
     </message>
 </context>
 <context>

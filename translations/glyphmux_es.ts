@@ -189,18 +189,6 @@ Replace them?</source>
         <translation>La exportación se ha detenido. %1</translation>
     </message>
     <message>
-        <source>Written, complete:
-%1</source>
-        <translation>Escritos, completos:
-%1</translation>
-    </message>
-    <message>
-        <source>Not written:
-%1</source>
-        <translation>No escritos:
-%1</translation>
-    </message>
-    <message>
         <source>Folder to export to</source>
         <translation>Carpeta a la que exportar</translation>
     </message>
@@ -219,6 +207,42 @@ Replace them?</source>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>An earlier export to this folder was interrupted; its leftover files are put back or removed first.</source>
+        <translation>Una exportación anterior a esta carpeta se interrumpió; sus archivos sobrantes se restauran o se eliminan primero.</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: it is a link, a pipe or a device, and the export never writes through or over one.</source>
+        <extracomment>%1 is a path in the export&apos;s target folder.</extracomment>
+        <translation>%1 estorba: es un enlace, una tubería o un dispositivo, y la exportación nunca escribe a través de ellos ni encima.</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: the phone ignores letter case, so it would clash with %2.</source>
+        <translation>%1 estorba: el teléfono no distingue mayúsculas de minúsculas, así que chocaría con %2.</translation>
+    </message>
+    <message>
+        <source>Put back after an interrupted export:
+%1</source>
+        <translation>Restaurados tras una exportación interrumpida:
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n leftover file(s) of an interrupted export removed.</source>
+        <translation>
+            <numerusform>%n archivo sobrante de una exportación interrumpida eliminado.</numerusform>
+            <numerusform>%n archivos sobrantes de una exportación interrumpida eliminados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the files it had replaced were put back, and those it had written were removed.</source>
+        <translation>No ha cambiado nada: los archivos que había sustituido se han restaurado y los que había escrito se han eliminado.</translation>
+    </message>
+    <message>
+        <source>These files it had replaced could not be put back; the next export to this folder puts them back:
+%1</source>
+        <translation>Estos archivos sustituidos no se han podido restaurar; la próxima exportación a esta carpeta los restaurará:
+%1</translation>
     </message>
 </context>
 <context>

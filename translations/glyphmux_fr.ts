@@ -189,18 +189,6 @@ Les remplacer ?</translation>
         <translation>L&apos;exportation s&apos;est arrêtée. %1</translation>
     </message>
     <message>
-        <source>Written, complete:
-%1</source>
-        <translation>Écrits, complets :
-%1</translation>
-    </message>
-    <message>
-        <source>Not written:
-%1</source>
-        <translation>Non écrits :
-%1</translation>
-    </message>
-    <message>
         <source>Folder to export to</source>
         <translation>Dossier où exporter</translation>
     </message>
@@ -219,6 +207,42 @@ Les remplacer ?</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>An earlier export to this folder was interrupted; its leftover files are put back or removed first.</source>
+        <translation>Une exportation précédente vers ce dossier a été interrompue ; ses fichiers restants sont d&apos;abord remis en place ou supprimés.</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: it is a link, a pipe or a device, and the export never writes through or over one.</source>
+        <extracomment>%1 is a path in the export&apos;s target folder.</extracomment>
+        <translation>%1 gêne : c&apos;est un lien, un tube ou un périphérique, et l&apos;exportation n&apos;écrit jamais à travers ni par-dessus.</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: the phone ignores letter case, so it would clash with %2.</source>
+        <translation>%1 gêne : le téléphone ne distingue pas les majuscules des minuscules, il entrerait donc en conflit avec %2.</translation>
+    </message>
+    <message>
+        <source>Put back after an interrupted export:
+%1</source>
+        <translation>Remis en place après une exportation interrompue :
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n leftover file(s) of an interrupted export removed.</source>
+        <translation>
+            <numerusform>%n fichier restant d&apos;une exportation interrompue supprimé.</numerusform>
+            <numerusform>%n fichiers restants d&apos;une exportation interrompue supprimés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the files it had replaced were put back, and those it had written were removed.</source>
+        <translation>Rien n&apos;a changé : les fichiers qu&apos;elle avait remplacés ont été remis en place et ceux qu&apos;elle avait écrits ont été supprimés.</translation>
+    </message>
+    <message>
+        <source>These files it had replaced could not be put back; the next export to this folder puts them back:
+%1</source>
+        <translation>Ces fichiers remplacés n&apos;ont pas pu être remis en place ; la prochaine exportation vers ce dossier les remettra en place :
+%1</translation>
     </message>
 </context>
 <context>

@@ -189,18 +189,6 @@ Sostituirli?</translation>
         <translation>L&apos;esportazione si è interrotta. %1</translation>
     </message>
     <message>
-        <source>Written, complete:
-%1</source>
-        <translation>Scritti, completi:
-%1</translation>
-    </message>
-    <message>
-        <source>Not written:
-%1</source>
-        <translation>Non scritti:
-%1</translation>
-    </message>
-    <message>
         <source>Folder to export to</source>
         <translation>Cartella in cui esportare</translation>
     </message>
@@ -219,6 +207,42 @@ Sostituirli?</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>An earlier export to this folder was interrupted; its leftover files are put back or removed first.</source>
+        <translation>Un&apos;esportazione precedente in questa cartella è stata interrotta; i file rimasti vengono prima rimessi a posto o rimossi.</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: it is a link, a pipe or a device, and the export never writes through or over one.</source>
+        <extracomment>%1 is a path in the export&apos;s target folder.</extracomment>
+        <translation>%1 è d&apos;intralcio: è un collegamento, una pipe o un dispositivo, e l&apos;esportazione non scrive mai attraverso né sopra di essi.</translation>
+    </message>
+    <message>
+        <source>%1 is in the way: the phone ignores letter case, so it would clash with %2.</source>
+        <translation>%1 è d&apos;intralcio: il telefono non distingue maiuscole e minuscole, quindi si scontrerebbe con %2.</translation>
+    </message>
+    <message>
+        <source>Put back after an interrupted export:
+%1</source>
+        <translation>Rimessi a posto dopo un&apos;esportazione interrotta:
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n leftover file(s) of an interrupted export removed.</source>
+        <translation>
+            <numerusform>%n file rimasto da un&apos;esportazione interrotta è stato rimosso.</numerusform>
+            <numerusform>%n file rimasti da un&apos;esportazione interrotta sono stati rimossi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the files it had replaced were put back, and those it had written were removed.</source>
+        <translation>Non è cambiato nulla: i file che aveva sostituito sono stati rimessi a posto e quelli che aveva scritto sono stati rimossi.</translation>
+    </message>
+    <message>
+        <source>These files it had replaced could not be put back; the next export to this folder puts them back:
+%1</source>
+        <translation>Questi file sostituiti non è stato possibile rimetterli a posto; la prossima esportazione in questa cartella li rimetterà a posto:
+%1</translation>
     </message>
 </context>
 <context>
