@@ -113,9 +113,10 @@ void ExportCommand::run()
 {
     // What a killed export left is undone first, so that the plan sees the
     // folder as the user last had it.
-    const ExportRecovery recovered = recoverInterruptedExport(request().targetFolder);
+    const ExportRequest wanted = request();
+    const ExportRecovery recovered = recoverInterruptedExport(wanted.targetFolder);
     // Looked at afresh: files may have gone or come since the dialog showed.
-    const ExportPlan plan = planExport(request(), ExportTexts::copyListWords(m_copyListTitle()));
+    const ExportPlan plan = planExport(wanted, ExportTexts::copyListWords(m_copyListTitle()));
     if (plan.blocked()) {
         m_dialog->showFindings(ExportTexts::findingsText(plan), false);
         QStringList problems;
