@@ -211,6 +211,8 @@ public:
             for (int i = 0; i < parts.size(); ++i) {
                 const bool last = i == parts.size() - 1;
                 const int fd = m_folders[folder].fd();
+                if (fd < 0)
+                    break; // could not be opened: the writer says why
                 const QString relative = folder.isEmpty() ? parts[i] : folder + QLatin1Char('/') + parts[i];
                 const QByteArray name = QFile::encodeName(parts[i]);
                 const QByteArray clash = caseClash(folder, name);
@@ -235,8 +237,6 @@ public:
                     m_plan.findings.push_back({ExportProblem::TargetExists, inTarget(relative)});
                 } else if (!m_folders.count(relative)) {
                     m_folders[relative] = openSubfolder(fd, name, error);
-                    if (!m_folders[relative].isOpen())
-                        break;
                 }
                 folder = relative;
             }
