@@ -4,6 +4,7 @@
 // was refused.
 #include "core/fontmap.h"
 #include "core/glyphmuxini.h"
+#include "fonts/chosenfonts.h"
 #include "fonts/fontcoverage.h"
 #include "fonts/fontregistry.h"
 #include "support/editorwindow.h"
@@ -65,10 +66,10 @@ private slots:
         }
         QLineEdit *field = f.get("LatinBold13");
         const SlotEditor &editor = f.form.slotEditor();
-        // Cancel keeps the face field, the reader, the preview and the dialog's last file.
+        // Cancel keeps the face field, the file's reader, the preview and the dialog's last file.
         const auto state = [&] {
             return QStringList{field->text(), editor.dialog(1).fileName, f.label("riga3pop")->font().toString(),
-                               QString::number(quintptr(editor.reader(1)))};
+                               QString::number(quintptr(f.form.chosenFonts().reader(1)))};
         };
         const auto cancelChangesNothing = [&] {
             const QStringList before = state();

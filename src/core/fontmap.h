@@ -16,10 +16,13 @@ struct FontMap {
         QString height;
         bool italic = false;
         QString width;
+        // The absolute path of the font file the face came from; empty for a
+        // typed or unresolved face. Never written into Glyphmux.ini.
+        QString file;
 
         friend bool operator==(const Slot &a, const Slot &b)
         {
-            return a.face == b.face && a.size == b.size && a.height == b.height && a.italic == b.italic
+            return a.face == b.face && a.file == b.file && a.size == b.size && a.height == b.height && a.italic == b.italic
                    && a.width == b.width;
         }
         friend bool operator!=(const Slot &a, const Slot &b) { return !(a == b); }

@@ -16,7 +16,18 @@ void FontMapDocument::store(T &value, const T &newValue, Field field, int slot)
 
 void FontMapDocument::setFace(std::size_t slot, const QString &face)
 {
-    store(m_map.slotValues[slot].face, face, Field::Face, int(slot));
+    const FontMap::Slot &current = m_map.slotValues[slot];
+    chooseFont(slot, face, face == current.face ? current.file : QString());
+}
+
+void FontMapDocument::chooseFont(std::size_t slot, const QString &face, const QString &file)
+{
+    FontMap::Slot &current = m_map.slotValues[slot];
+    if (current.face == face && current.file == file)
+        return;
+    current.face = face;
+    current.file = file;
+    emit changed(Field::Face, int(slot));
 }
 
 void FontMapDocument::setSize(std::size_t slot, const QString &size)
@@ -58,7 +69,7 @@ void FontMapDocument::setMap(const FontMap &map)
 {
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const FontMap::Slot &slot = map.slotValues[i];
-        setFace(i, slot.face);
+        chooseFont(i, slot.face, slot.file);
         setSize(i, slot.size);
         setHeight(i, slot.height);
         setItalic(i, slot.italic);

@@ -11,6 +11,7 @@ class FontMapDocument final : public QObject
 {
     Q_OBJECT
 public:
+    // Face: the face name or the file it came from changed.
     enum class Field { Face, Size, Height, Italic, Width, Zoom, Chroma, FontPath };
     Q_ENUM(Field)
 
@@ -19,7 +20,11 @@ public:
     const FontMap &map() const { return m_map; }
     const FontMap::Slot &slotValue(std::size_t slot) const { return m_map.slotValues[slot]; }
 
+    // A face typed by hand: another name drops the file, the same name keeps it.
     void setFace(std::size_t slot, const QString &face);
+    // A face and the file it came from (empty: none), stored and announced
+    // together. Every way of choosing a font ends here.
+    void chooseFont(std::size_t slot, const QString &face, const QString &file);
     void setSize(std::size_t slot, const QString &size);
     void setHeight(std::size_t slot, const QString &height);
     void setItalic(std::size_t slot, bool italic);
@@ -27,7 +32,7 @@ public:
     void setZoom(int zoom);
     void setChroma(const QString &chroma);
     void setFontPath(const QString &path);
-    // Replaces the whole map, announcing each value that differs.
+    // Replaces the whole map, files included, announcing each value that differs.
     void setMap(const FontMap &map);
 
 signals:

@@ -1,6 +1,6 @@
 #include "core/languagefile.h"
 
-#include "core/previewlabels.h"
+#include "preview/previewlabels.h"
 
 namespace {
 

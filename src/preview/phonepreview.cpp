@@ -155,29 +155,19 @@ void PhonePreview::holdFitting(bool on)
     }
 }
 
-void PhonePreview::applyFaces(const FontMap &map)
+void PhonePreview::applyFaces(const FontMap &map, const FileFaces &fileFaces)
 {
     const FontRegistry &registry = FontRegistry::instance();
     for (std::size_t i : faceStepOrder()) {
         const std::size_t slot = previewLabelTable()[i].slot;
         const QString &face = map.slotValues[slot].face;
-        ChosenFile &file = m_fileFaces[slot];
-        // The file's face holds until the name changes; a name typed later,
-        // even the same one, is matched as typed.
-        if (face != file.faceName)
-            file = ChosenFile{};
         QFont font = m_labels[i]->font();
-        if (file.face)
-            FileFace::apply(font, *file.face);
+        if (const std::optional<FontFace> &file = fileFaces[slot])
+            FileFace::apply(font, *file);
         else
             registry.applyFace(font, face);
         m_labels[i]->setFont(font);
     }
-}
-
-void PhonePreview::setFileFace(std::size_t slot, const QString &faceName, const std::optional<FontFace> &face)
-{
-    m_fileFaces[slot] = {faceName, face};
 }
 
 void PhonePreview::applySizes(const FontMap &map)
@@ -221,13 +211,13 @@ void PhonePreview::applyItalic(std::size_t slot, bool italic)
     }
 }
 
-void PhonePreview::showMap(const FontMap &map)
+void PhonePreview::showMap(const FontMap &map, const FileFaces &fileFaces)
 {
     {
         const FittingHold hold(*this);
         for (std::size_t slot = 0; slot < SlotCount; ++slot)
             applyItalic(slot, map.slotValues[slot].italic);
-        applyFaces(map);
+        applyFaces(map, fileFaces);
         applySizes(map);
     }
     applyColour(map.chroma);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/slottable.h"
-#include "core/previewlabels.h"
+#include "preview/previewlabels.h"
 #include "fonts/fontfaces.h"
 
 #include <QWidget>
@@ -25,17 +25,16 @@ public:
     // The three refresh steps, each over all 30 labels: every slot's face,
     // every slot's size at the zoom, and the grey of the chroma text (a text
     // that is no number keeps the colour).
-    void applyFaces(const FontMap &map);
+    // 'fileFaces' are the fonts of the slots' files, drawn instead of
+    // matching the face names; a slot without one is matched by name.
+    using FileFaces = std::array<std::optional<FontFace>, SlotCount>;
+    void applyFaces(const FontMap &map, const FileFaces &fileFaces = {});
     void applySizes(const FontMap &map);
     void applyColour(const QString &chroma);
     // Slants or straightens the labels the slot draws.
     void applyItalic(std::size_t slot, bool italic);
     // Everything at once: italics, then the three steps.
-    void showMap(const FontMap &map);
-
-    // The face of the file chosen for 'slot', used until the slot's face
-    // name is anything but 'faceName'; other names are matched as typed.
-    void setFileFace(std::size_t slot, const QString &faceName, const std::optional<FontFace> &face);
+    void showMap(const FontMap &map, const FileFaces &fileFaces = {});
 
     // While one exists, captions that follow their text are measured once,
     // when the last one ends, in the font the steps in between left them.
@@ -69,11 +68,6 @@ private:
     void holdFitting(bool on);
 
     std::array<QLabel *, PreviewLabelCount> m_labels{};
-    struct ChosenFile {
-        QString faceName;
-        std::optional<FontFace> face;
-    };
-    std::array<ChosenFile, SlotCount> m_fileFaces{};
 
     int m_holds = 0;
 };

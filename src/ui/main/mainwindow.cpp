@@ -1,7 +1,6 @@
 #include "ui/main/mainwindow.h"
 
-#include "fonts/fileface.h"
-#include "fonts/fontfilereader.h"
+#include "fonts/chosenfonts.h"
 #include "preview/phonepreview.h"
 #include "ui/apptexts.h"
 #include "ui/dialogs/phonemodeldialog.h"
@@ -11,6 +10,7 @@
 #include "ui/main/fontmapeditor.h"
 #include "ui/main/opencommand.h"
 #include "ui/main/savecommand.h"
+#include "ui/main/slotdrops.h"
 #include "ui/main/sloteditor.h"
 #include "ui/main/slotfontinfo.h"
 #include "ui/services/filechooser.h"
@@ -60,11 +60,15 @@ MainWindow::MainWindow(FileChooser *files, MessageBoxes *messages, QWidget *pare
     area->setFont(controlsFont);
     setCentralWidget(area);
     m_document = new FontMapDocument(this);
+    // First to hear of a change, so that every reader finds the file read.
+    m_chosenFonts = new ChosenFonts(*m_document, this);
     m_editor = new FontMapEditor(area, *m_document);
     m_preview = new PhonePreview(area);
     m_preview->move(0, 0);
-    m_slotEditor = new SlotEditor(*m_editor, *m_document, *m_files, *m_messages, *this);
+    m_slotEditor = new SlotEditor(*m_editor, *m_document, *m_chosenFonts, *m_files, *m_messages, *this);
     m_slotEditor->rememberFontFolderIn(m_recent);
+    m_slotEditor->rememberFontFoldersIn(m_fontMemory);
+    new SlotDrops(*m_editor, *m_slotEditor);
     // After the editor's own connection, so the controls show a value
     // before the preview redraws for it.
     connect(m_document, &FontMapDocument::changed, this, &MainWindow::documentChanged);
@@ -122,11 +126,13 @@ void MainWindow::buildMenus()
     connect(m_saveAction, &QAction::triggered, m_saveCommand, &SaveCommand::run);
     connect(m_saveCommand, &SaveCommand::written, this, [this](const QString &path) {
         m_recent.add(path);
+        rememberFontFiles(path);
         statusBar()->showMessage(tr("Salvato: %1").arg(QDir::toNativeSeparators(path)), savedMessageMs);
     });
     m_openCommand = new OpenCommand(*m_files, *m_messages, m_recent, *this);
     connect(m_openAction, &QAction::triggered, m_openCommand, &OpenCommand::choose);
     connect(m_recentMenu, &QMenu::aboutToShow, m_openCommand, [this] { m_openCommand->fillRecentMenu(m_recentMenu); });
+    m_openCommand->findFontsWith(m_fontMemory);
     connect(m_openCommand, &OpenCommand::loaded, this, &MainWindow::loadMap);
     connect(m_helpAction, &QAction::triggered, this, [this] { m_sideWindows.about().showOver(this); });
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
@@ -171,31 +177,23 @@ void MainWindow::buildFontInfo()
         faces[i] = m_editor->slot(i).face;
     for (std::size_t i = 0; i < PreviewLabelCount; ++i)
         labels[previewLabelTable()[i].slot].push_back(m_preview->label(i));
-    m_fontInfo = new SlotFontInfo(faces, labels, statusBar(), this);
+    m_fontInfo = new SlotFontInfo(faces, labels, *m_document, *m_chosenFonts, statusBar(), this);
     connect(m_preview, &PhonePreview::refreshed, m_fontInfo, &SlotFontInfo::updateCoverage);
-    connect(m_slotEditor, &SlotEditor::fontFileChosen, this,
-            [this](std::size_t slot, const QString &path, const FontFileReader &reader) {
-                // The preview draws this file's own face from the face's change on.
-                const QString face = reader.faceName();
-                m_preview->setFileFace(slot, face, face.isEmpty() ? std::nullopt : FileFace::find(reader.fontFile()));
-                m_fontInfo->fileChosen(slot, path, reader);
-            });
+    connect(m_slotEditor, &SlotEditor::fontFileChosen, m_fontInfo, &SlotFontInfo::fileChosen);
 }
 
 void MainWindow::buildExportCommand(QMenu *file, QAction *before)
 {
-    // A slot's file is exported only while its face is the one the file gave.
     auto sources = [this] {
         ExportSources sources{fontMap(), {}};
-        for (std::size_t i = 0; i < SlotCount; ++i) {
-            const FontFileReader *reader = m_slotEditor->reader(i);
-            if (reader && !reader->faceName().isEmpty() && reader->faceName() == sources.map.slotValues[i].face)
-                sources.fontFiles[i] = reader->fontFile();
-        }
+        for (std::size_t i = 0; i < SlotCount; ++i)
+            sources.fontFiles[i] = sources.map.slotValues[i].file;
         return sources;
     };
     m_exportCommand = new ExportCommand(*this, *m_files, *m_messages, sources,
                                         [this] { return m_sideWindows.copyList().windowTitle(); });
+    connect(m_exportCommand, &ExportCommand::exported, this,
+            [this](const QString &iniPath, const FontFileMemory::SlotFiles &copies) { m_fontMemory.remember(iniPath, copies); });
     m_exportAction = new QAction(file);
     m_exportAction->setObjectName(QStringLiteral("cmd_export"));
     file->insertAction(before, m_exportAction);
@@ -209,6 +207,14 @@ void MainWindow::buildExportCommand(QMenu *file, QAction *before)
     m_sideWindows.copyListMade = [this](CopyListDialog &dialog) {
         connect(&dialog, &CopyListDialog::exportRequested, m_exportCommand, [this] { m_exportCommand->start(); });
     };
+}
+
+void MainWindow::rememberFontFiles(const QString &iniPath)
+{
+    FontFileMemory::SlotFiles files;
+    for (std::size_t i = 0; i < SlotCount; ++i)
+        files[i] = fontMap().slotValues[i].file;
+    m_fontMemory.remember(iniPath, files);
 }
 
 void MainWindow::startUp()
@@ -256,7 +262,7 @@ void MainWindow::refreshPreview()
 
 void MainWindow::refreshFaces()
 {
-    m_preview->applyFaces(m_document->map());
+    m_preview->applyFaces(m_document->map(), m_chosenFonts->drawnFaces());
 }
 
 void MainWindow::refreshSizes()

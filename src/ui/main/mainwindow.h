@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/fontfilememory.h"
 #include "core/fontmapdocument.h"
 #include "core/recentfiles.h"
 #include "ui/dialogs/sidewindows.h"
@@ -10,6 +11,7 @@
 
 #include <memory>
 
+class ChosenFonts;
 class ExportCommand;
 class FontMapEditor;
 class MessageBoxes;
@@ -67,6 +69,8 @@ public:
 
     const FontMap &fontMap() const { return m_document->map(); }
     FontMapDocument &document() const { return *m_document; }
+    // The readers and registrations of the files the document names.
+    ChosenFonts &chosenFonts() const { return *m_chosenFonts; }
     PhonePreview &preview() const { return *m_preview; }
     SlotEditor &slotEditor() const { return *m_slotEditor; }
     SlotFontInfo &fontInfo() const { return *m_fontInfo; }
@@ -100,12 +104,15 @@ private:
     void buildFontInfo();
     bool applyLanguageFile(QString *error);
     void buildExportCommand(QMenu *file, QAction *before);
+    // The slots' files, remembered for the next open of 'iniPath'.
+    void rememberFontFiles(const QString &iniPath);
 
     std::unique_ptr<FileChooser> m_ownFiles;
     std::unique_ptr<MessageBoxes> m_ownMessages;
     FileChooser *m_files = nullptr;
     MessageBoxes *m_messages = nullptr;
     FontMapDocument *m_document = nullptr;
+    ChosenFonts *m_chosenFonts = nullptr;
     FontMapEditor *m_editor = nullptr;
     PhonePreview *m_preview = nullptr;
     SlotEditor *m_slotEditor = nullptr;
@@ -125,6 +132,7 @@ private:
     QLabel *m_targetLabel = nullptr; // in the status bar, made by the first Open
     QSettings m_userSettings;
     RecentFiles m_recent{m_userSettings};
+    FontFileMemory m_fontMemory{m_userSettings};
     bool m_loading = false; // a whole map is being loaded: one redraw at the end
     ExportCommand *m_exportCommand = nullptr;
     SideWindows m_sideWindows;

@@ -1,9 +1,10 @@
 #include "ui/main/sloteditor.h"
 
+#include "core/fontfilememory.h"
 #include "core/fontmapdocument.h"
 #include "core/recentfiles.h"
 #include "core/textnumber.h"
-#include "fonts/fontfilereader.h"
+#include "fonts/chosenfonts.h"
 #include "ui/main/fontmapeditor.h"
 #include "ui/services/messageboxes.h"
 
@@ -14,11 +15,12 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-SlotEditor::SlotEditor(const FontMapEditor &controls, FontMapDocument &document, FileChooser &files,
-                       MessageBoxes &messages, QWidget &window)
+SlotEditor::SlotEditor(const FontMapEditor &controls, FontMapDocument &document, ChosenFonts &fonts,
+                       FileChooser &files, MessageBoxes &messages, QWidget &window)
     : QObject(&window)
     , m_controls(controls)
     , m_document(document)
+    , m_fonts(fonts)
     , m_files(files)
     , m_messages(messages)
     , m_window(window)
@@ -56,23 +58,21 @@ void SlotEditor::chooseFont(std::size_t slot)
     // Cancel leaves the slot exactly as it was: face, reader and preview.
     if (!m_files.chooseFile(&m_window, dialog))
         return;
+    chooseFontFile(slot, dialog.fileName);
+}
+
+void SlotEditor::chooseFontFile(std::size_t slot, const QString &path)
+{
     if (m_recent)
-        m_recent->setFontFolder(QFileInfo(dialog.fileName).absolutePath());
-
-    // The old reader lets go of its file before the new one looks: a face
-    // that only it kept registered is looked up afresh.
-    m_readers[slot].reset();
-    m_readers[slot] = std::make_unique<FontFileReader>();
-    m_readers[slot]->setFontFile(dialog.fileName);
-    const QString faceName = m_readers[slot]->faceName();
-    // Told before the face changes, so that the first redraw knows the file.
-    emit fontFileChosen(slot, dialog.fileName, *m_readers[slot]);
-
-    // A new face redraws through its change; the same face again still
-    // needs one redraw, as its file may be another.
-    const bool sameFace = m_document.slotValue(slot).face == faceName;
-    m_document.setFace(slot, faceName);
-    if (sameFace)
+        m_recent->setFontFolder(QFileInfo(path).absolutePath());
+    if (m_memory)
+        m_memory->addFontFolder(QFileInfo(path).absolutePath());
+    // A changed face or file redraws through the document; the same choice
+    // again was read afresh and still needs one redraw.
+    const FontMap::Slot before = m_document.slotValue(slot);
+    const FontDetails details = m_fonts.choose(slot, path);
+    emit fontFileChosen(slot, path, details);
+    if (m_document.slotValue(slot) == before)
         emit previewOutdated();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/main/slotfontinfo.h"
 
+#include "core/fontmapdocument.h"
+#include "fonts/chosenfonts.h"
 #include "fonts/fontfilereader.h"
 #include "fonts/fontcoverage.h"
 #include "ui/dialogs/fontdetailswindow.h"
@@ -15,9 +17,11 @@
 #include <QStyle>
 
 SlotFontInfo::SlotFontInfo(const std::array<QLineEdit *, SlotCount> &faces,
-                           const std::array<std::vector<QLabel *>, SlotCount> &labels, QStatusBar *statusBar,
+                           const std::array<std::vector<QLabel *>, SlotCount> &labels,
+                           const FontMapDocument &document, const ChosenFonts &fonts, QStatusBar *statusBar,
                            QObject *parent)
     : QObject(parent)
+    , m_fonts(fonts)
     , m_statusBar(statusBar)
 {
     setObjectName(QStringLiteral("slotFontInfo"));
@@ -47,19 +51,33 @@ SlotFontInfo::SlotFontInfo(const std::array<QLineEdit *, SlotCount> &faces,
         connect(row.face, &QWidget::customContextMenuRequested, this,
                 [this, i](const QPoint &at) { showContextMenu(i, at); });
     }
+    connect(&document, &FontMapDocument::changed, this, [this](FontMapDocument::Field field, int slot) {
+        if (field == FontMapDocument::Field::Face)
+            slotChanged(std::size_t(slot));
+    });
 }
 
 SlotFontInfo::~SlotFontInfo() = default;
 
-void SlotFontInfo::fileChosen(std::size_t slot, const QString &path, const FontFileReader &reader)
+void SlotFontInfo::fileChosen(std::size_t slot, const QString &path, const FontDetails &details)
 {
     Row &row = m_rows[slot];
-    row.chosen = fontDetails(reader);
+    row.chosen = details;
     row.chosenPath = path;
-    const bool refused = !FontMessages::refusal(row.chosen->refusal, path).isEmpty();
-    row.file = refused ? std::nullopt : row.chosen;
     m_statusSlot = slot;
     describeChoice(slot);
+}
+
+void SlotFontInfo::slotChanged(std::size_t slot)
+{
+    Row &row = m_rows[slot];
+    // A face found for an opened file, or given back, says where it came
+    // from; a refused file's note stays until something else is chosen.
+    if (const std::optional<FontDetails> file = m_fonts.details(slot))
+        row.face->setToolTip(FontMessages::faceTooltip(*file));
+    else if (!row.chosen || FontMessages::refusal(row.chosen->refusal, row.chosenPath).isEmpty())
+        row.face->setToolTip(QString());
+    updateMark(slot);
 }
 
 void SlotFontInfo::describeChoice(std::size_t slot)
@@ -76,10 +94,13 @@ void SlotFontInfo::retranslate()
 {
     for (std::size_t i = 0; i < SlotCount; ++i) {
         // Only notes still shown: typing into the field took its note away.
-        if (m_rows[i].chosen && !m_rows[i].face->toolTip().isEmpty())
+        const bool noted = !m_rows[i].face->toolTip().isEmpty();
+        if (noted && m_rows[i].chosen)
             describeChoice(i);
         else if (m_statusSlot == i)
             setStatus(QString());
+        if (noted && m_fonts.details(i))
+            slotChanged(i); // the document's file, whichever way it came
         updateMark(i);
     }
 }
@@ -111,12 +132,15 @@ void SlotFontInfo::updateCoverage()
         for (const QLabel *label : row.labels)
             texts += label->text();
         texts += m_languageLetters;
-        // Every label of a slot has the same face; its first one stands for all.
+        // The slot's own file when it has one; else every label of a slot
+        // has the same face, and its first one stands for all.
+        const FontFileReader *file = m_fonts.details(i) ? m_fonts.reader(i) : nullptr;
         const QFont font = row.labels.front()->font();
-        const QString key = font.key() + QLatin1Char('\n') + texts;
+        const QString key = (file ? file->fontFile() : font.key()) + QLatin1Char('\n') + texts;
         if (key != row.coverageKey) {
             row.coverageKey = key;
-            row.missing = FontCoverage::missingCharacters(QRawFont::fromFont(font), texts);
+            const QRawFont raw = file ? QRawFont(file->fontFile(), 12) : QRawFont::fromFont(font);
+            row.missing = FontCoverage::missingCharacters(raw, texts);
         }
         updateMark(i);
     }
@@ -125,14 +149,11 @@ void SlotFontInfo::updateCoverage()
 void SlotFontInfo::updateMark(std::size_t slot)
 {
     Row &row = m_rows[slot];
-    // Another name in the field is no longer the chosen file's face.
-    if (row.file && row.file->faceName != row.face->text())
-        row.file.reset();
     QStringList notes;
     if (!row.face->text().isEmpty() && !row.missing.isEmpty())
         notes.append(FontMessages::missing(row.missing));
-    if (row.file)
-        notes.append(FontMessages::outlineWarning(*row.file));
+    if (const std::optional<FontDetails> file = m_fonts.details(slot))
+        notes.append(FontMessages::outlineWarning(*file));
     notes.removeAll(QString());
     row.mark->setToolTip(notes.join(QLatin1Char('\n')));
     row.mark->setVisible(!notes.isEmpty());
@@ -145,13 +166,12 @@ QString SlotFontInfo::statusText() const
 
 void SlotFontInfo::showDetails(std::size_t slot)
 {
-    const Row &row = m_rows[slot];
-    if (!row.file)
+    const std::optional<FontDetails> file = m_fonts.details(slot);
+    if (!file)
         return;
     if (!m_details)
         m_details = std::make_unique<FontDetailsWindow>();
-    m_details->showDetails(QLatin1String(slotTable()[slot].key), *row.file,
-                           FontMessages::spaced(row.missing));
+    m_details->showDetails(QLatin1String(slotTable()[slot].key), *file, FontMessages::spaced(m_rows[slot].missing));
 }
 
 void SlotFontInfo::showContextMenu(std::size_t slot, const QPoint &at)
@@ -161,6 +181,6 @@ void SlotFontInfo::showContextMenu(std::size_t slot, const QPoint &at)
     menu->addSeparator();
     QAction *details = menu->addAction(tr("Dettagli del font…"), this, [this, slot] { showDetails(slot); });
     details->setObjectName(QStringLiteral("fontDetailsAction"));
-    details->setEnabled(m_rows[slot].file.has_value());
+    details->setEnabled(m_fonts.details(slot).has_value());
     menu->exec(face->mapToGlobal(at));
 }

@@ -11,8 +11,9 @@
 #include <optional>
 #include <vector>
 
-class FontFileReader;
+class ChosenFonts;
 class FontDetailsWindow;
+class FontMapDocument;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -28,14 +29,15 @@ class SlotFontInfo final : public QObject
     Q_OBJECT
 public:
     // 'labels' are the preview labels of each slot, whose fonts and captions
-    // the coverage is read from.
+    // the coverage is read from; 'fonts' tells which file each slot's face
+    // came from. Both must outlive this.
     SlotFontInfo(const std::array<QLineEdit *, SlotCount> &faces,
-                 const std::array<std::vector<QLabel *>, SlotCount> &labels, QStatusBar *statusBar,
-                 QObject *parent);
+                 const std::array<std::vector<QLabel *>, SlotCount> &labels, const FontMapDocument &document,
+                 const ChosenFonts &fonts, QStatusBar *statusBar, QObject *parent);
     ~SlotFontInfo() override;
 
-    // The file at 'path' was chosen for 'slot' and inspected.
-    void fileChosen(std::size_t slot, const QString &path, const FontFileReader &reader);
+    // The file at 'path' was chosen for 'slot' and read, refused or not.
+    void fileChosen(std::size_t slot, const QString &path, const FontDetails &details);
     // The language file in use changed (empty: the captions as designed).
     void setLanguageFile(const QString &path);
     // Reads each slot's face again; cheap when nothing changed.
@@ -56,8 +58,6 @@ private:
         QLineEdit *face = nullptr;
         std::vector<QLabel *> labels;
         QAction *mark = nullptr;
-        // The chosen file's, while the field shows its face.
-        std::optional<FontDetails> file;
         std::optional<FontDetails> chosen; // the last file chosen, refused or not
         QString chosenPath;
         QString coverageKey;   // font and texts the coverage was last read for
@@ -65,10 +65,13 @@ private:
     };
 
     void updateMark(std::size_t slot);
+    // The slot's face or file changed in the document.
+    void slotChanged(std::size_t slot);
     void setStatus(const QString &text);
     void showContextMenu(std::size_t slot, const QPoint &at);
 
     std::array<Row, SlotCount> m_rows;
+    const ChosenFonts &m_fonts;
     QStatusBar *m_statusBar = nullptr;
     QLabel *m_status = nullptr;
     std::optional<std::size_t> m_statusSlot; // whose choice the status line is about
