@@ -4,6 +4,9 @@
 #include "core/glyphmuxini.h"
 #include "core/recentfiles.h"
 #include "support/editorwindow.h"
+#include "support/truetypebuilder.h"
+
+using TestFonts::dejaVuPath;
 
 namespace {
 
@@ -49,10 +52,12 @@ private slots:
         QVERIFY(sms.italic());
         QCOMPARE(QFontInfo(child<QLabel>(&f.form.preview(), "menustandby")->font()).family(), QStringLiteral("DejaVu Sans Mono"));
 
-        // One list of what was not taken; the target shows where saving goes.
+        // One list of what was not taken and of each face's file; the target shows where saving goes.
         QCOMPARE(f.messages.lists.size(), 1);
-        QCOMPARE(f.messages.lists[0].size(), 2);
+        QCOMPARE(f.messages.lists[0].size(), 6);
         QVERIFY(f.messages.lists[0][1].startsWith(QStringLiteral("Riga 5: Colour=red (")));
+        QVERIFY(f.messages.lists[0][2].startsWith(QStringLiteral("LatinBold12 \"DejaVu Serif\": ") + dejaVuPath("DejaVuSerif.ttf")));
+        QCOMPARE(f.messages.lists[0][3], QStringLiteral("LatinBold13 \"Nokia Sans\": no font file found for this face"));
         QVERIFY(f.messages.warned.isEmpty());
         QVERIFY(f.get<QLabel>("saveTarget")->text().contains(QDir::toNativeSeparators(path)));
         QVERIFY(f.get<QLabel>("saveTarget")->isVisibleTo(&f.form));

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProgressDialog>
 #include <QSettings>
 
@@ -153,6 +154,14 @@ void ExportCommand::run()
     if (!recovered.isEmpty())
         report = ExportTexts::recoveryText(recovered) + QStringLiteral("\n\n") + report;
     if (outcome.ok()) {
+        const QDir target(plan.targetFolder);
+        const ExportSources sources = m_sources();
+        std::array<QString, SlotCount> copies;
+        for (std::size_t i = 0; i < SlotCount; ++i) {
+            if (!sources.fontFiles[i].isEmpty())
+                copies[i] = target.filePath(PhoneFolders::fonts() + QLatin1Char('/') + QFileInfo(sources.fontFiles[i]).fileName());
+        }
+        emit exported(target.filePath(PhoneFolders::configuration()), copies);
         m_dialog->accept();
         m_messages.inform(&m_window, report);
     } else {

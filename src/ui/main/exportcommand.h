@@ -45,6 +45,11 @@ public:
     // Null until the first start.
     ExportDialog *dialog() const;
 
+signals:
+    // An export was written: its Glyphmux.ini, and the copy of each slot's
+    // file beside it (empty for a slot without a file).
+    void exported(const QString &iniPath, const std::array<QString, SlotCount> &fontCopies);
+
 private:
     ExportRequest request() const;
     void refresh();

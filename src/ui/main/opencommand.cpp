@@ -1,8 +1,10 @@
 #include "ui/main/opencommand.h"
 
+#include "core/fontmap.h"
 #include "core/glyphmuxinireader.h"
 #include "core/recentfiles.h"
 #include "ui/glyphmuxinitexts.h"
+#include "ui/main/openfonts.h"
 #include "ui/services/messageboxes.h"
 
 #include <QAction>
@@ -42,10 +44,19 @@ bool OpenCommand::open(const QString &path)
     }
     m_recent.add(file.path);
     m_dialog.fileName = QDir::toNativeSeparators(file.path);
-    emit loaded(file.content.map, file.path);
-    if (!file.content.notes.isEmpty())
-        m_messages.showList(&m_window, GlyphmuxIniTexts::reportHeading(file),
-                            GlyphmuxIniTexts::reportItems(file.content));
+    FontMap map = file.content.map;
+    const OpenFonts::Report fonts =
+        m_fontMemory ? OpenFonts::findFiles(map, file.path, *m_fontMemory) : OpenFonts::Report{};
+    emit loaded(map, file.path);
+    // One report: the lines not taken, and where the faces were found when
+    // that is worth a look (a face not found, or a guess among files).
+    if (!file.content.notes.isEmpty() || fonts.notable) {
+        const QStringList items = GlyphmuxIniTexts::reportItems(file.content) + fonts.lines;
+        m_messages.showList(&m_window,
+                            file.content.notes.isEmpty() ? OpenFonts::heading(file.path)
+                                                         : GlyphmuxIniTexts::reportHeading(file),
+                            items);
+    }
     return true;
 }
 

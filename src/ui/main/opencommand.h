@@ -6,6 +6,7 @@
 #include <QString>
 
 struct FontMap;
+class FontFileMemory;
 class MessageBoxes;
 class QMenu;
 class QMimeData;
@@ -23,6 +24,10 @@ public:
     // 'window' owns this and is the parent of its dialogs and messages.
     // All must outlive it.
     OpenCommand(FileChooser &files, MessageBoxes &messages, RecentFiles &recent, QWidget &window);
+
+    // Each face of an opened file gets the font file it came from, looked
+    // up with what 'memory' keeps (it must outlive this); without it, none.
+    void findFontsWith(const FontFileMemory &memory) { m_fontMemory = &memory; }
 
     // The menu command: choose a file, then open it.
     void choose();
@@ -44,4 +49,5 @@ private:
     RecentFiles &m_recent;
     QWidget &m_window;
     FileDialogState m_dialog;
+    const FontFileMemory *m_fontMemory = nullptr;
 };
