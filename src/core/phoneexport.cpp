@@ -128,16 +128,22 @@ public:
         QHash<QString, QString> fileByName; // phone name -> identity
         fileByName.insert(phoneName(QFileInfo(PhoneFolders::configuration()).fileName()), QString());
         QHash<QString, bool> seen;
+        QHash<QString, QString> fileByFace; // the phone finds a face by its name alone
         QStringList names;
         for (std::size_t slot = 0; slot < SlotCount; ++slot) {
             const QString &path = m_request.fontFiles[slot];
+            const QString &face = m_request.map.slotValues[slot].face;
             if (path.isEmpty()) {
-                const QString &face = m_request.map.slotValues[slot].face;
                 if (!face.isEmpty())
                     m_plan.findings.push_back({ExportProblem::FaceWithoutFile, {}, face, int(slot)});
                 continue;
             }
             const QString id = identity(path);
+            const QString otherFile = fileByFace.value(face);
+            if (!otherFile.isEmpty() && identity(otherFile) != id)
+                m_plan.findings.push_back({ExportProblem::SameFaceName, otherFile, face, int(slot)});
+            else if (otherFile.isEmpty())
+                fileByFace.insert(face, path);
             if (seen.contains(id))
                 continue;
             seen.insert(id, true);

@@ -35,6 +35,7 @@ enum class ExportProblem {
     None,
     // Told before writing; none of these stop the export.
     FaceWithoutFile,   // slot, detail = face: it must already be on the phone
+    SameFaceName,      // slot, detail = face, path = another slot's file that gives the same face
     EngineFileMissing, // detail = library; path = where it was looked for, empty without a folder
     TargetExists,      // path will be replaced (asked once)
     LeftoversFound,    // path: an interrupted export's files, cleaned up before writing

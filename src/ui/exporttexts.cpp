@@ -40,6 +40,11 @@ QString ExportTexts::describe(const ExportIssue &issue)
     case ExportProblem::FaceWithoutFile:
         return tr("%1: the face \"%2\" has no file here; this face must already be on the phone.")
             .arg(QLatin1String(slotTable()[std::size_t(issue.slot)].key), issue.detail);
+    case ExportProblem::SameFaceName:
+        //: %1 is a slot name, %2 a face name, %3 a file.
+        return tr("%1: the face \"%2\" comes from another file in another slot too (%3); the phone finds a face by "
+                  "its name alone and cannot tell the two apart.")
+            .arg(QLatin1String(slotTable()[std::size_t(issue.slot)].key), issue.detail, native(issue.path));
     case ExportProblem::EngineFileMissing:
         if (issue.path.isEmpty())
             return tr("%1 is not included (choose \"Engine files…\" to include it); copy it to c:\\system\\fonts\\ yourself.")
@@ -132,7 +137,8 @@ QString ExportTexts::outcomeText(const ExportPlan &plan, const ExportOutcome &ou
         parts << tr("Exported to %1. Copy its contents onto the phone's C: drive as they stand.")
                      .arg(native(plan.targetFolder));
         for (const ExportIssue &finding : plan.findings)
-            if (finding.problem == ExportProblem::EngineFileMissing || finding.problem == ExportProblem::FaceWithoutFile)
+            if (finding.problem == ExportProblem::EngineFileMissing || finding.problem == ExportProblem::FaceWithoutFile
+                || finding.problem == ExportProblem::SameFaceName)
                 parts << describe(finding);
         return parts.join(QStringLiteral("\n\n"));
     }
