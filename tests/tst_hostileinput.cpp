@@ -153,8 +153,10 @@ private slots:
             QCOMPARE(status, FontMessages::refusal(refusal, path));
             QVERIFY(status.contains(QDir::toNativeSeparators(path)));
             QCOMPARE(w.face(1)->toolTip(), status);
-            FontMap after = w.form.fontMap();
+            FontMap after = w.form.fontMap(); // only the face and its file are emptied
+            QCOMPARE(after.slotValues[1].file, QString());
             after.slotValues[1].face = before.slotValues[1].face;
+            after.slotValues[1].file = before.slotValues[1].file;
             QVERIFY(after == before);
             QTRY_COMPARE(w.form.statusBar()->y(), w.form.menuBar()->height() + 388);
             QCOMPARE(w.form.centralWidget()->geometry(), QRect(0, w.form.menuBar()->height(), 744, 388));

@@ -101,6 +101,12 @@ private slots:
         QCOMPARE(plan.findings[0].detail, QStringLiteral("Nokia Sans"));
         QCOMPARE(plan.findings[1].problem, ExportProblem::EngineFileMissing);
         QCOMPARE(plan.findings[1].detail, missing);
+        // Another file giving a face a slot already takes: told, as the phone cannot tell them apart.
+        ExportRequest twice = scene.request;
+        twice.map.slotValues[4].face = QStringLiteral("Alpha");
+        twice.fontFiles[4] = scene.source("b.ttf");
+        const ExportIssue same = planExport(twice, words).findings[1];
+        QCOMPARE(std::tuple(same.problem, same.slot, same.path), std::tuple(ExportProblem::SameFaceName, 4, scene.source("a.ttf")));
 
         QList<qint64> progress;
         ExportOutcome outcome = writeExport(plan, false, [&](qint64 done, qint64 total) {
