@@ -245,18 +245,6 @@ Sollen sie ersetzt werden?</translation>
 %1</translation>
     </message>
     <message>
-        <source>Written, complete:
-%1</source>
-        <translation>Vollständig geschrieben:
-%1</translation>
-    </message>
-    <message>
-        <source>Not written:
-%1</source>
-        <translation>Nicht geschrieben:
-%1</translation>
-    </message>
-    <message>
         <source>%1: the face &quot;%2&quot; comes from another file in another slot too (%3); the phone finds a face by its name alone and cannot tell the two apart.</source>
         <extracomment>%1 is a slot name, %2 a face name, %3 a file.</extracomment>
         <translation>%1: Die Schrift &quot;%2&quot; kommt in einem anderen Slot auch aus einer anderen Datei (%3); das Telefon findet eine Schrift nur am Namen und kann die beiden nicht unterscheiden.</translation>
@@ -597,6 +585,50 @@ Sollen sie ersetzt werden?</translation>
     </message>
 </context>
 <context>
+    <name>OpenFonts</name>
+    <message>
+        <source>the file it came from when this configuration was last saved or exported</source>
+        <translation>die Datei, aus der sie beim letzten Speichern oder Exportieren dieser Konfiguration kam</translation>
+    </message>
+    <message>
+        <source>the configuration&apos;s own folder</source>
+        <translation>dem Ordner der Konfiguration</translation>
+    </message>
+    <message>
+        <source>data/fonts beside the configuration</source>
+        <translation>data/fonts neben der Konfiguration</translation>
+    </message>
+    <message>
+        <source>a folder fonts were last taken from</source>
+        <translation>einem Ordner, aus dem zuletzt Schriften genommen wurden</translation>
+    </message>
+    <message>
+        <source>the fonts installed on this computer</source>
+        <translation>den auf diesem Computer installierten Schriften</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: no font file found for this face</source>
+        <extracomment>%1 is a slot name, %2 a face name.</extracomment>
+        <translation>%1 &quot;%2&quot;: keine Schriftdatei für diese Schrift gefunden</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %4, found in %3</source>
+        <extracomment>%1 is a slot name, %2 a face name, %3 a place, %4 a file.</extracomment>
+        <translation>%1 &quot;%2&quot;: %4, gefunden in %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>(a guess: %n files there give this face; the Regular style was taken, else the first by file name)</source>
+        <translation>
+            <numerusform>(geraten: %n Datei dort liefert diese Schrift; genommen wurde der Stil Regular, sonst die erste nach Dateinamen)</numerusform>
+            <numerusform>(geraten: %n Dateien dort liefern diese Schrift; genommen wurde der Stil Regular, sonst die erste nach Dateinamen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is open. The font files of its faces:</source>
+        <translation>%1 ist geöffnet. Die Schriftdateien seiner Schriften:</translation>
+    </message>
+</context>
+<context>
     <name>PhoneModelDialog</name>
     <message>
         <source>Annulla</source>
@@ -662,50 +694,6 @@ Sollen sie ersetzt werden?</translation>
     <message>
         <source>Font del testo nel menu</source>
         <translation>Schrift des Textes im Menü</translation>
-    </message>
-</context>
-<context>
-    <name>OpenFonts</name>
-    <message>
-        <source>the file it came from when this configuration was last saved or exported</source>
-        <translation>die Datei, aus der sie beim letzten Speichern oder Exportieren dieser Konfiguration kam</translation>
-    </message>
-    <message>
-        <source>the configuration&apos;s own folder</source>
-        <translation>dem Ordner der Konfiguration</translation>
-    </message>
-    <message>
-        <source>data/fonts beside the configuration</source>
-        <translation>data/fonts neben der Konfiguration</translation>
-    </message>
-    <message>
-        <source>a folder fonts were last taken from</source>
-        <translation>einem Ordner, aus dem zuletzt Schriften genommen wurden</translation>
-    </message>
-    <message>
-        <source>the fonts installed on this computer</source>
-        <translation>den auf diesem Computer installierten Schriften</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot;: no font file found for this face</source>
-        <extracomment>%1 is a slot name, %2 a face name.</extracomment>
-        <translation>%1 &quot;%2&quot;: keine Schriftdatei für diese Schrift gefunden</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot;: %4, found in %3</source>
-        <extracomment>%1 is a slot name, %2 a face name, %3 a place, %4 a file.</extracomment>
-        <translation>%1 &quot;%2&quot;: %4, gefunden in %3</translation>
-    </message>
-    <message numerus="yes">
-        <source>(a guess: %n files there give this face; the Regular style was taken, else the first by file name)</source>
-        <translation>
-            <numerusform>(geraten: %n Datei dort liefert diese Schrift; genommen wurde der Stil Regular, sonst die erste nach Dateinamen)</numerusform>
-            <numerusform>(geraten: %n Dateien dort liefern diese Schrift; genommen wurde der Stil Regular, sonst die erste nach Dateinamen)</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 is open. The font files of its faces:</source>
-        <translation>%1 ist geöffnet. Die Schriftdateien seiner Schriften:</translation>
     </message>
 </context>
 </TS>

@@ -245,18 +245,6 @@ Replace them?</translation>
 %1</translation>
     </message>
     <message>
-        <source>Written, complete:
-%1</source>
-        <translation>Written, complete:
-%1</translation>
-    </message>
-    <message>
-        <source>Not written:
-%1</source>
-        <translation>Not written:
-%1</translation>
-    </message>
-    <message>
         <source>%1: the face &quot;%2&quot; comes from another file in another slot too (%3); the phone finds a face by its name alone and cannot tell the two apart.</source>
         <extracomment>%1 is a slot name, %2 a face name, %3 a file.</extracomment>
         <translation>%1: the face &quot;%2&quot; comes from another file in another slot too (%3); the phone finds a face by its name alone and cannot tell the two apart.</translation>
@@ -597,6 +585,50 @@ Replace them?</translation>
     </message>
 </context>
 <context>
+    <name>OpenFonts</name>
+    <message>
+        <source>the file it came from when this configuration was last saved or exported</source>
+        <translation>the file it came from when this configuration was last saved or exported</translation>
+    </message>
+    <message>
+        <source>the configuration&apos;s own folder</source>
+        <translation>the configuration&apos;s own folder</translation>
+    </message>
+    <message>
+        <source>data/fonts beside the configuration</source>
+        <translation>data/fonts beside the configuration</translation>
+    </message>
+    <message>
+        <source>a folder fonts were last taken from</source>
+        <translation>a folder fonts were last taken from</translation>
+    </message>
+    <message>
+        <source>the fonts installed on this computer</source>
+        <translation>the fonts installed on this computer</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: no font file found for this face</source>
+        <extracomment>%1 is a slot name, %2 a face name.</extracomment>
+        <translation>%1 &quot;%2&quot;: no font file found for this face</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %4, found in %3</source>
+        <extracomment>%1 is a slot name, %2 a face name, %3 a place, %4 a file.</extracomment>
+        <translation>%1 &quot;%2&quot;: %4, found in %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>(a guess: %n files there give this face; the Regular style was taken, else the first by file name)</source>
+        <translation>
+            <numerusform>(a guess: %n file there gives this face; the Regular style was taken, else the first by file name)</numerusform>
+            <numerusform>(a guess: %n files there give this face; the Regular style was taken, else the first by file name)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is open. The font files of its faces:</source>
+        <translation>%1 is open. The font files of its faces:</translation>
+    </message>
+</context>
+<context>
     <name>PhoneModelDialog</name>
     <message>
         <source>Annulla</source>
@@ -662,50 +694,6 @@ Replace them?</translation>
     <message>
         <source>Font del testo nel menu</source>
         <translation>Font of the text in the menu</translation>
-    </message>
-</context>
-<context>
-    <name>OpenFonts</name>
-    <message>
-        <source>the file it came from when this configuration was last saved or exported</source>
-        <translation>the file it came from when this configuration was last saved or exported</translation>
-    </message>
-    <message>
-        <source>the configuration&apos;s own folder</source>
-        <translation>the configuration&apos;s own folder</translation>
-    </message>
-    <message>
-        <source>data/fonts beside the configuration</source>
-        <translation>data/fonts beside the configuration</translation>
-    </message>
-    <message>
-        <source>a folder fonts were last taken from</source>
-        <translation>a folder fonts were last taken from</translation>
-    </message>
-    <message>
-        <source>the fonts installed on this computer</source>
-        <translation>the fonts installed on this computer</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot;: no font file found for this face</source>
-        <extracomment>%1 is a slot name, %2 a face name.</extracomment>
-        <translation>%1 &quot;%2&quot;: no font file found for this face</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot;: %4, found in %3</source>
-        <extracomment>%1 is a slot name, %2 a face name, %3 a place, %4 a file.</extracomment>
-        <translation>%1 &quot;%2&quot;: %4, found in %3</translation>
-    </message>
-    <message numerus="yes">
-        <source>(a guess: %n files there give this face; the Regular style was taken, else the first by file name)</source>
-        <translation>
-            <numerusform>(a guess: %n file there gives this face; the Regular style was taken, else the first by file name)</numerusform>
-            <numerusform>(a guess: %n files there give this face; the Regular style was taken, else the first by file name)</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 is open. The font files of its faces:</source>
-        <translation>%1 is open. The font files of its faces:</translation>
     </message>
 </context>
 </TS>

@@ -245,18 +245,6 @@ Replace them?</source>
 %1</translation>
     </message>
     <message>
-        <source>Written, complete:
-%1</source>
-        <translation>Escritos, completos:
-%1</translation>
-    </message>
-    <message>
-        <source>Not written:
-%1</source>
-        <translation>No escritos:
-%1</translation>
-    </message>
-    <message>
         <source>%1: the face &quot;%2&quot; comes from another file in another slot too (%3); the phone finds a face by its name alone and cannot tell the two apart.</source>
         <extracomment>%1 is a slot name, %2 a face name, %3 a file.</extracomment>
         <translation>%1: la fuente &quot;%2&quot; también viene de otro archivo en otra ranura (%3); el teléfono encuentra una fuente solo por su nombre y no puede distinguirlas.</translation>
@@ -597,6 +585,50 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>OpenFonts</name>
+    <message>
+        <source>the file it came from when this configuration was last saved or exported</source>
+        <translation>el archivo del que venía cuando esta configuración se guardó o exportó por última vez</translation>
+    </message>
+    <message>
+        <source>the configuration&apos;s own folder</source>
+        <translation>la carpeta de la configuración</translation>
+    </message>
+    <message>
+        <source>data/fonts beside the configuration</source>
+        <translation>data/fonts junto a la configuración</translation>
+    </message>
+    <message>
+        <source>a folder fonts were last taken from</source>
+        <translation>una carpeta de la que se tomaron fuentes recientemente</translation>
+    </message>
+    <message>
+        <source>the fonts installed on this computer</source>
+        <translation>las fuentes instaladas en este ordenador</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: no font file found for this face</source>
+        <extracomment>%1 is a slot name, %2 a face name.</extracomment>
+        <translation>%1 &quot;%2&quot;: no se encontró ningún archivo para esta fuente</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %4, found in %3</source>
+        <extracomment>%1 is a slot name, %2 a face name, %3 a place, %4 a file.</extracomment>
+        <translation>%1 &quot;%2&quot;: %4, encontrado en %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>(a guess: %n files there give this face; the Regular style was taken, else the first by file name)</source>
+        <translation>
+            <numerusform>(una suposición: %n archivo allí da esta fuente; se tomó el estilo Regular, si no el primero por nombre)</numerusform>
+            <numerusform>(una suposición: %n archivos allí dan esta fuente; se tomó el estilo Regular, si no el primero por nombre)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is open. The font files of its faces:</source>
+        <translation>%1 está abierto. Los archivos de sus fuentes:</translation>
+    </message>
+</context>
+<context>
     <name>PhoneModelDialog</name>
     <message>
         <source>Annulla</source>
@@ -662,50 +694,6 @@ Replace them?</source>
     <message>
         <source>Font del testo nel menu</source>
         <translation>Fuente del texto en el menú</translation>
-    </message>
-</context>
-<context>
-    <name>OpenFonts</name>
-    <message>
-        <source>the file it came from when this configuration was last saved or exported</source>
-        <translation>el archivo del que venía cuando esta configuración se guardó o exportó por última vez</translation>
-    </message>
-    <message>
-        <source>the configuration&apos;s own folder</source>
-        <translation>la carpeta de la configuración</translation>
-    </message>
-    <message>
-        <source>data/fonts beside the configuration</source>
-        <translation>data/fonts junto a la configuración</translation>
-    </message>
-    <message>
-        <source>a folder fonts were last taken from</source>
-        <translation>una carpeta de la que se tomaron fuentes recientemente</translation>
-    </message>
-    <message>
-        <source>the fonts installed on this computer</source>
-        <translation>las fuentes instaladas en este ordenador</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot;: no font file found for this face</source>
-        <extracomment>%1 is a slot name, %2 a face name.</extracomment>
-        <translation>%1 &quot;%2&quot;: no se encontró ningún archivo para esta fuente</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot;: %4, found in %3</source>
-        <extracomment>%1 is a slot name, %2 a face name, %3 a place, %4 a file.</extracomment>
-        <translation>%1 &quot;%2&quot;: %4, encontrado en %3</translation>
-    </message>
-    <message numerus="yes">
-        <source>(a guess: %n files there give this face; the Regular style was taken, else the first by file name)</source>
-        <translation>
-            <numerusform>(una suposición: %n archivo allí da esta fuente; se tomó el estilo Regular, si no el primero por nombre)</numerusform>
-            <numerusform>(una suposición: %n archivos allí dan esta fuente; se tomó el estilo Regular, si no el primero por nombre)</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 is open. The font files of its faces:</source>
-        <translation>%1 está abierto. Los archivos de sus fuentes:</translation>
     </message>
 </context>
 </TS>

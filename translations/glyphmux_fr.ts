@@ -245,18 +245,6 @@ Les remplacer ?</translation>
 %1</translation>
     </message>
     <message>
-        <source>Written, complete:
-%1</source>
-        <translation>Écrits, complets :
-%1</translation>
-    </message>
-    <message>
-        <source>Not written:
-%1</source>
-        <translation>Non écrits :
-%1</translation>
-    </message>
-    <message>
         <source>%1: the face &quot;%2&quot; comes from another file in another slot too (%3); the phone finds a face by its name alone and cannot tell the two apart.</source>
         <extracomment>%1 is a slot name, %2 a face name, %3 a file.</extracomment>
         <translation>%1 : la police &quot;%2&quot; vient aussi d&apos;un autre fichier dans un autre emplacement (%3) ; le téléphone trouve une police par son seul nom et ne peut pas les distinguer.</translation>
@@ -597,6 +585,50 @@ Les remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>OpenFonts</name>
+    <message>
+        <source>the file it came from when this configuration was last saved or exported</source>
+        <translation>le fichier dont elle venait lors du dernier enregistrement ou export de cette configuration</translation>
+    </message>
+    <message>
+        <source>the configuration&apos;s own folder</source>
+        <translation>le dossier de la configuration</translation>
+    </message>
+    <message>
+        <source>data/fonts beside the configuration</source>
+        <translation>data/fonts à côté de la configuration</translation>
+    </message>
+    <message>
+        <source>a folder fonts were last taken from</source>
+        <translation>un dossier d&apos;où des polices ont été prises récemment</translation>
+    </message>
+    <message>
+        <source>the fonts installed on this computer</source>
+        <translation>les polices installées sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: no font file found for this face</source>
+        <extracomment>%1 is a slot name, %2 a face name.</extracomment>
+        <translation>%1 &quot;%2&quot; : aucun fichier de police trouvé pour cette police</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %4, found in %3</source>
+        <extracomment>%1 is a slot name, %2 a face name, %3 a place, %4 a file.</extracomment>
+        <translation>%1 &quot;%2&quot; : %4, trouvé dans %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>(a guess: %n files there give this face; the Regular style was taken, else the first by file name)</source>
+        <translation>
+            <numerusform>(au jugé : %n fichier y donne cette police ; le style Regular a été pris, sinon le premier par nom de fichier)</numerusform>
+            <numerusform>(au jugé : %n fichiers y donnent cette police ; le style Regular a été pris, sinon le premier par nom de fichier)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is open. The font files of its faces:</source>
+        <translation>%1 est ouvert. Les fichiers de ses polices :</translation>
+    </message>
+</context>
+<context>
     <name>PhoneModelDialog</name>
     <message>
         <source>Annulla</source>
@@ -662,50 +694,6 @@ Les remplacer ?</translation>
     <message>
         <source>Font del testo nel menu</source>
         <translation>Police du texte dans le menu</translation>
-    </message>
-</context>
-<context>
-    <name>OpenFonts</name>
-    <message>
-        <source>the file it came from when this configuration was last saved or exported</source>
-        <translation>le fichier dont elle venait lors du dernier enregistrement ou export de cette configuration</translation>
-    </message>
-    <message>
-        <source>the configuration&apos;s own folder</source>
-        <translation>le dossier de la configuration</translation>
-    </message>
-    <message>
-        <source>data/fonts beside the configuration</source>
-        <translation>data/fonts à côté de la configuration</translation>
-    </message>
-    <message>
-        <source>a folder fonts were last taken from</source>
-        <translation>un dossier d&apos;où des polices ont été prises récemment</translation>
-    </message>
-    <message>
-        <source>the fonts installed on this computer</source>
-        <translation>les polices installées sur cet ordinateur</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot;: no font file found for this face</source>
-        <extracomment>%1 is a slot name, %2 a face name.</extracomment>
-        <translation>%1 &quot;%2&quot; : aucun fichier de police trouvé pour cette police</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot;: %4, found in %3</source>
-        <extracomment>%1 is a slot name, %2 a face name, %3 a place, %4 a file.</extracomment>
-        <translation>%1 &quot;%2&quot; : %4, trouvé dans %3</translation>
-    </message>
-    <message numerus="yes">
-        <source>(a guess: %n files there give this face; the Regular style was taken, else the first by file name)</source>
-        <translation>
-            <numerusform>(au jugé : %n fichier y donne cette police ; le style Regular a été pris, sinon le premier par nom de fichier)</numerusform>
-            <numerusform>(au jugé : %n fichiers y donnent cette police ; le style Regular a été pris, sinon le premier par nom de fichier)</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 is open. The font files of its faces:</source>
-        <translation>%1 est ouvert. Les fichiers de ses polices :</translation>
     </message>
 </context>
 </TS>

@@ -245,18 +245,6 @@ Sostituirli?</translation>
 %1</translation>
     </message>
     <message>
-        <source>Written, complete:
-%1</source>
-        <translation>Scritti, completi:
-%1</translation>
-    </message>
-    <message>
-        <source>Not written:
-%1</source>
-        <translation>Non scritti:
-%1</translation>
-    </message>
-    <message>
         <source>%1: the face &quot;%2&quot; comes from another file in another slot too (%3); the phone finds a face by its name alone and cannot tell the two apart.</source>
         <extracomment>%1 is a slot name, %2 a face name, %3 a file.</extracomment>
         <translation>%1: il carattere &quot;%2&quot; viene anche da un altro file in un altro slot (%3); il telefono trova un carattere solo per nome e non può distinguerli.</translation>
@@ -597,6 +585,50 @@ Sostituirli?</translation>
     </message>
 </context>
 <context>
+    <name>OpenFonts</name>
+    <message>
+        <source>the file it came from when this configuration was last saved or exported</source>
+        <translation>il file da cui veniva quando questa configurazione è stata salvata o esportata l&apos;ultima volta</translation>
+    </message>
+    <message>
+        <source>the configuration&apos;s own folder</source>
+        <translation>la cartella della configurazione</translation>
+    </message>
+    <message>
+        <source>data/fonts beside the configuration</source>
+        <translation>data/fonts accanto alla configurazione</translation>
+    </message>
+    <message>
+        <source>a folder fonts were last taken from</source>
+        <translation>una cartella da cui sono stati presi dei font di recente</translation>
+    </message>
+    <message>
+        <source>the fonts installed on this computer</source>
+        <translation>i font installati su questo computer</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: no font file found for this face</source>
+        <extracomment>%1 is a slot name, %2 a face name.</extracomment>
+        <translation>%1 &quot;%2&quot;: nessun file trovato per questo carattere</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %4, found in %3</source>
+        <extracomment>%1 is a slot name, %2 a face name, %3 a place, %4 a file.</extracomment>
+        <translation>%1 &quot;%2&quot;: %4, trovato in %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>(a guess: %n files there give this face; the Regular style was taken, else the first by file name)</source>
+        <translation>
+            <numerusform>(a caso: %n file lì dà questo carattere; preso lo stile Regular, altrimenti il primo per nome)</numerusform>
+            <numerusform>(a caso: %n file lì danno questo carattere; preso lo stile Regular, altrimenti il primo per nome)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is open. The font files of its faces:</source>
+        <translation>%1 è aperto. I file dei suoi caratteri:</translation>
+    </message>
+</context>
+<context>
     <name>PhoneModelDialog</name>
     <message>
         <source>Annulla</source>
@@ -662,50 +694,6 @@ Sostituirli?</translation>
     <message>
         <source>Font del testo nel menu</source>
         <translation>Font del testo nel menu</translation>
-    </message>
-</context>
-<context>
-    <name>OpenFonts</name>
-    <message>
-        <source>the file it came from when this configuration was last saved or exported</source>
-        <translation>il file da cui veniva quando questa configurazione è stata salvata o esportata l&apos;ultima volta</translation>
-    </message>
-    <message>
-        <source>the configuration&apos;s own folder</source>
-        <translation>la cartella della configurazione</translation>
-    </message>
-    <message>
-        <source>data/fonts beside the configuration</source>
-        <translation>data/fonts accanto alla configurazione</translation>
-    </message>
-    <message>
-        <source>a folder fonts were last taken from</source>
-        <translation>una cartella da cui sono stati presi dei font di recente</translation>
-    </message>
-    <message>
-        <source>the fonts installed on this computer</source>
-        <translation>i font installati su questo computer</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot;: no font file found for this face</source>
-        <extracomment>%1 is a slot name, %2 a face name.</extracomment>
-        <translation>%1 &quot;%2&quot;: nessun file trovato per questo carattere</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot;: %4, found in %3</source>
-        <extracomment>%1 is a slot name, %2 a face name, %3 a place, %4 a file.</extracomment>
-        <translation>%1 &quot;%2&quot;: %4, trovato in %3</translation>
-    </message>
-    <message numerus="yes">
-        <source>(a guess: %n files there give this face; the Regular style was taken, else the first by file name)</source>
-        <translation>
-            <numerusform>(a caso: %n file lì dà questo carattere; preso lo stile Regular, altrimenti il primo per nome)</numerusform>
-            <numerusform>(a caso: %n file lì danno questo carattere; preso lo stile Regular, altrimenti il primo per nome)</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 is open. The font files of its faces:</source>
-        <translation>%1 è aperto. I file dei suoi caratteri:</translation>
     </message>
 </context>
 </TS>
