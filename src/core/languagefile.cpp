@@ -1,6 +1,6 @@
 #include "core/languagefile.h"
 
-#include "preview/previewlabels.h"
+#include "core/previewlabels.h"
 
 namespace {
 

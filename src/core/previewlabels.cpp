@@ -1,4 +1,4 @@
-#include "preview/previewlabels.h"
+#include "core/previewlabels.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/slottable.h"
-#include "preview/previewlabels.h"
+#include "core/previewlabels.h"
 #include "fonts/fontfaces.h"
 
 #include <QWidget>
