@@ -7,7 +7,7 @@
 
 #include "core/slottable.h"
 #include "preview/phonepreview.h"
-#include "core/previewlabels.h"
+#include "preview/previewlabels.h"
 #include "ui/main/mainwindow.h"
 
 #include <QApplication>

@@ -4,6 +4,7 @@
 #include "core/datafolder.h"
 #include "core/languagechoice.h"
 #include "core/languagefile.h"
+#include "ui/captiontable.h"
 #include "core/slottable.h"
 #include "core/textfile.h"
 #include "support/messagerecorder.h"

@@ -3,24 +3,17 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <cstddef>
 
 // A language file replaces 39 captions. Its first line, up to the first
-// comma, holds the captions separated by "|", in the order of captionTable():
-// the 30 preview labels, then the editor's frames and labels, then the
-// phone-model window's title.
-
-struct CaptionField {
-    const char *control; // objectName of the control whose caption it sets
-};
+// comma, holds the captions separated by "|", in the order of captionTable()
+// (ui/captiontable.h): the 30 preview labels, then the editor's frames and
+// labels, then the phone-model window's title.
 
 inline constexpr std::size_t CaptionFieldCount = 39;
 // The last field is the phone-model window's title; the others name
 // controls of the main window.
 inline constexpr std::size_t PhoneModelTitleField = 38;
-
-const std::array<CaptionField, CaptionFieldCount> &captionTable();
 
 // The fields of a language file's text (already cut at its first comma).
 // Fields are kept exactly, empty ones too; an empty text has no fields.

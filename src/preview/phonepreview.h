@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/slottable.h"
-#include "core/previewlabels.h"
+#include "preview/previewlabels.h"
 #include "fonts/fontfaces.h"
 
 #include <QWidget>

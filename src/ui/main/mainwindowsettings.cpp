@@ -5,6 +5,7 @@
 #include "core/datafolder.h"
 #include "core/languagechoice.h"
 #include "core/languagefile.h"
+#include "ui/captiontable.h"
 #include "core/safesave.h"
 #include "core/settingsstore.h"
 #include "core/textfile.h"

@@ -1,4 +1,4 @@
-#include "core/previewlabels.h"
+#include "preview/previewlabels.h"
 
 #include <cstring>
 
