@@ -39,16 +39,18 @@ QStringList glyphmuxIniLines(const FontMap &map)
     }
 
     lines << separatorLine;
-    const QString &aliasFace = map.slotValues[1].face;
-    for (const AliasLine &alias : aliasTable()) {
-        lines << QLatin1String(alias.name) + QLatin1Char('=') + aliasFace + QLatin1Char('@')
-                     + QString::number(alias.size) + italicFlag(map, alias.italicSlot);
-    }
+    for (const AliasLine &alias : aliasTable())
+        lines << QLatin1String(alias.name) + QLatin1Char('=') + aliasValue(map, alias);
     lines << separatorLine;
     // Values are written unchanged, except that none may add a line.
     for (QString &line : lines)
         line = onOneLine(line);
     return lines;
+}
+
+QString aliasValue(const FontMap &map, const AliasLine &alias)
+{
+    return map.slotValues[1].face + QLatin1Char('@') + QString::number(alias.size) + italicFlag(map, alias.italicSlot);
 }
 
 QByteArray encodeGlyphmuxIni(const QStringList &lines)

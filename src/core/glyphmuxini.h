@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QStringList>
 
+struct AliasLine;
 struct FontMap;
 
 // Glyphmux.ini, the engine's configuration, written from a font map.
@@ -10,6 +11,10 @@ struct FontMap;
 // The file as its 32 lines, without line ends. Control characters in the
 // values (line breaks above all) are written as spaces.
 QStringList glyphmuxIniLines(const FontMap &map);
+
+// The value of an alias line: slot 2's face at the alias's own size,
+// italic when the alias's slot is ("Face@13:I"). The reader compares with it.
+QString aliasValue(const FontMap &map, const AliasLine &alias);
 
 // The exact bytes of the given lines: UTF-16LE with BOM, CR LF after every line.
 QByteArray encodeGlyphmuxIni(const QStringList &lines);

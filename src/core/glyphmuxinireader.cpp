@@ -1,5 +1,7 @@
 #include "core/glyphmuxinireader.h"
 
+#include "core/glyphmuxini.h"
+#include "core/linesafe.h"
 #include "core/regularfile.h"
 #include "core/slottable.h"
 #include "core/textfile.h"
@@ -64,12 +66,6 @@ QList<QStringView> splitLines(const QString &text)
     return lines;
 }
 
-// Control characters and the Unicode line and paragraph separators.
-bool isControl(char16_t c)
-{
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
-}
-
 // Control characters, unpaired surrogates and U+FFFD (what decoding left
 // of damaged bytes) never reach the map: they could forge lines on save.
 bool isUsable(QStringView line)
@@ -78,7 +74,7 @@ bool isUsable(QStringView line)
         const QChar c = line[i];
         if (c == u'\t')
             continue;
-        if (isControl(c.unicode()) || c == QChar::ReplacementCharacter)
+        if (isLineBreaking(c) || c == QChar::ReplacementCharacter)
             return false;
         if (c.isHighSurrogate()) {
             if (i + 1 >= line.size() || !line[i + 1].isLowSurrogate())
@@ -95,7 +91,7 @@ QString noteText(QStringView line)
 {
     QString text = line.trimmed().left(maxNoteTextLength).toString();
     for (QChar &c : text) {
-        if (isControl(c.unicode()))
+        if (isLineBreaking(c))
             c = QChar::ReplacementCharacter;
     }
     return text;
@@ -351,10 +347,7 @@ private:
     {
         const FontMap &map = result.map;
         for (const AliasRead &read : m_aliases) {
-            const auto &alias = aliasTable()[read.alias];
-            const QString expected = map.slotValues[1].face + QLatin1Char('@') + QString::number(alias.size)
-                + (map.slotValues[alias.italicSlot].italic ? QStringLiteral(":I") : QString());
-            if (read.value != expected)
+            if (read.value != aliasValue(map, aliasTable()[read.alias]))
                 result.notes.append({read.line, read.text, IniNoteKind::AliasRewritten});
         }
     }

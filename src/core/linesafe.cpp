@@ -2,7 +2,8 @@
 
 bool isLineBreaking(QChar c)
 {
-    return c.unicode() < 0x20 || c.unicode() == 0x2028 || c.unicode() == 0x2029;
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029;
 }
 
 QString withoutLineBreaks(const QString &text)

@@ -70,15 +70,6 @@ int openSourceFile(const QString &path, ExportIssue &problem)
     return -1;
 }
 
-void closeSourceFile(int fd)
-{
-#ifdef Q_OS_WIN
-    ::_close(fd);
-#else
-    ::close(fd);
-#endif
-}
-
 QString copyListFileName()
 {
     return QStringLiteral("COPY-TO-PHONE.txt");
@@ -90,8 +81,7 @@ ExportIssue checkSource(const QString &path)
 {
     ExportIssue problem;
     const int fd = openSourceFile(path, problem);
-    if (fd >= 0)
-        closeSourceFile(fd);
+    closeFile(fd);
     return problem;
 }
 

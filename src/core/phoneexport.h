@@ -75,7 +75,6 @@ bool stopsExport(ExportProblem problem);
 // Opens a file to copy, a regular file only, without ever blocking on a
 // pipe or device. Returns the descriptor, or -1 with 'problem' set.
 int openSourceFile(const QString &path, ExportIssue &problem);
-void closeSourceFile(int fd);
 
 struct ExportItem {
     QString relativePath; // under the target, '/'-separated: "data/fonts/x.ttf"

@@ -45,7 +45,7 @@ RegularFile openRegularFile(const QString &path, KeepNonBlocking keep)
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
+        closeFile(fd);
         result.failure = RegularFile::Failure::NotRegular;
         result.directory = S_ISDIR(st.st_mode);
         return result;
@@ -64,12 +64,17 @@ RegularFile openRegularFile(const QString &path, KeepNonBlocking keep)
 bool isReadableRegularFile(const QString &path)
 {
     const RegularFile opened = openRegularFile(path);
-    if (opened.fd >= 0) {
-#ifdef Q_OS_WIN
-        ::_close(opened.fd);
-#else
-        ::close(opened.fd);
-#endif
-    }
+    closeFile(opened.fd);
     return opened.failure == RegularFile::Failure::None;
+}
+
+void closeFile(int fd)
+{
+    if (fd < 0)
+        return;
+#ifdef Q_OS_WIN
+    ::_close(fd);
+#else
+    ::close(fd);
+#endif
 }

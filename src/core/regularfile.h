@@ -22,6 +22,9 @@ struct RegularFile {
 enum class KeepNonBlocking { No, Yes };
 RegularFile openRegularFile(const QString &path, KeepNonBlocking keep = KeepNonBlocking::No);
 
+// Closes a descriptor of ours (from openRegularFile or any other open);
+// -1 is ignored. The one place that knows each platform's call.
+void closeFile(int fd);
 
 // True when openRegularFile would succeed; for code that must hand a path,
 // not a descriptor, to a library.

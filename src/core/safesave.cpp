@@ -1,5 +1,6 @@
 #include "core/safesave.h"
 
+#include "core/filereplace.h"
 #include "core/regularfile.h"
 
 #include <QDateTime>
@@ -49,17 +50,6 @@ QString randomSuffix()
     return out;
 }
 
-bool replaceFile(const QString &from, const QString &to)
-{
-#ifdef Q_OS_WIN
-    return MoveFileExW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(from).utf16()),
-                       reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(to).utf16()),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-#else
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-#endif
-}
-
 // Writes every byte or reports why not. Unbuffered, so a short write (a full
 // disk, a size limit) shows up at the write that fell short.
 FileError writeAll(QFile &file, const QByteArray &bytes, const QString &path)
@@ -101,14 +91,12 @@ SaveOutcome replaceAtomically(const QString &path, const FillStep &fill)
         temporary.setPermissions(target.permissions());
 
     FileError error = fill(temporary);
-#ifndef Q_OS_WIN
-    if (!error.isError() && ::fsync(temporary.handle()) != 0)
+    if (!error.isError() && !syncToDisk(temporary))
         error = {FileError::Kind::Write, path, QFileDevice::WriteError, qt_error_string(errno)};
-#endif
     temporary.close();
     if (!error.isError() && temporary.error() != QFileDevice::NoError)
         error = {FileError::Kind::Write, path, temporary.error(), temporary.errorString()};
-    if (!error.isError() && !replaceFile(temporary.fileName(), target.absoluteFilePath()))
+    if (!error.isError() && !renameFile(temporary.fileName(), target.absoluteFilePath()))
         error = {FileError::Kind::Commit, path, QFileDevice::RenameError, qt_error_string(errno)};
     if (error.isError()) {
         temporary.remove();
@@ -179,11 +167,7 @@ bool fileHolds(const QString &path, const QByteArray &bytes)
         return false;
     QFile file;
     if (!file.open(regular.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-#ifdef Q_OS_WIN
-        ::_close(regular.fd);
-#else
-        ::close(regular.fd);
-#endif
+        closeFile(regular.fd);
         return false;
     }
     // One byte more than expected tells a longer file apart.

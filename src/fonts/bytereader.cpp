@@ -23,8 +23,7 @@ FileSource::FileSource(const QString &path)
 
 FileSource::~FileSource()
 {
-    if (m_handle->fd >= 0)
-        ::close(m_handle->fd);
+    closeFile(m_handle->fd);
     delete m_handle;
 }
 

@@ -1,6 +1,5 @@
 #include "fonts/fontcoverage.h"
 
-#include <QFileInfo>
 #include <QRawFont>
 #include <QSet>
 
@@ -34,21 +33,6 @@ QString languageLetters(const QString &languageCode)
     for (const Letters &l : table) {
         if (languageCode == QLatin1String(l.code))
             return QString::fromUtf16(l.letters);
-    }
-    return QString();
-}
-
-QString languageOfFile(const QString &path)
-{
-    static const char *const files[][2] = {
-        {"Italiano", "it"}, {"English", "en"}, {"Francais", "fr"}, {"Deutsch", "de"}, {"Espanol", "es"},
-    };
-    const QFileInfo info(path);
-    if (info.suffix().compare(QLatin1String("lng"), Qt::CaseInsensitive) != 0)
-        return QString();
-    for (const auto &f : files) {
-        if (info.completeBaseName().compare(QLatin1String(f[0]), Qt::CaseInsensitive) == 0)
-            return QLatin1String(f[1]);
     }
     return QString();
 }

@@ -18,8 +18,4 @@ QString missingCharacters(const QRawFont &font, const QString &text);
 // for any other code (English needs none).
 QString languageLetters(const QString &languageCode);
 
-// The language code of a shipped language file, from its file name
-// ("Italiano.lng" -> "it"); empty for any other file.
-QString languageOfFile(const QString &path);
-
 } // namespace FontCoverage

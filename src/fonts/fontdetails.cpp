@@ -1,14 +1,16 @@
 #include "fonts/fontdetails.h"
 
+#include "core/linesafe.h"
 #include "fonts/fontfilereader.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
+
+#include <algorithm>
 
 QString firstLine(const QString &text)
 {
-    const qsizetype end = text.indexOf(QRegularExpression(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]")));
-    return text.left(end).trimmed();
+    const auto end = std::find_if(text.cbegin(), text.cend(), isLineBreaking);
+    return text.first(end - text.cbegin()).trimmed();
 }
 
 FontDetails fontDetails(const FontFileReader &reader)

@@ -2,6 +2,7 @@
 
 #include "core/fontmapdocument.h"
 #include "fonts/chosenfonts.h"
+#include "core/languagechoice.h"
 #include "fonts/fontfilereader.h"
 #include "fonts/fontcoverage.h"
 #include "ui/dialogs/fontdetailswindow.h"
@@ -117,7 +118,7 @@ void SlotFontInfo::setStatus(const QString &text)
 
 void SlotFontInfo::setLanguageFile(const QString &path)
 {
-    const QString code = path.isEmpty() ? QStringLiteral("it") : FontCoverage::languageOfFile(path);
+    const QString code = path.isEmpty() ? QStringLiteral("it") : languageCodeOfFile(path);
     m_languageLetters = FontCoverage::languageLetters(code);
     updateCoverage();
 }

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class QFileDevice;
+
+// The two steps every replacement of a file of ours ends with, shared by
+// the save and the export: the new bytes reach the disk, then one rename
+// puts them in place (a crash leaves the old file or the new one, whole).
+
+// Flushes an open file's bytes to the disk; false (errno set) when that failed.
+bool syncToDisk(QFileDevice &file);
+
+// Renames 'from' to 'to' in one step, replacing 'to' if it exists; false
+// (errno set) when that failed.
+bool renameFile(const QString &from, const QString &to);
