@@ -43,10 +43,15 @@ CopyListDialog::CopyListDialog()
     retranslate();
 }
 
+QString CopyListDialog::heading()
+{
+    return tr("Copia i seguenti file:");
+}
+
 void CopyListDialog::retranslate()
 {
     SideWindow::retranslate();
-    setWindowTitle(tr("Copia i seguenti file:"));
+    setWindowTitle(heading());
     m_export->setText(tr("Export…"));
 }
 

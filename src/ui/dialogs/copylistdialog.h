@@ -13,6 +13,10 @@ class CopyListDialog final : public SideWindow
 public:
     CopyListDialog();
 
+    // The window's title, which the copy list written by an export starts
+    // with too, in the language now installed.
+    static QString heading();
+
     void setInstructions(const QString &text);
     QString instructions() const;
 

@@ -96,7 +96,7 @@ PhoneFamily PhoneModelDialog::selectedFamily() const
 
 void PhoneModelDialog::confirm()
 {
-    emit modelConfirmed(copyInstructions(selectedFamily()));
+    emit modelConfirmed(selectedFamily());
     hide();
 }
 

@@ -21,7 +21,7 @@ public:
 
 signals:
     // OK was pressed; the window hides itself right after this.
-    void modelConfirmed(const QString &instructions);
+    void modelConfirmed(PhoneFamily family);
     // The window was closed without choosing a model.
     void dismissed();
 

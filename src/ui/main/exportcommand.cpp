@@ -23,9 +23,9 @@ constexpr int progressSteps = 1000;
 
 } // namespace
 
-ExportCommand::ExportCommand(QWidget &window, FileChooser &files, MessageBoxes &messages,
+ExportCommand::ExportCommand(QWidget &window, FileChooser &files, MessageBoxes &messages, QSettings &settings,
                              std::function<ExportSources()> sources, std::function<QString()> copyListTitle)
-    : QObject(&window), m_window(window), m_files(files), m_messages(messages), m_sources(std::move(sources)),
+    : QObject(&window), m_window(window), m_files(files), m_messages(messages), m_settings(settings), m_sources(std::move(sources)),
       m_copyListTitle(std::move(copyListTitle))
 {
     setObjectName(QStringLiteral("exportCommand"));
@@ -49,7 +49,7 @@ void ExportCommand::start(std::optional<PhoneFamily> family)
         connect(m_dialog, &ExportDialog::choiceChanged, this, &ExportCommand::refresh);
         connect(m_dialog, &ExportDialog::exportClicked, this, &ExportCommand::run);
     }
-    const QSettings settings;
+    const QSettings &settings = m_settings;
     if (!family)
         family = m_confirmed;
     if (!family)
@@ -99,12 +99,12 @@ void ExportCommand::chooseEngine()
     if (!m_files.chooseFolder(m_dialog, state))
         return;
     m_dialog->setEngineFolder(QDir::fromNativeSeparators(state.fileName));
-    QSettings().setValue(engineKey, m_dialog->engineFolder());
+    m_settings.setValue(engineKey, m_dialog->engineFolder());
 }
 
 void ExportCommand::remember() const
 {
-    QSettings settings;
+    QSettings &settings = m_settings;
     settings.setValue(targetKey, m_dialog->targetFolder());
     settings.setValue(engineKey, m_dialog->engineFolder());
     settings.setValue(familyKey, m_dialog->family() == PhoneFamily::Model6630 ? 1 : 0);

@@ -13,6 +13,7 @@
 class ExportDialog;
 class FileChooser;
 class MessageBoxes;
+class QSettings;
 class QWidget;
 struct ExportRequest;
 
@@ -26,13 +27,15 @@ struct ExportSources {
 // "Export for the phone…": asks for the target folder, the phone family and
 // the engine's folder, shows what the export would meet, asks once before
 // replacing files, copies with a progress dialog that can cancel, and says
-// how it went. The folders and the family are remembered (QSettings).
+// how it went. The folders and the family are remembered in the user's
+// settings, the store the window owns.
 class ExportCommand final : public QObject
 {
     Q_OBJECT
 public:
     // 'copyListTitle' is the heading of the copy list written with the files.
-    ExportCommand(QWidget &window, FileChooser &files, MessageBoxes &messages,
+    // 'settings' must outlive this.
+    ExportCommand(QWidget &window, FileChooser &files, MessageBoxes &messages, QSettings &settings,
                   std::function<ExportSources()> sources, std::function<QString()> copyListTitle);
     ~ExportCommand() override;
 
@@ -61,6 +64,7 @@ private:
     QWidget &m_window;
     FileChooser &m_files;
     MessageBoxes &m_messages;
+    QSettings &m_settings;
     std::function<ExportSources()> m_sources;
     std::function<QString()> m_copyListTitle;
     QPointer<ExportDialog> m_dialog;

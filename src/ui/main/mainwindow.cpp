@@ -190,8 +190,8 @@ void MainWindow::buildExportCommand(QMenu *file, QAction *before)
             sources.fontFiles[i] = sources.map.slotValues[i].file;
         return sources;
     };
-    m_exportCommand = new ExportCommand(*this, *m_files, *m_messages, sources,
-                                        [this] { return m_sideWindows.copyList().windowTitle(); });
+    m_exportCommand = new ExportCommand(*this, *m_files, *m_messages, m_userSettings, sources,
+                                        &CopyListDialog::heading);
     connect(m_exportCommand, &ExportCommand::exported, this,
             [this](const QString &iniPath, const FontFileMemory::SlotFiles &copies) { m_fontMemory.remember(iniPath, copies); });
     m_exportAction = new QAction(file);
@@ -201,8 +201,7 @@ void MainWindow::buildExportCommand(QMenu *file, QAction *before)
 
     // The side windows are made on first use; the export follows them from then on.
     m_sideWindows.phoneModelMade = [this](PhoneModelDialog &dialog) {
-        connect(&dialog, &PhoneModelDialog::modelConfirmed, m_exportCommand,
-                [this, &dialog] { m_exportCommand->familyConfirmed(dialog.selectedFamily()); });
+        connect(&dialog, &PhoneModelDialog::modelConfirmed, m_exportCommand, &ExportCommand::familyConfirmed);
     };
     m_sideWindows.copyListMade = [this](CopyListDialog &dialog) {
         connect(&dialog, &CopyListDialog::exportRequested, m_exportCommand, [this] { m_exportCommand->start(); });

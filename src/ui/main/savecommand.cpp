@@ -80,10 +80,10 @@ void SaveCommand::run()
     writeNow();
 }
 
-void SaveCommand::modelConfirmed(const QString &instructions)
+void SaveCommand::modelConfirmed(PhoneFamily family)
 {
     // The instructions are in place before the save that shows them runs.
-    m_sideWindows.copyList().setInstructions(instructions);
+    m_sideWindows.copyList().setInstructions(PhoneModelDialog::copyInstructions(family));
     m_modelConfirmed = true;
     if (m_pending) {
         // Write once the model window has hidden and its click has ended.

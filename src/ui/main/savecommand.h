@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/phonefamily.h"
+
 #include <QObject>
 #include <QStringList>
 
@@ -51,7 +53,7 @@ signals:
     void written(const QString &path);
 
 private:
-    void modelConfirmed(const QString &instructions);
+    void modelConfirmed(PhoneFamily family);
     void cancelPending();
     void writeNow();
     void saved();
