@@ -48,8 +48,10 @@ QString make(const QString &kind, const QString &path)
         ::close(fd);
         return bound ? path : QString();
     }
-    if (kind == QLatin1String("device"))
-        return QStringLiteral("/dev/zero");
+    if (kind == QLatin1String("device")) { // endless bytes, but only if it is a device (not in every container)
+        struct stat st {};
+        return ::stat("/dev/zero", &st) == 0 && S_ISCHR(st.st_mode) ? QStringLiteral("/dev/zero") : QString();
+    }
     if (kind == QLatin1String("missing"))
         return path;
     if (kind == QLatin1String("folder"))
@@ -131,6 +133,8 @@ private slots:
             if (role == Role::StoredLanguage)
                 cwd.write(QStringLiteral("settings.fs"), "False|" + path.toUtf8());
         });
+        if (path.isEmpty() && kind == QLatin1String("device"))
+            QSKIP("/dev/zero is not a character device here: no device to try");
         QVERIFY(!path.isEmpty());
         switch (role) {
         case Role::Font: {
