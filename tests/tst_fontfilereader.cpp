@@ -303,6 +303,9 @@ private slots:
         QTest::newRow("a 65th different name table") << withHead(many) << false << "damaged valid=1 names=64 fs=-";
         QTest::newRow("OS/2 too short") << withHead({{"name", name}, {"OS/2", os2Table(1).left(60)}})
                                         << false << "damaged valid=1 names=Probe|Book fs=-";
+        // One byte short, with the next table's bytes right behind: nothing is read past its end.
+        QTest::newRow("OS/2 one byte short") << withHead({{"OS/2", os2Table(0x21).left(63)}, {"name", name}}) << false << noNames;
+        QTest::newRow("head one byte short") << sfnt({{"head", head.left(53)}, {"name", name}}) << false << nothing;
     }
 
     void readsTables()

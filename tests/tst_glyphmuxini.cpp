@@ -88,13 +88,13 @@ private slots:
 
     void textFields()
     {
-        // Every C0 control and the Unicode line and paragraph separators become
-        // spaces; DEL, NEL and every other text pass unchanged.
+        // Every control character (C0, DEL, C1) and the Unicode line and paragraph
+        // separators become spaces, as the reader would refuse them; all else passes.
         const QString plain = QStringLiteral(" Шрифт, 字体; e:\\Шрифты\\*.ttf a;b ");
         const std::pair<QString, QString> cases[] = {
             {plain, plain},
             {QStringLiteral("a\r\n[Global]\r\nEnable=0\u2028\u2029\t\x1f\x7f\u0085\u00e9"),
-             QStringLiteral("a  [Global]  Enable=0    \x7f\u0085\u00e9")},
+             QStringLiteral("a  [Global]  Enable=0      \u00e9")},
         };
         for (const auto &[value, written] : cases) {
             FontMap map = FontMap::initial();
@@ -157,18 +157,19 @@ private slots:
             << QStringList{"ZoomRatio=1", "Chroma=100", "LatinBold12=À@5:Y:W", "LatinBold13=Café Grün@12:Y:I:W",
                            "LatinBold17=X@999:Y:W", "LatinBold19=@16:Y:W", "LatinPlain12=@12:Y:W"}
             << "2 OutOfRange, 3 NotANumber, 6 OutOfRange, 7 OutOfRange, 8 Repeated, 10 AliasRewritten, 11 AliasRewritten";
-        QTest::newRow("UTF-16BE, CR, unknown part and section")
+        QTest::newRow("UTF-16BE, CR, unknown part and section, no size after any @, odd last byte")
             << QByteArray(QStringEncoder(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom)
-                              .encode(u"[FontMap]\rLatinBold13=字体@12:Y:X\r\r[Extra]\rfoo=1\r[FontMap]\rLatinBold19=Z@17:y1:w2:i\r"))
+                              .encode(u"[FontMap]\rLatinBold17=a@b@c\rLatinBold13=字体@12:Y:X\r\r[Extra]\rfoo=1\r"
+                                      u"[FontMap]\rLatinBold19=Z@17:y1:w2:i\r")) + 'A'
             << QStringList{"ZoomRatio=100", "Chroma=100", "LatinBold12=@12:Y:W", "LatinBold13=字体@12:Y:W",
-                           "LatinBold17=@16:Y:W", "LatinBold19=Z@17:Y1:I:W2", "LatinPlain12=@12:Y:W"}
-            << "2 UnknownSlotPart, 4 UnknownSection";
+                           "LatinBold17=a@b@16:Y:W", "LatinBold19=Z@17:Y1:I:W2", "LatinPlain12=@12:Y:W"}
+            << "2 NotANumber, 3 UnknownSlotPart, 5 UnknownSection, 9 Undecodable";
         QTest::newRow("UTF-8 with BOM, damaged bytes, control characters")
             << QByteArray("\xEF\xBB\xBFLatinBold12=Bad\xff@13\nLatinBold13=Good@13\nLatinBold17=A\x01"
-                          "B@13\nLatinBold19=Tab\tbed@13\njust text\n=1\nLatinPlain12=\xe2\x80\xa8@13\n")
+                          "B@13\nLatinBold19=Tab\tbed@13\njust text\n=1\nLatinPlain12=\xe2\x80\xa8@13\nLatinPlain12=\xc2\x85@13\n")
             << QStringList{"ZoomRatio=100", "Chroma=100", "LatinBold12=@12:Y:W", "LatinBold13=Good@13:Y:W",
                            "LatinBold17=@16:Y:W", "LatinBold19=@16:Y:W", "LatinPlain12=@12:Y:W"}
-            << "1 Undecodable, 3 Undecodable, 4 Undecodable, 5 NotAKeyLine, 6 NotAKeyLine, 7 Undecodable";
+            << "1 Undecodable, 3 Undecodable, 4 Undecodable, 5 NotAKeyLine, 6 NotAKeyLine, 7 Undecodable, 8 Undecodable";
     }
 
     void handEditedFiles()

@@ -42,6 +42,8 @@ private slots:
         QTest::mouseClick(f.get<QPushButton>("Command6"), Qt::LeftButton); // size 13
         f.refreshes.clear();
         QTest::keyClicks(f.get("H2"), QStringLiteral("x1"));
+        f.get("H2")->setCursorPosition(1); // typing inside a text leaves the rest where it was
+        QTest::keyClicks(f.get("H2"), QStringLiteral("yz"));
         QTest::keyClicks(f.get("W2"), QStringLiteral("9 a"));
         QCOMPARE(f.refreshes.size(), 0);
         f.get("H1")->setText(QStringLiteral("10"));
@@ -50,7 +52,7 @@ private slots:
         f.get("Text2")->setText(QStringLiteral("e:\\fonts\\"));
         f.get<QScrollBar>("ScrollZoom")->setValue(1);
         slotLines[0] = QStringLiteral("LatinBold12=@12:Y10:I:W8");
-        slotLines[1] = "LatinBold13=" + face + "@13:Yx1:W9 a";
+        slotLines[1] = "LatinBold13=" + face + "@13:Yxyz1:W9 a";
         QStringList aliases = plainAliasLines(face);
         aliases[6] += QStringLiteral(":I");
         aliases[13] += QStringLiteral(":I");
@@ -72,6 +74,13 @@ private slots:
             {"ScrollZoom", {8, 48, 105, 17}}, {"chromascroll", {88, 88, 17, 17}}};
         for (const auto &[name, box] : boxes)
             QVERIFY2(f.get<QWidget>(name)->geometry() == box, name);
+        // Every slot's row, in each column, 24 px below the one before.
+        const char *columns[][5] = {{"LatinBold12", "LatinBold13", "LatinBold17", "LatinBold19", "LatinPlain12"},
+                                    {"Apri1", "Apri2", "Apri3", "Apri4", "Apri5"}, {"dim12b", "dim13b", "dim17b", "dim19b", "dim12p"},
+                                    {"IT1", "IT2", "IT3", "IT4", "IT5"}, {"info12b", "info13b", "info17b", "info19b", "info12p"}};
+        for (const auto &column : columns)
+            for (int i = 1; i < 5; ++i)
+                QVERIFY2(f.get<QWidget>(column[i])->y() == f.get<QWidget>(column[0])->y() + 24 * i, column[i]);
         // name=text of each entry as shown, a separator as name-, a menu's entries in brackets.
         std::function<QString(const QList<QAction *> &)> tree = [&](const QList<QAction *> &actions) {
             QStringList out;

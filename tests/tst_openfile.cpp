@@ -65,9 +65,12 @@ private slots:
 
 
         // Dropped on the window: only a single .ini file is taken.
-        const auto drag = [&](const QString &file) {
+        const auto drag = [&](const QStringList &files) {
             QMimeData data;
-            data.setUrls({QUrl::fromLocalFile(file)});
+            QList<QUrl> urls;
+            for (const QString &file : files)
+                urls << QUrl::fromLocalFile(file);
+            data.setUrls(urls);
             QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(&f.form, &enter);
             QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -75,9 +78,10 @@ private slots:
                 QApplication::sendEvent(&f.form, &drop);
             return enter.isAccepted();
         };
-        QVERIFY(!drag(f.cwd.write(QStringLiteral("notes.txt"), handEdited)));
+        QVERIFY(!drag({f.cwd.write(QStringLiteral("notes.txt"), handEdited)}));
+        QVERIFY(!drag({path, path}));
         f.get("LatinBold12")->clear();
-        QVERIFY(drag(path));
+        QVERIFY(drag({path}));
         QTRY_COMPARE(f.get("LatinBold12")->text(), QStringLiteral("DejaVu Serif"));
 
         // Saved back with the previous bytes kept beside it, twice over.
@@ -97,8 +101,10 @@ private slots:
         QCOMPARE(f.cwd.read(QStringLiteral("phone/Glyphmux.ini")), saved);
         QVERIFY(f.messages.warned.last().contains(QStringLiteral("Glyphmux.ini.bak")));
 
-        // Open Recent: newest first, a file that is gone shown disabled.
-        const QString gone = f.cwd.write(QStringLiteral("gone/Glyphmux.ini"), handEdited);
+        // Open Recent: newest first, a file that is gone shown disabled, one
+        // that was refused left out, '&' shown as itself.
+        QVERIFY(!f.form.openFile(f.cwd.write(QStringLiteral("refused/Glyphmux.ini"), "[Other]\n")));
+        const QString gone = f.cwd.write(QStringLiteral("gone & lost/Glyphmux.ini"), handEdited);
         QVERIFY(f.form.openFile(gone));
         QVERIFY(QFile::remove(gone));
         auto *recent = f.get<QMenu>("cmd_recent");
@@ -106,7 +112,7 @@ private slots:
         QStringList items;
         for (const QAction *item : recent->actions())
             items << item->text().section(u' ', 1) + (item->isEnabled() ? "" : " (off)");
-        QCOMPARE(items, (QStringList{QDir::toNativeSeparators(gone) + " (off)", QDir::toNativeSeparators(path)}));
+        QCOMPARE(items, (QStringList{QDir::toNativeSeparators(gone).replace(u'&', "&&") + " (off)", QDir::toNativeSeparators(path)}));
         recent->actions().last()->trigger();
         QCOMPARE(f.get("LatinBold13")->text(), QStringLiteral("Changed"));
 

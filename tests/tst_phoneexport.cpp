@@ -160,6 +160,8 @@ private slots:
         QTest::newRow("a.ttf removed") << false << ExportProblem::SourceMissing << "src/a.ttf" << ENOENT;
         QTest::newRow("b.ttf is a pipe") << true << ExportProblem::SourceNotRegular << "src/b.ttf" << 0;
         QTest::newRow("two files, one name on the phone") << true << ExportProblem::SameFileName << "src/b.ttf" << 0;
+        QTest::newRow("a font named like the configuration") << true << ExportProblem::SameFileName << "" << 0;
+        QTest::newRow("a dangling link in the way") << true << ExportProblem::TargetNotPlain << "card/data/fonts/b.ttf" << 0;
         QTest::newRow("cancel inside a large font") << false << ExportProblem::Cancelled << "" << 0;
         QTest::newRow("cancel at the last byte") << false << ExportProblem::Cancelled << "" << 0;
     }
@@ -179,8 +181,13 @@ private slots:
             QFile::remove(scene.source("b.ttf"));
             QCOMPARE(::mkfifo(QFile::encodeName(scene.source("b.ttf")).constData(), 0644), 0);
         }
-        if (fault == "two files, one name on the phone") {
+        if (fault == "two files, one name on the phone")
             scene.request.fontFiles[4] = scene.dir.write("other/B.TTF", "other");
+        if (fault == "a font named like the configuration")
+            scene.request.fontFiles[4] = scene.dir.write("other/GlyphMux.INI", "font");
+        if (fault == "a dangling link in the way") { // nothing may appear where it points
+            QVERIFY(QDir().mkpath(scene.dir.filePath("card/data/fonts")));
+            QVERIFY(QFile::link(scene.dir.filePath("outside.ttf"), scene.dir.filePath("card/data/fonts/b.ttf")));
         }
         scene.request.engineFolder = QFileInfo(scene.dir.write("engine/glyphmux.dll", "engine")).path();
         if (fault.startsWith("cancel") || fault == "a.ttf removed")
@@ -202,10 +209,13 @@ private slots:
             // Inside a.ttf, after b.ttf has replaced the old one; or at the very
             // end, when system/fonts has been made and the last file is written.
             ++calls;
+            if (fault == "part gone before its rename") // the rename into place fails
+                QFile::remove(scene.dir.filePath("card/data/fonts/.b.ttf.glyphmux-part"));
             return fault == "cancel inside a large font" ? calls < 3 : fault != "cancel at the last byte" || done < total;
         });
         QCOMPARE(outcome.failure.problem, problem);
-        QCOMPARE(outcome.failure.path, path.isEmpty() ? QString() : scene.dir.filePath(path));
+        const QString configuration = fault.contains("configuration") ? PhoneFolders::configuration() : QString();
+        QCOMPARE(outcome.failure.path, path.isEmpty() ? configuration : scene.dir.filePath(path));
         QCOMPARE(outcome.failure.systemError, systemError);
         QCOMPARE(outcome.written, QStringList());
         QCOMPARE(outcome.notWritten.size(), int(plan.items.size()));

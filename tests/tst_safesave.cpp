@@ -43,6 +43,11 @@ private slots:
             {"missing", "", false}, {"d", "", false}};
         for (const auto &row : rows)
             QVERIFY2(fileHolds(QLatin1String(row.path), row.bytes) == row.holds, row.bytes);
+        // A link stays a link; the file it names gets the bytes.
+        QVERIFY(QFile::link(QStringLiteral("a.txt"), QStringLiteral("link.txt")));
+        QVERIFY(saveFileAtomically(QStringLiteral("link.txt"), "linked").ok);
+        QVERIFY(QFileInfo(QStringLiteral("link.txt")).isSymLink());
+        QCOMPARE(cwd.read(QStringLiteral("a.txt")), QByteArray("linked"));
     }
 
     void failureKeepsWhatWasThere()

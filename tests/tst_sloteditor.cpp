@@ -160,6 +160,8 @@ private slots:
         QCOMPARE(f.get("chromavalue")->text(), QStringLiteral("97"));
         spinner->triggerAction(QAbstractSlider::SliderPageStepAdd);
         QCOMPARE(f.get("chromavalue")->text(), QStringLiteral("87"));
+        spinner->triggerAction(QAbstractSlider::SliderToMaximum);
+        QCOMPARE(f.get("chromavalue")->text(), QStringLiteral("0"));
 
         // Each red "?" shows its own message and changes nothing else.
         const QStringList lines = glyphmuxIniLines(f.form.fontMap());
