@@ -8,15 +8,20 @@ QString fileErrorText(const FileError &error)
     case FileError::Kind::None:
         return QString();
     case FileError::Kind::InvalidName:
+        //: invalid file name
         return QCoreApplication::translate("FileError", "nome di file non valido");
     case FileError::Kind::IsFolder:
+        //: is a folder
         return QCoreApplication::translate("FileError", "è una cartella");
     case FileError::Kind::NotRegular:
+        //: not a regular file
         return QCoreApplication::translate("FileError", "non è un file normale");
     case FileError::Kind::ReadOnly:
+        //: the file is read-only
         return QCoreApplication::translate("FileError", "il file è di sola lettura");
     case FileError::Kind::Write:
         if (error.systemText.isEmpty())
+            //: incomplete write
             return QCoreApplication::translate("FileError", "scrittura incompleta");
         break;
     case FileError::Kind::Open:

@@ -14,24 +14,31 @@ QString refusal(FontRefusal reason, const QString &path)
     case FontRefusal::None:
         return QString();
     case FontRefusal::NotFound:
+        //: file not found
         why = QCoreApplication::translate("FontMessages", "file non trovato");
         break;
     case FontRefusal::NotRegularFile:
+        //: not a regular file
         why = QCoreApplication::translate("FontMessages", "non è un file regolare");
         break;
     case FontRefusal::Collection:
+        //: is a TrueType collection (.ttc), not supported: extract a single font into a .ttf file
         why = QCoreApplication::translate("FontMessages", "è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf");
         break;
     case FontRefusal::NotTrueType:
+        //: not a TrueType file
         why = QCoreApplication::translate("FontMessages", "non è un file TrueType");
         break;
     case FontRefusal::DamagedTable:
+        //: a table of the file is damaged
         why = QCoreApplication::translate("FontMessages", "una tabella del file è danneggiata");
         break;
     case FontRefusal::NoUsableName:
+        //: none of the font's names can be used
         why = QCoreApplication::translate("FontMessages", "nessun nome del font è utilizzabile");
         break;
     }
+    //: Font refused: %1 (the file): %2 (why)
     return QCoreApplication::translate("FontMessages", "Font rifiutato: %1: %2").arg(QDir::toNativeSeparators(path), why);
 }
 
@@ -39,6 +46,7 @@ QString outlineWarning(const FontDetails &details)
 {
     if (details.refusal != FontRefusal::None || details.outlines != TrueType::OutlineKind::PostScript)
         return QString();
+    //: %1 (slot): PostScript (CFF) outlines: the phone's font engine may not draw them
     return QCoreApplication::translate("FontMessages", "%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli")
         .arg(QDir::toNativeSeparators(details.path));
 }
@@ -53,6 +61,7 @@ QString spaced(const QString &characters)
 
 QString missing(const QString &characters)
 {
+    //: missing: %1 (the characters the font lacks)
     return characters.isEmpty() ? QString() : QCoreApplication::translate("FontMessages", "manca: %1").arg(spaced(characters));
 }
 
@@ -66,16 +75,22 @@ QString outlineKind(TrueType::OutlineKind kind)
     case TrueType::OutlineKind::Unknown:
         break;
     }
+    //: unknown (the kind of outlines)
     return QCoreApplication::translate("FontMessages", "sconosciuti");
 }
 
 QString origin(bool installed)
 {
-    return installed ? QCoreApplication::translate("FontMessages", "già installato nel sistema") : QCoreApplication::translate("FontMessages", "registrato dall'editor");
+    if (installed)
+        //: already installed on the system
+        return QCoreApplication::translate("FontMessages", "già installato nel sistema");
+    //: registered by the editor (for as long as it runs)
+    return QCoreApplication::translate("FontMessages", "registrato dall'editor");
 }
 
 QString fileSize(qint64 bytes)
 {
+    //: %1 bytes (a file size)
     return QCoreApplication::translate("FontMessages", "%1 byte").arg(QLocale().toString(bytes));
 }
 
@@ -83,18 +98,28 @@ QList<DetailRow> detailRows(const FontDetails &d)
 {
     QString outlines = outlineKind(d.outlines);
     if (!outlineWarning(d).isEmpty())
+        //: the phone's font engine may not draw them
         outlines += QLatin1Char('\n') + QCoreApplication::translate("FontMessages", "il motore dei font del telefono potrebbe non disegnarli");
     QList<DetailRow> rows = {
         {"detailsFile", QCoreApplication::translate("FontMessages", "File:"), QDir::toNativeSeparators(d.path)},
+        //: Size:
         {"detailsSize", QCoreApplication::translate("FontMessages", "Dimensione:"), d.fileSize ? fileSize(*d.fileSize) : QString()},
+        //: Family:
         {"detailsFamily", QCoreApplication::translate("FontMessages", "Famiglia:"), d.family},
+        //: Style:
         {"detailsSubfamily", QCoreApplication::translate("FontMessages", "Stile:"), d.subfamily},
+        //: Full name:
         {"detailsFullName", QCoreApplication::translate("FontMessages", "Nome completo:"), d.fullName},
+        //: Version:
         {"detailsVersion", QCoreApplication::translate("FontMessages", "Versione:"), d.version},
         {"detailsCopyright", QCoreApplication::translate("FontMessages", "Copyright:"), d.copyright},
+        //: Licence:
         {"detailsLicence", QCoreApplication::translate("FontMessages", "Licenza:"), d.licence},
+        //: Glyphs:
         {"detailsGlyphs", QCoreApplication::translate("FontMessages", "Glifi:"), d.glyphCount ? QString::number(*d.glyphCount) : QString()},
+        //: Outlines:
         {"detailsOutlines", QCoreApplication::translate("FontMessages", "Contorni:"), outlines},
+        //: Origin:
         {"detailsOrigin", QCoreApplication::translate("FontMessages", "Origine:"), d.refusal == FontRefusal::None ? origin(d.installed) : refusal(d.refusal, d.path)},
     };
     for (DetailRow &row : rows) {

@@ -80,9 +80,13 @@ AboutDialog::AboutDialog()
 void AboutDialog::retranslate()
 {
     SideWindow::retranslate();
+    //: About %1
     setWindowTitle(tr("Informazioni su %1").arg(AppTexts::programName()));
+    //: Version %1
     m_version->setText(tr("Versione %1").arg(versionNumber()));
+    //: Program: the Glyphmux GUI team
     m_author->setText(tr("Programma: il gruppo di Glyphmux GUI"));
+    //: Font engine: the authors of Glyphmux
     m_engine->setText(tr("Motore dei font: gli autori di Glyphmux"));
 }
 

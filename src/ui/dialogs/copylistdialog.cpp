@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 CopyListDialog::CopyListDialog()
-    : SideWindow(QStringLiteral("Form3"), QStringLiteral("Copia i seguenti file:"))
+    : SideWindow(QStringLiteral("Form3"), heading())
 {
     m_instructionsLabel = boldLabel(QStringLiteral("testo"));
     m_instructionsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -45,6 +45,7 @@ CopyListDialog::CopyListDialog()
 
 QString CopyListDialog::heading()
 {
+    //: Copy the following files: (the window's title, and the heading of the exported copy list)
     return tr("Copia i seguenti file:");
 }
 

@@ -17,6 +17,7 @@ FontDetailsWindow::FontDetailsWindow()
     m_form->setLabelAlignment(Qt::AlignRight);
     for (const FontMessages::DetailRow &row : FontMessages::detailRows(FontDetails()))
         addRow(row.name, row.caption);
+    //: Missing characters:
     addRow("detailsMissing", tr("Caratteri mancanti:"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
@@ -45,6 +46,7 @@ QString FontDetailsWindow::value(const QString &field) const
 
 void FontDetailsWindow::showDetails(const QString &slotName, const FontDetails &d, const QString &missing)
 {
+    //: Font details: %1 (the slot)
     setWindowTitle(tr("Dettagli del font: %1").arg(slotName));
     const auto set = [this](const char *field, const QString &text) {
         findChild<QLabel *>(QLatin1String(field))->setText(text.isEmpty() ? QStringLiteral("-") : text);

@@ -66,6 +66,7 @@ void PhoneModelDialog::retranslate()
 {
     // The title is the language file's.
     SideWindow::retranslate();
+    //: Cancel
     m_cancel->setText(tr("Annulla"));
     placeCancel();
 }

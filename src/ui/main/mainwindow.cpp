@@ -127,6 +127,7 @@ void MainWindow::buildMenus()
     connect(m_saveCommand, &SaveCommand::written, this, [this](const QString &path) {
         m_recent.add(path);
         rememberFontFiles(path);
+        //: Saved: %1
         statusBar()->showMessage(tr("Salvato: %1").arg(QDir::toNativeSeparators(path)), savedMessageMs);
     });
     m_openCommand = new OpenCommand(*m_files, *m_messages, m_recent, *this);

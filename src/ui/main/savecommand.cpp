@@ -53,6 +53,7 @@ SaveCommand::SaveCommand(const FontMapDocument &document, SideWindows &sideWindo
 QStringList SaveCommand::progressTitles()
 {
     const QString base = AppTexts::nameAndVersion();
+    //: saving in progress (runs through the title bar)
     const QString saving = base + QLatin1Char(' ') + tr("salvataggio in corso");
     return {saving + QStringLiteral("."), saving + QStringLiteral(".."), saving + QStringLiteral("...")};
 }
@@ -128,6 +129,7 @@ bool SaveCommand::writeIni()
     }
     const SaveOutcome outcome = saveFileAtomically(path, glyphmuxIniBytes(m_document.map()));
     if (!outcome.ok) {
+        //: Cannot save %1:\n%2 (why)
         m_messages.warn(&m_window, tr("Impossibile salvare %1:\n%2")
                                        .arg(QFileInfo(path).absoluteFilePath(), fileErrorText(outcome.error)));
         return false;

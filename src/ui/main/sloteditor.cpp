@@ -54,6 +54,7 @@ void SlotEditor::chooseFont(std::size_t slot)
     // In the language in use now; the first row's dialog alone has a title.
     dialog.filter = tr("Font file (*.ttf)");
     if (slot == 0)
+        //: Open TTF (the font dialog's title)
         dialog.title = tr("Apri TTF");
     // Cancel leaves the slot exactly as it was: face, reader and preview.
     if (!m_files.chooseFile(&m_window, dialog))

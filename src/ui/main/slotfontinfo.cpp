@@ -180,6 +180,7 @@ void SlotFontInfo::showContextMenu(std::size_t slot, const QPoint &at)
     QLineEdit *face = m_rows[slot].face;
     std::unique_ptr<QMenu> menu(face->createStandardContextMenu());
     menu->addSeparator();
+    //: Font details…
     QAction *details = menu->addAction(tr("Dettagli del font…"), this, [this, slot] { showDetails(slot); });
     details->setObjectName(QStringLiteral("fontDetailsAction"));
     details->setEnabled(m_fonts.details(slot).has_value());
