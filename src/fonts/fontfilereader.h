@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-// Inspects one TrueType file: reads its names and style bits, makes its face
+// Reads one TrueType file: its names and style bits; makes its face
 // drawable for as long as this object lives (registering the file when the
 // system does not already have the face), and tells the face name under
 // which it can be drawn.

@@ -57,7 +57,7 @@ public:
     // have changed (failures stay silent).
     void loadSettings();
     void saveSettings();
-    // Applies the language file named by the dialog languageDialog.
+    // Applies the language file chosen in the language dialog.
     void applyChosenLanguage();
     // "Language" in the Settings menu.
     void chooseLanguage();
