@@ -137,11 +137,6 @@ bool removeEmptySubfolder(int folder, const QByteArray &name)
     return ::unlinkat(folder, name.constData(), AT_REMOVEDIR) == 0;
 }
 
-bool syncToDisk(int fd)
-{
-    return ::fsync(fd) == 0;
-}
-
 bool readSmallFile(int folder, const QByteArray &name, qint64 limit, QByteArray &content)
 {
     const int fd = openRegular(folder, name, O_RDONLY);

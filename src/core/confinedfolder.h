@@ -57,8 +57,6 @@ int createNewFile(int folder, const QByteArray &name);
 bool renameWithoutReplacing(int fromFolder, const QByteArray &from, int toFolder, const QByteArray &to);
 bool removeFileEntry(int folder, const QByteArray &name);
 bool removeEmptySubfolder(int folder, const QByteArray &name);
-// Writes a file's or a folder's changes through to the disk.
-bool syncToDisk(int fd);
 
 // The content of a regular file of at most 'limit' bytes; false for
 // anything else (a link, a pipe, a larger file), which is not opened.

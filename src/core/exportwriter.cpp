@@ -1,6 +1,7 @@
 #include "core/exportwriter.h"
 
 #include "core/confinedfolder.h"
+#include "core/filereplace.h"
 
 #include <QDir>
 #include <QFile>

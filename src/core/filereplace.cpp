@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #ifdef Q_OS_WIN
+#include <io.h>
 #include <windows.h>
 #else
 #include <unistd.h>
@@ -16,7 +17,16 @@ bool syncToDisk(QFileDevice &file)
 #ifdef Q_OS_WIN
     return file.flush(); // MoveFileEx's write-through does the rest
 #else
-    return file.flush() && ::fsync(file.handle()) == 0;
+    return file.flush() && syncToDisk(file.handle());
+#endif
+}
+
+bool syncToDisk(int fd)
+{
+#ifdef Q_OS_WIN
+    return _commit(fd) == 0;
+#else
+    return ::fsync(fd) == 0;
 #endif
 }
 

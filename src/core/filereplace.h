@@ -10,6 +10,8 @@ class QFileDevice;
 
 // Flushes an open file's bytes to the disk; false (errno set) when that failed.
 bool syncToDisk(QFileDevice &file);
+// The same for a descriptor: a file's bytes, or a folder's entries after a rename.
+bool syncToDisk(int fd);
 
 // Renames 'from' to 'to' in one step, replacing 'to' if it exists; false
 // (errno set) when that failed.
