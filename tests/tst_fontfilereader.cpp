@@ -2,6 +2,7 @@
 // the reader and the shared font registry: faces found, registered while
 // in use, drawn by their own names, and let go.
 #include "fonts/fontfilereader.h"
+#include "fonts/fontnames.h"
 #include "fonts/fontregistry.h"
 #include "fonts/truetypeparser.h"
 #include "fonts/windowslocale.h"
@@ -14,6 +15,10 @@
 #include <QtTest>
 
 #include <memory>
+
+#ifdef GLYPHMUX_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 using namespace TestFonts;
 
@@ -69,6 +74,22 @@ QString drawn(const QString &face, bool bold = false)
     const auto t = TrueType::readFontTables(MemorySource(sfnt({{"head", headTable()}, {"name", name}})));
     return t.names ? TrueType::nameString(*t.names, TrueType::FullNameId, 0x0409) : QString();
 }
+
+#ifdef GLYPHMUX_HAVE_FONTCONFIG
+// The family names fontconfig gives the font file at 'path'.
+QStringList fontconfigFamilies(const QString &path)
+{
+    int count = 0;
+    FcPattern *pattern = FcFreeTypeQuery(reinterpret_cast<const FcChar8 *>(QFile::encodeName(path).constData()), 0, nullptr, &count);
+    QStringList families;
+    FcChar8 *family = nullptr;
+    for (int k = 0; pattern && FcPatternGetString(pattern, FC_FAMILY, k, &family) == FcResultMatch; ++k)
+        families.append(QString::fromUtf8(reinterpret_cast<const char *>(family)));
+    if (pattern)
+        FcPatternDestroy(pattern);
+    return families;
+}
+#endif
 
 } // namespace
 
@@ -201,6 +222,9 @@ private slots:
             {renamed({hidden(1, "Probe Pair"), win(2, "Wide"), win(4, "Probe Full Pair"), win(16, "Probe Pair Wide")}),
              "Probe Pair Wide", "Probe Full Pair", "Probe Full Pair"},
             {renamed({hidden(1, "Probe Hidden"), win(4, "Probe Full"), win(16, "Probe Full")}), "Probe Full", "Probe Full", "Probe Full"},
+            // Named like an installed family in its name ID 1, which fontconfig skips: not that family.
+            {renamed({hidden(1, "dejavu serif"), win(4, "Probe Case Full"), win(16, "Probe Case Full")}),
+             "Probe Case Full", "Probe Case Full", "Probe Case Full"},
             {lost, "", "", ""},
         };
         {
@@ -222,6 +246,36 @@ private slots:
         registry().applyFace(font, QString());
         QCOMPARE(font.family(), QGuiApplication::font().family());
         QCOMPARE(font.styleName(), QString());
+    }
+
+    void familyNamesComparedAsFontconfigDoes_data()
+    {
+        QTest::addColumn<QString>("typographic"); // name ID 16
+        QTest::addColumn<QString>("family");      // name ID 1
+        QTest::addColumn<bool>("same");
+        QTest::newRow("blanks") << "Test Sans Old Style" << "Test SansOldStyle " << true;
+        QTest::newRow("letter case") << "Noto Sans Old Persian" << "noto sans oldpersian" << true;
+        QTest::newRow("folding that lengthens") << QStringLiteral(u"Probe Stra\u00DFe \uFB01") << "PROBE STRASSE FI" << true;
+        QTest::newRow("Greek") << QStringLiteral(u"Probe \u03A3\u03AF\u03C3\u03C5\u03C6\u03BF\u03C2")
+                               << QStringLiteral(u"PROBE \u03A3\u038A\u03A3\u03A5\u03A6\u039F\u03A3") << true;
+        QTest::newRow("tab") << "Probe Tab" << "Probe\tTab" << false;
+        QTest::newRow("no-break space") << "Probe Space" << QStringLiteral(u"Probe\u00A0Space") << false;
+        QTest::newRow("hyphen") << "Probe Hyphen" << "Probe-Hyphen" << false;
+        QTest::newRow("longer") << "Probe Sans" << "Probe Sans Mono" << false;
+    }
+
+    void familyNamesComparedAsFontconfigDoes()
+    {
+        QFETCH(QString, typographic);
+        QFETCH(QString, family);
+        QFETCH(bool, same);
+        QCOMPARE(sameFontconfigName(typographic, family), same);
+        QCOMPARE(sameFontconfigName(family, typographic), same);
+#ifdef GLYPHMUX_HAVE_FONTCONFIG
+        // fontconfig lists name ID 1 beside ID 16 only when it takes them for two names.
+        const QString path = renamed({windowsName(1, family), win(2, "Regular"), windowsName(16, typographic)});
+        QCOMPARE(fontconfigFamilies(path).size(), same ? 1 : 2);
+#endif
     }
 
     void nameStrings()

@@ -6,6 +6,7 @@
 #include "core/glyphmuxini.h"
 #include "fonts/chosenfonts.h"
 #include "fonts/fontcoverage.h"
+#include "fonts/fontfilereader.h"
 #include "fonts/fontregistry.h"
 #include "support/editorwindow.h"
 #include "support/truetypebuilder.h"
@@ -200,6 +201,27 @@ private slots:
         f.face(0)->clear();
         QTest::keyClicks(f.face(0), QStringLiteral("DejaVu Serif"));
         QCOMPARE(QFontInfo(f.labelFont(0)).styleName(), QStringLiteral("Book"));
+    }
+
+    void facesNamedByTheFilesOwnRecords()
+    {
+        // fontconfig lists the first file as "Test Sans Old Style" only (it
+        // keeps one of two spellings that differ in blanks); the second names
+        // itself like an installed family but in other letter case. Each is
+        // registered, gives its own name ID 1 and draws its own glyphs.
+        Fixture f;
+        QList<Name> spaced = familyNames(QStringLiteral("Test Sans OldStyle"), QStringLiteral("Regular"));
+        spaced.append(windowsName(16, QStringLiteral("Test Sans Old Style")));
+        const QStringList faces = {QStringLiteral("Test Sans OldStyle"), QStringLiteral("DEJAVU SERIF")};
+        const QString files[] = {writeRenamedFont(f.cwd.path(), QStringLiteral("oldstyle.ttf"), spaced),
+                                 writeRenamedFont(f.cwd.path(), QStringLiteral("upper.ttf"), familyNames(faces[1], QStringLiteral("Book")))};
+        for (std::size_t slot = 0; slot < 2; ++slot) {
+            f.choose(slot, files[slot]);
+            QCOMPARE(f.face(slot)->text(), faces[slot]);
+            QCOMPARE(f.form.fontMap().slotValues[slot].face, faces[slot]);
+            QVERIFY(!f.form.slotEditor().reader(slot)->isInstalled());
+            QCOMPARE(QRawFont::fromFont(f.labelFont(slot)).fontTable("name"), nameTableOf(files[slot]));
+        }
     }
 
     void detailsMatchTheNameTable()

@@ -92,9 +92,14 @@ bool FontFileReader::findFaceName(FaceTest test)
         family + QLatin1Char(' ') + nameText(TrueType::SubfamilyId),
         nameText(TrueType::FullNameId),
     };
+    // A file registered here is drawn by its own families only, so that an
+    // unrelated font cannot stand in; fontconfig may list them in another
+    // spelling than the file's name records.
+    const bool ownFile = test == FaceTest::Drawable && !m_registeredFile.isEmpty();
     for (const QString &candidate : candidates) {
         const bool known = test == FaceTest::SystemOnly ? registry.isInstalled(candidate)
-                                                        : registry.isFaceKnown(candidate);
+            : ownFile ? registry.isFaceOfFile(candidate, m_registeredFile)
+                      : registry.isFaceKnown(candidate);
         if (known) {
             m_faceName = withoutLineBreaks(candidate); // a name from a file must not split a line
             return true;

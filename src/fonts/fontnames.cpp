@@ -1,25 +1,39 @@
 #include "fonts/fontnames.h"
 
+#include <QList>
 #include <QString>
+
+#ifdef GLYPHMUX_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+
+#include <cstdlib>
+#endif
+
+QByteArray fontconfigNameKey(QStringView name)
+{
+    QString kept = name.toString();
+    kept.remove(QLatin1Char(' '));
+#ifdef GLYPHMUX_HAVE_FONTCONFIG
+    // fontconfig's own case folding (full folding from its Unicode tables:
+    // "ß" is "ss"), so that the answer is the installed fontconfig's. It
+    // reads C strings: each part between NULs is folded on its own.
+    QByteArray key;
+    const QList<QByteArray> parts = kept.toUtf8().split('\0');
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            key += '\0';
+        if (FcChar8 *folded = FcStrDowncase(reinterpret_cast<const FcChar8 *>(parts[i].constData()))) {
+            key += reinterpret_cast<const char *>(folded);
+            std::free(folded);
+        }
+    }
+    return key;
+#else
+    return kept.toCaseFolded().toUtf8();
+#endif
+}
 
 bool sameFontconfigName(QStringView a, QStringView b)
 {
-    // Case folding may change a string's length (ß -> ss), so fold first
-    // and compare what is left without the blanks.
-    const QString foldedA = a.toString().toCaseFolded();
-    const QString foldedB = b.toString().toCaseFolded();
-    qsizetype i = 0;
-    qsizetype j = 0;
-    for (;;) {
-        while (i < foldedA.size() && foldedA.at(i) == u' ')
-            ++i;
-        while (j < foldedB.size() && foldedB.at(j) == u' ')
-            ++j;
-        if (i == foldedA.size() || j == foldedB.size())
-            return i == foldedA.size() && j == foldedB.size();
-        if (foldedA.at(i) != foldedB.at(j))
-            return false;
-        ++i;
-        ++j;
-    }
+    return fontconfigNameKey(a) == fontconfigNameKey(b);
 }

@@ -1,6 +1,7 @@
 #include "fonts/fontregistry.h"
 
 #include "core/regularfile.h"
+#include "fonts/fontnames.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -79,6 +80,15 @@ bool FontRegistry::isFaceKnown(const QString &face) const
             return true;
     }
     return false;
+}
+
+bool FontRegistry::isFaceOfFile(const QString &face, const QString &path) const
+{
+    const auto it = m_files.find(key(path));
+    if (face.isEmpty() || it == m_files.end() || it->uses == 0)
+        return false;
+    const FaceIndex &faces = it->faces;
+    return std::any_of(faces.keyBegin(), faces.keyEnd(), [&](const QString &name) { return sameFontconfigName(face, name); });
 }
 
 bool FontRegistry::unusedFileHasFace(const QString &face) const

@@ -33,8 +33,15 @@ public:
     // font the system has or of a file registered here. A font file can be
     // known by several family names; each of them counts.
     bool isFaceKnown(const QString &face) const;
-    // As isFaceKnown, but only for fonts the system had without us.
+    // As isFaceKnown, but only for fonts the system had without us: whether
+    // an installed copy can stand for a chosen file, so compared exactly.
     bool isInstalled(const QString &face) const;
+    // True when 'face' is a family name of the fonts of 'path', a file
+    // registered here and in use, compared as fontconfig compares names
+    // (sameFontconfigName): fontconfig keeps one spelling of names that
+    // differ only in blanks or case, and the file's own name ID 1 may be
+    // the other one.
+    bool isFaceOfFile(const QString &face, const QString &path) const;
 
     // Makes the font file drawable, or counts one more user of it. True when
     // the file's fonts are registered (now or before). The file is first
