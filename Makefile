@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps-run deps-test build run test screenshot bench bench-instructions clean
+.PHONY: all deps-run deps-test build run test deb screenshot bench bench-instructions clean
 
 all: build
 
@@ -28,6 +28,18 @@ run: deps-run $(BUILD)/CMakeCache.txt
 
 test: deps-test build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, built apart with Debian's hardening flags, into
+# build-deb/glyphmux-gui_<version>_<arch>.deb.
+deb:
+	@scripts/install-deps.sh deb
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CMAKE_FLAGS)
+	cmake --build build-deb -j $(JOBS)
+	cd build-deb && cpack -G DEB
+	@ls build-deb/*.deb
 
 # The developer tools are built only when asked for.
 screenshot: deps-test

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests or the benchmarks
-# need, only when something is missing. Usage: install-deps.sh [run|test|bench|ci]
+# need, only when something is missing. Usage: install-deps.sh [run|test|bench|deb|ci]
 set -euo pipefail
 
 what=${1:-test}
@@ -12,8 +12,11 @@ case "$what" in
   run) ;;
   test) packages+=(fonts-dejavu-extra fonts-cantarell fonts-droid-fallback xvfb xdotool x11-utils x11-apps imagemagick) ;;
   bench) packages+=(fonts-dejavu-extra fonts-droid-fallback fonts-ipafont-gothic libfreetype-dev time valgrind) ;;
-  ci) packages+=(fonts-dejavu-extra fonts-cantarell xvfb xdotool x11-utils x11-apps imagemagick clang libclang-rt-14-dev appstream shared-mime-info) ;;
-  *) echo "usage: $0 [run|test|bench|ci]" >&2; exit 2 ;;
+  # cpack's DEB generator runs file, dpkg-shlibdeps (dpkg-dev) and strip (binutils).
+  deb) packages+=(dpkg-dev file binutils lintian) ;;
+  ci) packages+=(fonts-dejavu-extra fonts-cantarell xvfb xdotool x11-utils x11-apps imagemagick clang libclang-rt-14-dev appstream shared-mime-info
+                 dpkg-dev file binutils lintian qt6-qpa-plugins) ;;
+  *) echo "usage: $0 [run|test|bench|deb|ci]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program in a real X server, driven only by real input events:
 # install it, start it in a fresh folder, type, click, save and exit.
-# Usage: desktop-session.sh BUILD_DIR
+# Usage: desktop-session.sh BUILD_DIR; GLYPHMUX_PROGRAM names an installed
+# program to run instead (the unpacked package's).
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
@@ -23,8 +24,8 @@ wait_for() {
   fail "timed out waiting for $what"
 }
 
-cmake --install "$build" --prefix "$work/prefix" >/dev/null
-app="$work/prefix/bin/glyphmux-gui"
+app=${GLYPHMUX_PROGRAM:-$work/prefix/bin/glyphmux-gui}
+[ -n "${GLYPHMUX_PROGRAM:-}" ] || cmake --install "$build" --prefix "$work/prefix" >/dev/null
 
 # Without any display: one line that says so, status 1; --version still answers.
 headless() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$app" "$@" 2>&1; }
@@ -136,7 +137,7 @@ echo "exit: code 0, nothing written"
 # and settings.fs still stores no language.
 mkdir "$work/cwd-de"
 cd "$work/cwd-de"
-env -u LC_ALL -u LANGUAGE LANG=de_DE.UTF-8 "$work/prefix/bin/glyphmux-gui" >"$work/app-de.log" 2>&1 &
+env -u LC_ALL -u LANGUAGE LANG=de_DE.UTF-8 "$app" >"$work/app-de.log" 2>&1 &
 app_pid=$!
 find_german() { window=$(xdotool search --onlyvisible --name '^Glyphmux GUI 1\.2\.4  2\. Ausgabe' 2>/dev/null | head -n 1); [ -n "$window" ]; }
 wait_for "the German main window" find_german
