@@ -34,7 +34,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for needed in qt6-qpa-plugins libqt6widgets6 libfontconfig1 libc6; do
   grep -q "\b$needed\b" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
-zcat "$root/usr/share/man/man1/glyphmux-gui.1.gz" | grep -q -- '--version' || fail "the man page lacks --version"
+zcat "$root/usr/share/man/man1/glyphmux-gui.1.gz" | grep -qF '\-\-version' || fail "the man page lacks --version"
 
 version=$(dpkg-deb -f "$deb" Version)
 env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/glyphmux-gui" --version | grep -qx "glyphmux-gui $version" \
