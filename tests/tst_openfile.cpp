@@ -84,22 +84,14 @@ private slots:
         QVERIFY(drag({path}));
         QTRY_COMPARE(f.get("LatinBold12")->text(), QStringLiteral("DejaVu Serif"));
 
-        // Saved back with the previous bytes kept beside it, twice over.
-        f.get("LatinBold13")->setText(QStringLiteral("Changed"));
-        QVERIFY(f.form.writeIni());
-        const QByteArray saved = glyphmuxIniBytes(f.form.fontMap());
-        QCOMPARE(f.cwd.read(QStringLiteral("phone/Glyphmux.ini")), saved);
+        // Saved back; the backup keeps the hand-edited file through later saves.
+        for (const char *face : {"Changed", "Changed again", "Changed"}) {
+            f.get("LatinBold13")->setText(QLatin1String(face));
+            QVERIFY(f.form.writeIni());
+        }
+        QCOMPARE(f.cwd.read(QStringLiteral("phone/Glyphmux.ini")), glyphmuxIniBytes(f.form.fontMap()));
         QCOMPARE(f.cwd.read(QStringLiteral("phone/Glyphmux.ini.bak")), handEdited);
         QVERIFY(!QFile::exists(f.cwd.filePath(QStringLiteral("Glyphmux.ini"))));
-        QVERIFY(f.form.writeIni());
-        QCOMPARE(f.cwd.read(QStringLiteral("phone/Glyphmux.ini.bak")), saved);
-
-        // A backup that cannot be written stops the save, the file untouched.
-        QVERIFY(QFile::setPermissions(f.cwd.filePath(QStringLiteral("phone/Glyphmux.ini.bak")), QFileDevice::ReadOwner));
-        f.get("LatinBold13")->setText(QStringLiteral("Not saved"));
-        QVERIFY(!f.form.writeIni());
-        QCOMPARE(f.cwd.read(QStringLiteral("phone/Glyphmux.ini")), saved);
-        QVERIFY(f.messages.warned.last().contains(QStringLiteral("Glyphmux.ini.bak")));
 
         // Open Recent: newest first, a file that is gone shown disabled, one
         // that was refused left out, '&' shown as itself.

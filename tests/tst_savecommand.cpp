@@ -2,12 +2,16 @@
 // model, the copy instructions, the progress title and the about box, by
 // mouse and by keyboard. "Export for the phone…": the menu path, the
 // copy-list window's button, the questions and reports on the way.
+#include "core/glyphmuxini.h"
 #include "support/editorwindow.h"
 #include "ui/dialogs/aboutdialog.h"
 #include "ui/dialogs/copylistdialog.h"
 #include "ui/dialogs/exportdialog.h"
 #include "ui/dialogs/phonemodeldialog.h"
 #include "ui/main/exportcommand.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 // What Form3 lists for the n70 family.
 const QString n70 = "c:\\system\\fonts\\glyphmux.dll\r\nc:\\data\\fonts\\glyphmux.ini\r\nc:\\data\\fonts\\ font in ttf";
@@ -150,6 +154,64 @@ private slots:
             QVERIFY2(!f.form.findChild<QObject *>(QLatin1String(name)), name);
         for (const char *image : {"Image1", "Image2"})
             QVERIFY2(!child<QLabel>(&f.form.sideWindows().phoneModel(), image)->pixmap().isNull(), image);
+    }
+
+    // A save writes only the file it names: what stands there before, then
+    // two saves with a change between; each file's content afterwards
+    // ("*": the saved bytes).
+    void savesOnlyTheNamedFile_data()
+    {
+        QTest::addColumn<QString>("plant");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("warnings");
+        QTest::newRow("unchanged bytes") << "same" << QStringList{"Glyphmux.ini: *", "Glyphmux.ini.bak: mine"} << 0;
+        QTest::newRow("first save's backup") << "hand" << QStringList{"Glyphmux.ini: *", "Glyphmux.ini.bak: hand"} << 0;
+        QTest::newRow("symlinked backup") << "link" << QStringList{"Glyphmux.ini: hand", "Glyphmux.ini.bak: victim", "victim: victim"} << 2;
+        QTest::newRow("Latin-1 folder beside its look-alike") << "latin1" << QStringList{"Glyphmux.ini: *"} << 1;
+    }
+    void savesOnlyTheNamedFile()
+    {
+        QFETCH(QString, plant);
+        QFETCH(QStringList, files);
+        QFETCH(int, warnings);
+        Fixture f;
+        const QByteArray latin1("caf\xe9"), lookAlike("caf\xef\xbf\xbd");
+        if (plant == "latin1") {
+            QVERIFY(::mkdir(latin1, 0700) == 0 && ::mkdir(lookAlike, 0700) == 0 && ::chdir(latin1) == 0);
+        } else {
+            f.cwd.write("Glyphmux.ini", plant == "same" ? glyphmuxIniBytes(f.form.fontMap()) : "hand");
+            f.cwd.write(plant == "link" ? "victim" : "Glyphmux.ini.bak", plant == "link" ? "victim" : "mine");
+        }
+        if (plant == "link")
+            QVERIFY(QFile::link("victim", "Glyphmux.ini.bak"));
+        struct stat before {}, after {};
+        ::stat("Glyphmux.ini", &before);
+        f.form.writeIni();
+        if (plant != "same")
+            f.face(0)->setText("Changed");
+        f.form.writeIni();
+        ::stat("Glyphmux.ini", &after);
+        if (plant == "same")
+            QCOMPARE(after.st_ino, before.st_ino); // not replaced
+        if (plant == "latin1") {
+            // Named through Qt it would be the look-alike: refused; by its relative name it opens and saves.
+            QVERIFY(!f.form.openFile(QFile::decodeName(QFile::encodeName(f.cwd.path()) + '/' + latin1 + "/Glyphmux.ini")));
+            QVERIFY(f.form.openFile("Glyphmux.ini"));
+            f.face(1)->setText("Changed too");
+            QVERIFY(f.form.writeIni());
+        }
+        QStringList found;
+        for (const QString &name : QDir().entryList({"[!s]*"}, QDir::Files)) { // settings.fs aside
+            QFile file(name);
+            const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+            found << name + ": " + (bytes == glyphmuxIniBytes(f.form.fontMap()) ? QByteArray("*") : bytes);
+        }
+        QCOMPARE(found, files);
+        QCOMPARE(f.messages.warned.size(), warnings);
+        if (plant == "latin1") {
+            QVERIFY(::chdir("..") == 0);
+            QVERIFY(::unlink(latin1 + "/Glyphmux.ini") == 0 && ::rmdir(latin1) == 0 && ::rmdir(lookAlike) == 0);
+        }
     }
 
     void progressTitleRunsThroughTheTexts()

@@ -1,5 +1,7 @@
 #include "core/recentfiles.h"
 
+#include "core/localpath.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -22,6 +24,8 @@ QStringList RecentFiles::files() const
 void RecentFiles::add(const QString &path)
 {
     const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    if (!isLosslessPath(absolute)) // it would open a look-alike
+        return;
     QStringList list = files();
     list.removeAll(absolute);
     list.prepend(absolute);

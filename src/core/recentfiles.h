@@ -18,7 +18,8 @@ public:
 
     // Newest first, absolute paths; files that are gone stay listed.
     QStringList files() const;
-    // Puts 'path' first, once.
+    // Puts 'path' first, once; one whose full path cannot be named without
+    // loss is left out.
     void add(const QString &path);
 
     // Empty when no font was chosen yet.

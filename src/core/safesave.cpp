@@ -1,6 +1,7 @@
 #include "core/safesave.h"
 
 #include "core/filereplace.h"
+#include "core/localpath.h"
 #include "core/regularfile.h"
 
 #include <QDateTime>
@@ -19,10 +20,48 @@
 #include <io.h>
 #include <windows.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace {
+
+// What stands at a name, the name itself (a link is not followed).
+struct NameState {
+    bool exists = false;
+    bool link = false;
+    bool folder = false;
+    bool regular = false;
+    bool replaceable = false; // this user may write it, and it has a write bit
+    int mode = 0;             // its permission bits
+};
+
+NameState stateOf(const QString &path)
+{
+    NameState state;
+#ifdef Q_OS_WIN
+    const QFileInfo info(path);
+    state.exists = info.exists() || info.isSymLink();
+    state.link = info.isSymLink();
+    state.folder = info.isDir();
+    state.regular = info.isFile();
+    state.replaceable = info.isWritable();
+#else
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::lstat(name.constData(), &st) != 0)
+        return state;
+    state.exists = true;
+    state.link = S_ISLNK(st.st_mode);
+    state.folder = S_ISDIR(st.st_mode);
+    state.regular = S_ISREG(st.st_mode);
+    state.mode = int(st.st_mode & 07777);
+    // Root passes access() for any file: the write bits keep a read-only
+    // file read-only for root too.
+    state.replaceable = ::access(name.constData(), W_OK) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH));
+#endif
+    return state;
+}
 
 const QLatin1String temporaryMark(".glyphmux-save-");
 
@@ -67,28 +106,41 @@ FileError writeAll(QFile &file, const QByteArray &bytes, const QString &path)
 // Fills the temporary file that then replaces 'path'; an error stops the save.
 using FillStep = std::function<FileError(QFile &temporary)>;
 
-SaveOutcome replaceAtomically(const QString &path, const FillStep &fill)
+enum class Links { Follow, InTheWay };
+
+SaveOutcome replaceAtomically(const QString &path, const FillStep &fill, Links links)
 {
-    QFileInfo target(path);
-    if (target.isSymLink()) // the link stays, its file gets the new bytes
-        target = QFileInfo(target.symLinkTarget());
-    if (target.exists() && !target.isFile()) {
-        const auto kind = target.isDir() ? FileError::Kind::IsFolder : FileError::Kind::NotRegular;
+    if (!isLosslessPath(path))
+        return {false, {FileError::Kind::LossyName, path, QFileDevice::OpenError, {}}};
+    QString real = path;
+    if (links == Links::Follow) {
+        const SaveTarget end = followLinks(path);
+        if (end.error.isError())
+            return {false, end.error};
+        real = end.path;
+    }
+    const NameState state = stateOf(real);
+    if (state.exists && !state.regular) {
+        const auto kind = state.folder ? FileError::Kind::IsFolder
+                          : state.link ? FileError::Kind::InTheWay : FileError::Kind::NotRegular;
         return {false, {kind, path, QFileDevice::OpenError, {}}};
     }
-    if (target.exists() && !(target.permissions() & QFileDevice::WriteOwner))
+    if (state.exists && !state.replaceable)
         return {false, {FileError::Kind::ReadOnly, path, QFileDevice::PermissionsError, {}}};
 
+    const QFileInfo target(real); // only for its name and folder: no absolute path is made
     removeStaleTemporaries(target);
     QFile temporary;
     for (int attempt = 0; attempt < 16 && !temporary.isOpen(); ++attempt) {
-        temporary.setFileName(target.absoluteFilePath() + temporaryMark + randomSuffix());
+        temporary.setFileName(real + temporaryMark + randomSuffix());
         temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered);
     }
     if (!temporary.isOpen())
         return {false, {FileError::Kind::Open, path, temporary.error(), temporary.errorString()}};
-    if (target.exists())
-        temporary.setPermissions(target.permissions());
+#ifndef Q_OS_WIN
+    if (state.exists)
+        ::fchmod(temporary.handle(), mode_t(state.mode));
+#endif
 
     FileError error = fill(temporary);
     if (!error.isError() && !syncToDisk(temporary))
@@ -96,7 +148,7 @@ SaveOutcome replaceAtomically(const QString &path, const FillStep &fill)
     temporary.close();
     if (!error.isError() && temporary.error() != QFileDevice::NoError)
         error = {FileError::Kind::Write, path, temporary.error(), temporary.errorString()};
-    if (!error.isError() && !renameFile(temporary.fileName(), target.absoluteFilePath()))
+    if (!error.isError() && !renameFile(temporary.fileName(), real))
         error = {FileError::Kind::Commit, path, QFileDevice::RenameError, qt_error_string(errno)};
     if (error.isError()) {
         temporary.remove();
@@ -109,7 +161,38 @@ SaveOutcome replaceAtomically(const QString &path, const FillStep &fill)
 
 SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    return replaceAtomically(path, [&](QFile &temporary) { return writeAll(temporary, bytes, path); });
+    return replaceAtomically(
+        path, [&](QFile &temporary) { return writeAll(temporary, bytes, path); }, Links::Follow);
+}
+
+SaveTarget followLinks(const QString &path)
+{
+    if (!isLosslessPath(path))
+        return {path, {FileError::Kind::LossyName, path, QFileDevice::OpenError, {}}};
+    QString current = path;
+#ifndef Q_OS_WIN
+    // As many links as the system itself follows before it calls it a loop.
+    for (int hop = 0; hop < 40; ++hop) {
+        const QByteArray name = QFile::encodeName(current);
+        struct stat st {};
+        if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return {current, {}};
+        QByteArray target(4096, Qt::Uninitialized);
+        const ssize_t length = ::readlink(name.constData(), target.data(), std::size_t(target.size()));
+        if (length <= 0 || length >= target.size())
+            return {path, {FileError::Kind::Open, path, QFileDevice::OpenError, qt_error_string(errno)}};
+        target.truncate(qsizetype(length));
+        const QString next = losslessName(target);
+        if (next.isNull())
+            return {path, {FileError::Kind::LossyName, path, QFileDevice::OpenError, {}}};
+        // A relative target counts from the link's own folder.
+        current = QDir::isAbsolutePath(next) ? next : QFileInfo(current).path() + QLatin1Char('/') + next;
+    }
+    return {path, {FileError::Kind::Open, path, QFileDevice::OpenError, qt_error_string(ELOOP)}};
+#else
+    const QFileInfo info(path);
+    return {info.isSymLink() ? info.symLinkTarget() : path, {}};
+#endif
 }
 
 void ignoreFileSizeLimitSignal()
@@ -127,9 +210,13 @@ QString backupPathFor(const QString &path)
 BackupOutcome keepPreviousVersion(const QString &path)
 {
     using Kind = FileError::Kind;
-    const QFileInfo info(path);
-    if (!info.exists() || info.isDir() || !(info.permissions() & QFileDevice::WriteOwner))
+    const NameState state = stateOf(path);
+    if (!state.exists || state.folder || !state.replaceable)
         return {};
+    const QString backupPath = backupPathFor(path);
+    const NameState backup = stateOf(backupPath);
+    if (backup.exists && !backup.regular && !backup.folder)
+        return {BackupError::CannotWriteBackup, {Kind::InTheWay, backupPath, QFileDevice::OpenError, {}}};
     const RegularFile opened = openRegularFile(path); // a pipe or a device could block
     if (opened.failure != RegularFile::Failure::None) {
         const Kind kind = opened.failure == RegularFile::Failure::NotRegular ? Kind::NotRegular : Kind::Open;
@@ -140,7 +227,6 @@ BackupOutcome keepPreviousVersion(const QString &path)
         return {BackupError::CannotReadOld, {Kind::Open, path, old.error(), old.errorString()}};
 
     // The backup is saved like any file; copied in pieces, as no size is trusted.
-    const QString backupPath = backupPathFor(path);
     bool readFailed = false;
     const SaveOutcome saved = replaceAtomically(backupPath, [&](QFile &temporary) {
         for (;;) {
@@ -154,7 +240,7 @@ BackupOutcome keepPreviousVersion(const QString &path)
             if (const FileError error = writeAll(temporary, chunk, backupPath); error.isError())
                 return error;
         }
-    });
+    }, Links::InTheWay);
     if (saved.ok)
         return {};
     return {readFailed ? BackupError::CannotReadOld : BackupError::CannotWriteBackup, saved.error};

@@ -8,17 +8,30 @@
 
 // Replaces a file with new bytes without ever leaving it half written: the
 // bytes go to a temporary file that is renamed over the old one only when
-// every byte reached the disk. An existing file without write permission is
-// left alone (also for root, who would otherwise overwrite it), and so is
-// anything that is not a regular file (a folder, a pipe). The temporary file
-// sits beside the target as "<name>.glyphmux-save-XXXXXX"; ones a killed
-// save left behind are removed by a later save once a minute old.
+// every byte reached the disk. A link, or a chain of links, is followed to
+// its file, which gets the bytes while the links stay. An existing file is
+// replaced only when this user may write it and it has a write bit (so root
+// too leaves a read-only file alone); anything that is not a regular file
+// (a folder, a pipe) is left alone. Names stay as given: a relative one is
+// never spelled out through the current folder, and a name that is not
+// valid UTF-8 here is refused. The temporary file sits beside the target
+// as "<name>.glyphmux-save-XXXXXX"; ones a killed save left behind are
+// removed by a later save once a minute old.
 struct SaveOutcome {
     bool ok = false;
     FileError error; // why it failed; no error on success
 };
 
 SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes);
+
+// The file a save of 'path' writes: the end of its chain of links, or
+// 'path' itself; relative when 'path' is. An error for a loop of links or a
+// link whose target is not valid UTF-8.
+struct SaveTarget {
+    QString path;
+    FileError error;
+};
+SaveTarget followLinks(const QString &path);
 
 // True when 'path' is a regular file holding exactly 'bytes': a save that
 // would change nothing can be left out (it costs a flush to disk).
@@ -29,10 +42,12 @@ bool fileHolds(const QString &path, const QByteArray &bytes);
 // Called once at start-up.
 void ignoreFileSizeLimitSignal();
 
-// Before a save replaces 'path', its previous content is kept as
-// "<path>.bak" beside it: one generation, itself written atomically. A file
-// that does not exist, is a folder or will not be replaced (read-only) has
-// nothing to keep. A failure means the save must not go on.
+// Before a save replaces 'path' (the end of its links), its previous
+// content is kept as "<path>.bak" beside it: one generation, itself written
+// atomically. A file that does not exist, is a folder or will not be
+// replaced (read-only) has nothing to keep. A link, pipe or device at the
+// backup's name is in the way: never written through or replaced. A failure
+// means the save must not go on.
 enum class BackupError { None, CannotReadOld, CannotWriteBackup };
 
 struct BackupOutcome {

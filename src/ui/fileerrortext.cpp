@@ -19,6 +19,12 @@ QString fileErrorText(const FileError &error)
     case FileError::Kind::ReadOnly:
         //: the file is read-only
         return QCoreApplication::translate("FileError", "il file è di sola lettura");
+    case FileError::Kind::InTheWay:
+        //: a symbolic link, pipe or device stands at the name of a file we would write
+        return QCoreApplication::translate("FileError", "a link, pipe or device is in the way");
+    case FileError::Kind::LossyName:
+        return QCoreApplication::translate("FileError",
+                                           "its name is not valid UTF-8 and cannot be used without changing it");
     case FileError::Kind::Write:
         if (error.systemText.isEmpty())
             //: incomplete write

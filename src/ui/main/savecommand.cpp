@@ -2,6 +2,8 @@
 
 #include "core/fontmapdocument.h"
 #include "core/glyphmuxini.h"
+#include "core/glyphmuxinireader.h"
+#include "core/localpath.h"
 #include "core/safesave.h"
 #include "ui/apptexts.h"
 #include "ui/dialogs/phonemodeldialog.h"
@@ -12,6 +14,7 @@
 #include "ui/services/messageboxes.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QTimer>
 #include <QWidget>
@@ -20,6 +23,27 @@ namespace {
 // How long each progress text stays in the title.
 constexpr int titleStepMs = 150;
 const QString iniFileName = QStringLiteral("Glyphmux.ini");
+
+// The full path when it can be told without loss (the current folder's
+// name may not be UTF-8); else the name as given.
+QString fullPath(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    return isLosslessPath(absolute) ? absolute : path;
+}
+
+QString shownPath(const QString &path)
+{
+    return QDir::toNativeSeparators(fullPath(path));
+}
+
+QString tooLargeText(qsizetype bytes)
+{
+    //: %1 and %2 are sizes in bytes
+    return SaveCommand::tr("%1 bytes, more than the %2 a Glyphmux.ini may hold to be opened again")
+        .arg(bytes)
+        .arg(maxGlyphmuxIniBytes);
+}
 } // namespace
 
 SaveCommand::SaveCommand(const FontMapDocument &document, SideWindows &sideWindows, MessageBoxes &messages,
@@ -121,20 +145,39 @@ QString SaveCommand::target() const
 bool SaveCommand::writeIni()
 {
     const QString path = target();
-    // The file about to be replaced is kept first; without that, nothing is written.
-    const BackupOutcome backup = keepPreviousVersion(path);
-    if (!backup.ok()) {
-        m_messages.warn(&m_window, GlyphmuxIniTexts::backupFailure(backup));
-        return false;
-    }
-    const SaveOutcome outcome = saveFileAtomically(path, glyphmuxIniBytes(m_document.map()));
-    if (!outcome.ok) {
+    const QByteArray bytes = glyphmuxIniBytes(m_document.map());
+    // What cannot be opened again is not written.
         //: Cannot save %1:\n%2 (why)
-        m_messages.warn(&m_window, tr("Impossibile salvare %1:\n%2")
-                                       .arg(QFileInfo(path).absoluteFilePath(), fileErrorText(outcome.error)));
+    if (bytes.size() > maxGlyphmuxIniBytes) {
+        m_messages.warn(&m_window, tr("Impossibile salvare %1:\n%2").arg(shownPath(path), tooLargeText(bytes.size())));
         return false;
     }
-    emit written(QFileInfo(path).absoluteFilePath());
+    // Links stay links: their file gets the bytes, and its backup beside it.
+    const SaveTarget real = followLinks(path);
+    if (real.error.isError()) {
+        m_messages.warn(&m_window, tr("Impossibile salvare %1:\n%2").arg(shownPath(path), fileErrorText(real.error)));
+        return false;
+    }
+    // Unchanged bytes leave the file and its backup alone.
+    if (!fileHolds(real.path, bytes)) {
+        // The backup keeps the file as it was before this session first
+        // replaced it; without that backup, nothing is written.
+        if (!m_backedUp.contains(real.path)) {
+            const BackupOutcome backup = keepPreviousVersion(real.path);
+            if (!backup.ok()) {
+                m_messages.warn(&m_window, GlyphmuxIniTexts::backupFailure(backup));
+                return false;
+            }
+        }
+        const SaveOutcome outcome = saveFileAtomically(real.path, bytes);
+        if (!outcome.ok) {
+            m_messages.warn(&m_window,
+                            tr("Impossibile salvare %1:\n%2").arg(shownPath(path), fileErrorText(outcome.error)));
+            return false;
+        }
+        m_backedUp.insert(real.path);
+    }
+    emit written(fullPath(path));
     saved();
     return true;
 }

@@ -3,6 +3,7 @@
 #include "core/phonefamily.h"
 
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 
 class FontMapDocument;
@@ -28,9 +29,10 @@ public:
 
     // The menu command.
     void run();
-    // Writes the target (see below), keeping its previous content as
-    // "<target>.bak" first; after a good write the
-    // progress title follows and, with the popup on, the copy instructions.
+    // Writes the target (see below), keeping its content as "<target>.bak"
+    // first, once per session; the same bytes again are not written. After a
+    // good save the progress title follows and, with the popup on, the copy
+    // instructions.
     // False, after telling the user, when the file could not be written.
     bool writeIni();
     // The main window ends: drop the waiting save and every pending step.
@@ -49,7 +51,8 @@ public:
     static QStringList progressTitles();
 
 signals:
-    // A save wrote the file at this absolute path.
+    // A save wrote (or found already holding its bytes) the file at this
+    // path: absolute, unless the current folder cannot be named without loss.
     void written(const QString &path);
 
 private:
@@ -71,4 +74,5 @@ private:
     bool m_pending = false;
     bool m_modelConfirmed = false;
     QString m_target; // empty: the bare name in the current directory
+    QSet<QString> m_backedUp; // files whose previous content this session kept
 };
