@@ -7,6 +7,7 @@
 #include "fonts/fontcoverage.h"
 #include "ui/dialogs/fontdetailswindow.h"
 #include "ui/fontmessages.h"
+#include "ui/plaintext.h"
 
 #include <QAction>
 #include <QApplication>
@@ -86,7 +87,7 @@ void SlotFontInfo::describeChoice(std::size_t slot)
     Row &row = m_rows[slot];
     const FontDetails &details = *row.chosen;
     const QString refusal = FontMessages::refusal(details.refusal, row.chosenPath);
-    row.face->setToolTip(refusal.isEmpty() ? FontMessages::faceTooltip(details) : refusal);
+    row.face->setToolTip(plainToolTip(refusal.isEmpty() ? FontMessages::faceTooltip(details) : refusal));
     if (m_statusSlot == slot)
         setStatus(refusal.isEmpty() ? FontMessages::outlineWarning(details) : refusal);
 }
@@ -156,7 +157,7 @@ void SlotFontInfo::updateMark(std::size_t slot)
     if (const std::optional<FontDetails> file = m_fonts.details(slot))
         notes.append(FontMessages::outlineWarning(*file));
     notes.removeAll(QString());
-    row.mark->setToolTip(notes.join(QLatin1Char('\n')));
+    row.mark->setToolTip(plainToolTip(notes.join(QLatin1Char('\n'))));
     row.mark->setVisible(!notes.isEmpty());
 }
 

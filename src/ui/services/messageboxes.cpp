@@ -11,6 +11,8 @@ namespace {
 void showBox(QWidget *parent, QMessageBox::Icon icon, const QString &text)
 {
     QMessageBox box(icon, AppTexts::programName(), text, QMessageBox::Ok, parent);
+    // Paths and face names in it are text, never markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -48,6 +50,7 @@ void QtMessageBoxes::showList(QWidget *parent, const QString &text, const QStrin
 bool QtMessageBoxes::ask(QWidget *parent, const QString &text, const QString &yes)
 {
     QMessageBox box(QMessageBox::Question, AppTexts::programName(), text, QMessageBox::Cancel, parent);
+    box.setTextFormat(Qt::PlainText);
     QPushButton *accept = box.addButton(yes, QMessageBox::AcceptRole);
     box.setDefaultButton(QMessageBox::Cancel);
     box.exec();
