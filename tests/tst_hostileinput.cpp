@@ -5,6 +5,7 @@
 // carry a line break into the field (nor so into a file).
 #include "core/fontmap.h"
 #include "core/glyphmuxini.h"
+#include "core/usersettings.h"
 #include "fonts/fontrefusal.h"
 #include "support/editorwindow.h"
 #include "support/truetypebuilder.h"
@@ -31,11 +32,12 @@ extern "C" void reportHang(int)
     ::_exit(1);
 }
 
-enum class Role { Font, Settings, StoredLanguage, ChosenLanguage, SavedIni, OpenedIni };
+enum class Role { Font, Settings, StoredLanguage, ChosenLanguage, SavedIni, OpenedIni, SettingsStore, ShownPath };
 
 // Puts the hostile thing named 'kind' at 'path'; returns the path to give the program.
 QString make(const QString &kind, const QString &path)
 {
+    using namespace TestFonts;
     const QByteArray file = QFile::encodeName(path);
     if (kind == QLatin1String("pipe"))
         return ::mkfifo(file.constData(), 0600) == 0 ? path : QString();
@@ -54,9 +56,14 @@ QString make(const QString &kind, const QString &path)
     }
     if (kind == QLatin1String("missing"))
         return path;
+    if (kind == QLatin1String("link out")) // to a file of the test's own outside the folder
+        return QFile::link(writeFile(QDir::current().filePath("outside.conf"), "[General]\nkept=1\n"), path) ? path : QString();
+    if (kind == QLatin1String("markup")) { // "<b>x<img src=" / "dev" / "zero>.ini"
+        const QString named = QFileInfo(path).path() + QStringLiteral("/<b>x<img src=/dev/zero>.ini");
+        return QDir().mkpath(QFileInfo(named).path()) ? writeFile(named, "[FontMap]\nLatinBold12=A@12\n") : QString();
+    }
     if (kind == QLatin1String("folder"))
         return QDir().mkdir(path) ? path : QString();
-    using namespace TestFonts;
     const QByteArray hollow = buildTrueType(familyNames(QStringLiteral("Hollow"), QStringLiteral("Book"))); // nothing to draw
     if (kind == QLatin1String("collection"))
         return writeFile(path, QByteArray("ttcf\0\1\0\0\0\0\0\1\0\0\0\20", 16) + hollow);
@@ -118,6 +125,9 @@ private slots:
         QTest::newRow("Glyphmux.ini saved: pipe") << Role::SavedIni << "pipe" << FontRefusal::None;
         for (const char *kind : {"pipe", "device", "missing", "folder", "text"})
             QTest::addRow("Glyphmux.ini opened: %s", kind) << Role::OpenedIni << kind << FontRefusal::None;
+        for (const char *kind : {"pipe", "link out"})
+            QTest::addRow("settings store: %s", kind) << Role::SettingsStore << kind << FontRefusal::None;
+        QTest::newRow("path that looks like markup") << Role::ShownPath << "markup" << FontRefusal::None;
     }
     void eachInputInItsRole()
     {
@@ -129,13 +139,22 @@ private slots:
         QString path;
         // Settings and the stored language are read as the window starts.
         EditorWindow w([&](const TempCwd &cwd) {
-            path = make(kind, cwd.filePath(name));
+            const QString store = userSettingsPath();
+            QDir().mkpath(QFileInfo(store).path());
+            if (role == Role::SettingsStore)
+                QFile::remove(store); // what earlier rows saved
+            path = make(kind, role == Role::SettingsStore ? store : cwd.filePath(name));
             if (role == Role::StoredLanguage)
                 cwd.write(QStringLiteral("settings.fs"), "False|" + path.toUtf8());
         });
         if (path.isEmpty() && kind == QLatin1String("device"))
             QSKIP("/dev/zero is not a character device here: no device to try");
         QVERIFY(!path.isEmpty());
+        // The store's folder serves the whole run.
+        const auto unplant = qScopeGuard([&] {
+            if (role == Role::SettingsStore)
+                QFile::remove(path);
+        });
         switch (role) {
         case Role::Font: {
             // After a good face: on a refusal only the face goes, and the bar below the
@@ -186,6 +205,28 @@ private slots:
             QVERIFY(!w.form.writeIni());
             QVERIFY(w.messages.warned.value(0).contains(QStringLiteral("Glyphmux.ini")));
             break;
+        case Role::SettingsStore: // kept in memory, said once; nothing reaches the file
+            QVERIFY(w.form.statusBar()->currentMessage().contains(QDir::toNativeSeparators(path)));
+            QVERIFY(w.form.writeIni()); // adds a recent file
+            if (kind == QLatin1String("link out"))
+                QCOMPARE(w.cwd.read("outside.conf"), QByteArray("[General]\nkept=1\n"));
+            break;
+        case Role::ShownPath: { // as text in the status line, the tooltip and a real message box
+            QVERIFY(w.form.openFile(path));
+            const auto *target = w.get<QLabel>("saveTarget");
+            QCOMPARE(target->textFormat(), Qt::PlainText);
+            QVERIFY(target->text().endsWith(path));
+            const QString tip = w.get<QAction>("cmd_save")->toolTip();
+            QVERIFY(Qt::mightBeRichText(tip));
+            QVERIFY(QTextDocumentFragment::fromHtml(tip).toPlainText().endsWith(path));
+            QTimer::singleShot(0, [] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QVERIFY(box && box->textFormat() == Qt::PlainText);
+                box->accept();
+            });
+            QtMessageBoxes().warn(&w.form, path);
+            break;
+        }
         case Role::OpenedIni: { // said so; no control, redraw or status changes, and a save writes here as before
             w.face(0)->setText(QStringLiteral("Mine"));
             const QByteArray before = glyphmuxIniBytes(w.form.fontMap());

@@ -12,7 +12,12 @@
 #include <QIcon>
 #include <QLocale>
 
+#include <QFile>
+
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
+#include <vector>
 
 namespace {
 
@@ -24,13 +29,50 @@ void nameApplication()
     QCoreApplication::setApplicationVersion(QLatin1String(AppVersion::text));
 }
 
+// Qt's own options that take a value.
+constexpr const char *qtValueOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                          "qmljsdebugger", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+                                          "session", "display", "geometry", "style", "stylesheet"};
+
+// The command line in two: the options (with their values), for Qt and for
+// us, and the FILE arguments as the bytes they are. After "--" everything
+// is a file, so "-reverse" there names a file and Qt never sees it.
+struct SplitArguments {
+    std::vector<char *> options; // argv[0] first, null-terminated like argv
+    int optionCount = 0;         // without the null; QApplication keeps a reference
+    QList<QByteArray> files;
+};
+
+SplitArguments splitArguments(int argc, char *argv[])
+{
+    SplitArguments split;
+    split.options.push_back(argv[0]);
+    bool onlyFiles = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (onlyFiles || argument.size() < 2 || !argument.startsWith('-')) {
+            split.files << argument;
+        } else if (argument == "--") {
+            onlyFiles = true;
+        } else {
+            split.options.push_back(argv[i]);
+            const QByteArray name = argument.mid(argument.startsWith("--") ? 2 : 1);
+            const bool takesValue = std::any_of(std::begin(qtValueOptions), std::end(qtValueOptions),
+                                                [&](const char *option) { return name == option; });
+            if (takesValue && i + 1 < argc)
+                split.options.push_back(argv[++i]);
+        }
+    }
+    split.optionCount = int(split.options.size());
+    split.options.push_back(nullptr);
+    return split;
+}
+
 // Qt's own options, which QApplication takes from the command line after us:
 // known here so that only options nobody knows are refused.
 void acceptQtOptions(QCommandLineParser &parser)
 {
-    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
-                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display", "geometry",
-                             "style", "stylesheet"}) {
+    for (const char *name : qtValueOptions) {
         QCommandLineOption option(QLatin1String(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
@@ -60,12 +102,12 @@ bool displayMissing(const QCommandLineParser &parser)
 #endif
 }
 
-// Answers --help and --version, and refuses unknown options with Qt's
-// usual message and exit status, before any window system is touched, so
-// all of that works without a display; puts the file to open, if one is
-// named, into 'file'. Qt's own options (-platform, -style, ...) still reach
-// QApplication. False when there is no display.
-bool answerCommandLine(int argc, char *argv[], QString &file)
+// Answers --help and --version, and refuses unknown options and a second
+// FILE with Qt's usual kind of message and exit status, before any window
+// system is touched, so all of that works without a display. Qt's own
+// options (-platform, -style, ...) still reach QApplication. False when the
+// program must end here.
+bool answerCommandLine(int argc, char *argv[], const QList<QByteArray> &files)
 {
     QCoreApplication probe(argc, argv);
     nameApplication();
@@ -90,9 +132,14 @@ bool answerCommandLine(int argc, char *argv[], QString &file)
                                  QCoreApplication::translate("Application", "A Glyphmux.ini to open."),
                                  QStringLiteral("[FILE]"));
     parser.process(probe);
-    const QStringList files = parser.positionalArguments();
-    if (!files.isEmpty())
-        file = files.constFirst();
+    if (files.size() > 1) {
+        std::fputs(qPrintable(QCoreApplication::translate("Application",
+                                                          "glyphmux-gui: only one FILE can be opened; also named: %1")
+                                  .arg(QFile::decodeName(files.at(1)))),
+                   stderr);
+        std::fputc('\n', stderr);
+        return false;
+    }
     if (displayMissing(parser)) {
         // Qt would abort with a core dump; one plain line says what to do.
         std::fputs(qPrintable(QCoreApplication::translate(
@@ -110,18 +157,20 @@ bool answerCommandLine(int argc, char *argv[], QString &file)
 int runEditor(int argc, char *argv[], const std::function<void(QWidget &)> &shown)
 {
     ignoreFileSizeLimitSignal();
-    QString file;
-    if (!answerCommandLine(argc, argv, file))
+    SplitArguments arguments = splitArguments(argc, argv);
+    if (!answerCommandLine(arguments.optionCount, arguments.options.data(), arguments.files))
         return 1;
 
-    QApplication app(argc, argv);
+    QApplication app(arguments.optionCount, arguments.options.data());
     nameApplication();
     QApplication::setWindowIcon(QIcon(storedPicture(QStringLiteral(":/icons/glyphmux-gui-64.pixels"))));
 
     MainWindow window;
     window.show();
-    if (!file.isEmpty())
-        window.openFile(file);
+    // A name that is not valid UTF-8 decodes with U+FFFD, which the open
+    // refuses and names, instead of reaching a look-alike file.
+    if (!arguments.files.isEmpty())
+        window.openFile(QFile::decodeName(arguments.files.constFirst()));
     if (shown)
         shown(window);
     return app.exec();

@@ -1,5 +1,6 @@
 #include "ui/main/fontmapeditor.h"
 
+#include "core/glyphmuxinireader.h"
 #include "ui/keyboard.h"
 #include "ui/main/twips.h"
 
@@ -51,6 +52,9 @@ QLineEdit *makeTextBox(QWidget *parent, const char *name, const QString &text, Q
     edit->setGeometry(box);
     edit->setReadOnly(locked);
     edit->setTextMargins(0, 0, 0, 0);
+    // Whatever an opened file held fits whole (no value is longer than the
+    // file); a save refuses what could not be opened again.
+    edit->setMaxLength(int(maxGlyphmuxIniBytes));
     return edit;
 }
 

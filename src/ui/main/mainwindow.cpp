@@ -13,6 +13,7 @@
 #include "ui/main/slotdrops.h"
 #include "ui/main/sloteditor.h"
 #include "ui/main/slotfontinfo.h"
+#include "ui/plaintext.h"
 #include "ui/services/filechooser.h"
 #include "ui/services/messageboxes.h"
 
@@ -191,7 +192,7 @@ void MainWindow::buildExportCommand(QMenu *file, QAction *before)
             sources.fontFiles[i] = sources.map.slotValues[i].file;
         return sources;
     };
-    m_exportCommand = new ExportCommand(*this, *m_files, *m_messages, m_userSettings, sources,
+    m_exportCommand = new ExportCommand(*this, *m_files, *m_messages, *m_userSettings, sources,
                                         &CopyListDialog::heading);
     connect(m_exportCommand, &ExportCommand::exported, this,
             [this](const QString &iniPath, const FontFileMemory::SlotFiles &copies) { m_fontMemory.remember(iniPath, copies); });
@@ -221,6 +222,11 @@ void MainWindow::startUp()
 {
     refreshPreview();
     loadSettings();
+    // Said once, after the language is in force.
+    if (m_settingsInMemory)
+        statusBar()->showMessage(tr("Preferences are kept in memory for this session only: %1 is not a plain file "
+                                    "in the configuration folder")
+                                     .arg(QDir::toNativeSeparators(userSettingsPath())));
 }
 
 void MainWindow::documentChanged(FontMapDocument::Field field, int slot)
@@ -319,12 +325,13 @@ void MainWindow::showSaveTarget(const QString &path)
     if (!m_targetLabel) {
         m_targetLabel = new QLabel(this);
         m_targetLabel->setObjectName(QStringLiteral("saveTarget"));
+        m_targetLabel->setTextFormat(Qt::PlainText); // a path, never markup
         statusBar()->addWidget(m_targetLabel, 1);
     }
     const QString shown = QDir::toNativeSeparators(path);
     m_targetLabel->setText(tr("Save writes to %1").arg(shown));
     statusBar()->show();
-    m_saveAction->setToolTip(tr("Writes %1").arg(shown));
+    m_saveAction->setToolTip(plainToolTip(tr("Writes %1").arg(shown)));
     if (auto *menu = findChild<QMenu *>(QStringLiteral("cmd_file")))
         menu->setToolTipsVisible(true);
 }

@@ -3,6 +3,7 @@
 #include "core/fontfilememory.h"
 #include "core/fontmapdocument.h"
 #include "core/recentfiles.h"
+#include "core/usersettings.h"
 #include "ui/dialogs/sidewindows.h"
 #include "ui/services/filechooser.h"
 
@@ -130,9 +131,10 @@ private:
     OpenCommand *m_openCommand = nullptr;
     QAction *m_saveAction = nullptr;
     QLabel *m_targetLabel = nullptr; // in the status bar, made by the first Open
-    QSettings m_userSettings;
-    RecentFiles m_recent{m_userSettings};
-    FontFileMemory m_fontMemory{m_userSettings};
+    bool m_settingsInMemory = false; // the store's file could not be used safely
+    std::unique_ptr<QSettings> m_userSettings = openUserSettings(&m_settingsInMemory);
+    RecentFiles m_recent{*m_userSettings};
+    FontFileMemory m_fontMemory{*m_userSettings};
     bool m_loading = false; // a whole map is being loaded: one redraw at the end
     ExportCommand *m_exportCommand = nullptr;
     SideWindows m_sideWindows;
