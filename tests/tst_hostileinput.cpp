@@ -6,6 +6,7 @@
 #include "core/fontmap.h"
 #include "core/glyphmuxini.h"
 #include "core/usersettings.h"
+#include "ui/commandline.h"
 #include "fonts/fontrefusal.h"
 #include "support/editorwindow.h"
 #include "support/truetypebuilder.h"
@@ -247,6 +248,20 @@ private slots:
         QVERIFY(w.messages.informed.isEmpty());
         if (kind == QLatin1String("pipe"))
             QVERIFY(std::filesystem::is_fifo(QFile::encodeName(path).toStdString()));
+    }
+
+    // Options (with their values) go to Qt, files stay bytes; after "--" all are files.
+    void commandLineSplit()
+    {
+        QByteArrayList words{"gm", "-style", "fusion", "caf\xe9.ini", "--reverse", "-", "--", "-reverse", "--"};
+        std::vector<char *> argv;
+        for (QByteArray &word : words)
+            argv.push_back(word.data());
+        const SplitArguments split = splitArguments(int(argv.size()), argv.data());
+        QCOMPARE(QByteArrayList(split.options.begin(), split.options.begin() + split.optionCount),
+                 (QByteArrayList{"gm", "-style", "fusion", "--reverse"}));
+        QCOMPARE(split.options.back(), nullptr);
+        QCOMPARE(split.files, (QByteArrayList{"caf\xe9.ini", "-", "-reverse", "--"}));
     }
 };
 

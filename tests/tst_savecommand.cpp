@@ -3,6 +3,7 @@
 // mouse and by keyboard. "Export for the phone…": the menu path, the
 // copy-list window's button, the questions and reports on the way.
 #include "core/glyphmuxini.h"
+#include "core/glyphmuxinireader.h"
 #include "support/editorwindow.h"
 #include "ui/dialogs/aboutdialog.h"
 #include "ui/dialogs/copylistdialog.h"
@@ -212,6 +213,21 @@ private slots:
             QVERIFY(::chdir("..") == 0);
             QVERIFY(::unlink(latin1 + "/Glyphmux.ini") == 0 && ::rmdir(latin1) == 0 && ::rmdir(lookAlike) == 0);
         }
+    }
+
+    // Whatever a file held fits its field; a save refuses what could not be opened again.
+    void longValuesAreNeverCut()
+    {
+        Fixture f;
+        const QString face(33000, 'F'); // past a line edit's usual 32767
+        f.cwd.write("Glyphmux.ini", "[FontMap]\nLatinBold12=" + face.toLatin1() + "@12\n");
+        QVERIFY(f.form.openFile("Glyphmux.ini"));
+        QCOMPARE(f.face(0)->text(), face);
+        QVERIFY(f.form.writeIni());
+        QVERIFY(f.form.openFile("Glyphmux.ini"));
+        f.face(1)->setText(QString(40000, 'x')); // its 14 alias lines take it past the reader's limit
+        QVERIFY(!f.form.writeIni());
+        QVERIFY(f.messages.warned.last().contains(QString::number(maxGlyphmuxIniBytes)));
     }
 
     void progressTitleRunsThroughTheTexts()

@@ -49,6 +49,10 @@ wird stattdessen in sich selbst zurückgespeichert.</translation>
         <source>A Glyphmux.ini to open.</source>
         <translation>Eine zu öffnende Glyphmux.ini.</translation>
     </message>
+    <message>
+        <source>glyphmux-gui: only one FILE can be opened; also named: %1</source>
+        <translation>glyphmux-gui: es kann nur eine DATEI geöffnet werden; außerdem angegeben: %1</translation>
+    </message>
 </context>
 <context>
     <name>CopyListDialog</name>
@@ -281,6 +285,15 @@ Sollen sie ersetzt werden?</translation>
         <source>scrittura incompleta</source>
         <extracomment>incomplete write</extracomment>
         <translation>unvollständig geschrieben</translation>
+    </message>
+    <message>
+        <source>a link, pipe or device is in the way</source>
+        <extracomment>a symbolic link, pipe or device stands at the name of a file we would write</extracomment>
+        <translation>ein Link, eine Pipe oder ein Gerät steht im Weg</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 and cannot be used without changing it</source>
+        <translation>sein Name ist kein gültiges UTF-8 und kann nicht unverändert verwendet werden</translation>
     </message>
 </context>
 <context>
@@ -617,6 +630,10 @@ Sollen sie ersetzt werden?</translation>
         <source>Writes %1</source>
         <translation>Schreibt %1</translation>
     </message>
+    <message>
+        <source>Preferences are kept in memory for this session only: %1 is not a plain file in the configuration folder</source>
+        <translation>Einstellungen werden nur für diese Sitzung im Speicher gehalten: %1 ist keine normale Datei im Konfigurationsordner</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -710,6 +727,11 @@ Sollen sie ersetzt werden?</translation>
 %2 (why)</extracomment>
         <translation>%1 kann nicht gespeichert werden:
 %2</translation>
+    </message>
+    <message>
+        <source>%1 bytes, more than the %2 a Glyphmux.ini may hold to be opened again</source>
+        <extracomment>%1 and %2 are sizes in bytes</extracomment>
+        <translation>%1 Byte, mehr als die %2, die eine Glyphmux.ini haben darf, um wieder geöffnet zu werden</translation>
     </message>
 </context>
 <context>

@@ -49,6 +49,10 @@ is saved back to itself instead.</translation>
         <source>A Glyphmux.ini to open.</source>
         <translation>A Glyphmux.ini to open.</translation>
     </message>
+    <message>
+        <source>glyphmux-gui: only one FILE can be opened; also named: %1</source>
+        <translation>glyphmux-gui: only one FILE can be opened; also named: %1</translation>
+    </message>
 </context>
 <context>
     <name>CopyListDialog</name>
@@ -281,6 +285,15 @@ Replace them?</translation>
         <source>scrittura incompleta</source>
         <extracomment>incomplete write</extracomment>
         <translation>incomplete write</translation>
+    </message>
+    <message>
+        <source>a link, pipe or device is in the way</source>
+        <extracomment>a symbolic link, pipe or device stands at the name of a file we would write</extracomment>
+        <translation>a link, pipe or device is in the way</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 and cannot be used without changing it</source>
+        <translation>its name is not valid UTF-8 and cannot be used without changing it</translation>
     </message>
 </context>
 <context>
@@ -617,6 +630,10 @@ Replace them?</translation>
         <source>Writes %1</source>
         <translation>Writes %1</translation>
     </message>
+    <message>
+        <source>Preferences are kept in memory for this session only: %1 is not a plain file in the configuration folder</source>
+        <translation>Preferences are kept in memory for this session only: %1 is not a plain file in the configuration folder</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -710,6 +727,11 @@ Replace them?</translation>
 %2 (why)</extracomment>
         <translation>Cannot save %1:
 %2</translation>
+    </message>
+    <message>
+        <source>%1 bytes, more than the %2 a Glyphmux.ini may hold to be opened again</source>
+        <extracomment>%1 and %2 are sizes in bytes</extracomment>
+        <translation>%1 bytes, more than the %2 a Glyphmux.ini may hold to be opened again</translation>
     </message>
 </context>
 <context>

@@ -49,6 +49,10 @@ se guarda, en cambio, sobre sí mismo.</translation>
         <source>A Glyphmux.ini to open.</source>
         <translation>Un Glyphmux.ini que abrir.</translation>
     </message>
+    <message>
+        <source>glyphmux-gui: only one FILE can be opened; also named: %1</source>
+        <translation>glyphmux-gui: solo se puede abrir un ARCHIVO; también indicado: %1</translation>
+    </message>
 </context>
 <context>
     <name>CopyListDialog</name>
@@ -281,6 +285,15 @@ Replace them?</source>
         <source>scrittura incompleta</source>
         <extracomment>incomplete write</extracomment>
         <translation>escritura incompleta</translation>
+    </message>
+    <message>
+        <source>a link, pipe or device is in the way</source>
+        <extracomment>a symbolic link, pipe or device stands at the name of a file we would write</extracomment>
+        <translation>un enlace, una tubería o un dispositivo está en medio</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 and cannot be used without changing it</source>
+        <translation>su nombre no es UTF-8 válido y no puede usarse sin cambiarlo</translation>
     </message>
 </context>
 <context>
@@ -617,6 +630,10 @@ Replace them?</source>
         <source>Writes %1</source>
         <translation>Escribe %1</translation>
     </message>
+    <message>
+        <source>Preferences are kept in memory for this session only: %1 is not a plain file in the configuration folder</source>
+        <translation>Las preferencias se guardan en memoria solo durante esta sesión: %1 no es un archivo normal en la carpeta de configuración</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -710,6 +727,11 @@ Replace them?</source>
 %2 (why)</extracomment>
         <translation>No se puede guardar %1:
 %2</translation>
+    </message>
+    <message>
+        <source>%1 bytes, more than the %2 a Glyphmux.ini may hold to be opened again</source>
+        <extracomment>%1 and %2 are sizes in bytes</extracomment>
+        <translation>%1 bytes, más de los %2 que puede tener un Glyphmux.ini para volver a abrirse</translation>
     </message>
 </context>
 <context>

@@ -49,6 +49,10 @@ est à la place enregistré sur lui-même.</translation>
         <source>A Glyphmux.ini to open.</source>
         <translation>Un Glyphmux.ini à ouvrir.</translation>
     </message>
+    <message>
+        <source>glyphmux-gui: only one FILE can be opened; also named: %1</source>
+        <translation>glyphmux-gui : un seul FICHIER peut être ouvert ; également indiqué : %1</translation>
+    </message>
 </context>
 <context>
     <name>CopyListDialog</name>
@@ -281,6 +285,15 @@ Les remplacer ?</translation>
         <source>scrittura incompleta</source>
         <extracomment>incomplete write</extracomment>
         <translation>écriture incomplète</translation>
+    </message>
+    <message>
+        <source>a link, pipe or device is in the way</source>
+        <extracomment>a symbolic link, pipe or device stands at the name of a file we would write</extracomment>
+        <translation>un lien, un tube ou un périphérique est dans le chemin</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 and cannot be used without changing it</source>
+        <translation>son nom n'est pas de l'UTF-8 valide et ne peut être utilisé sans être modifié</translation>
     </message>
 </context>
 <context>
@@ -617,6 +630,10 @@ Les remplacer ?</translation>
         <source>Writes %1</source>
         <translation>Écrit %1</translation>
     </message>
+    <message>
+        <source>Preferences are kept in memory for this session only: %1 is not a plain file in the configuration folder</source>
+        <translation>Les préférences sont gardées en mémoire pour cette session seulement : %1 n'est pas un fichier ordinaire du dossier de configuration</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -710,6 +727,11 @@ Les remplacer ?</translation>
 %2 (why)</extracomment>
         <translation>Impossible d&apos;enregistrer %1 :
 %2</translation>
+    </message>
+    <message>
+        <source>%1 bytes, more than the %2 a Glyphmux.ini may hold to be opened again</source>
+        <extracomment>%1 and %2 are sizes in bytes</extracomment>
+        <translation>%1 octets, plus que les %2 qu'un Glyphmux.ini peut contenir pour être rouvert</translation>
     </message>
 </context>
 <context>

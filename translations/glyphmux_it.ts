@@ -49,6 +49,10 @@ viene invece salvato su se stesso.</translation>
         <source>A Glyphmux.ini to open.</source>
         <translation>Un Glyphmux.ini da aprire.</translation>
     </message>
+    <message>
+        <source>glyphmux-gui: only one FILE can be opened; also named: %1</source>
+        <translation>glyphmux-gui: si può aprire un solo FILE; indicato anche: %1</translation>
+    </message>
 </context>
 <context>
     <name>CopyListDialog</name>
@@ -281,6 +285,15 @@ Sostituirli?</translation>
         <source>scrittura incompleta</source>
         <extracomment>incomplete write</extracomment>
         <translation>scrittura incompleta</translation>
+    </message>
+    <message>
+        <source>a link, pipe or device is in the way</source>
+        <extracomment>a symbolic link, pipe or device stands at the name of a file we would write</extracomment>
+        <translation>un collegamento, una pipe o un dispositivo è d'intralcio</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8 and cannot be used without changing it</source>
+        <translation>il suo nome non è UTF-8 valido e non si può usare senza cambiarlo</translation>
     </message>
 </context>
 <context>
@@ -617,6 +630,10 @@ Sostituirli?</translation>
         <source>Writes %1</source>
         <translation>Scrive %1</translation>
     </message>
+    <message>
+        <source>Preferences are kept in memory for this session only: %1 is not a plain file in the configuration folder</source>
+        <translation>Le preferenze restano in memoria solo per questa sessione: %1 non è un file normale nella cartella di configurazione</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -710,6 +727,11 @@ Sostituirli?</translation>
 %2 (why)</extracomment>
         <translation>Impossibile salvare %1:
 %2</translation>
+    </message>
+    <message>
+        <source>%1 bytes, more than the %2 a Glyphmux.ini may hold to be opened again</source>
+        <extracomment>%1 and %2 are sizes in bytes</extracomment>
+        <translation>%1 byte, più dei %2 che un Glyphmux.ini può contenere per essere riaperto</translation>
     </message>
 </context>
 <context>

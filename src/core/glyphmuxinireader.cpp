@@ -2,6 +2,7 @@
 
 #include "core/glyphmuxini.h"
 #include "core/linesafe.h"
+#include "core/localpath.h"
 #include "core/regularfile.h"
 #include "core/slottable.h"
 #include "core/textfile.h"
@@ -371,8 +372,16 @@ ParsedGlyphmuxIni parseGlyphmuxIni(QByteArrayView bytes)
 GlyphmuxIniFile readGlyphmuxIniFile(const QString &path)
 {
     GlyphmuxIniFile result;
+    // A name Qt could not decode would reach a look-alike file (and a save
+    // would write there); a current folder so named is left unspelled.
+    if (!isLosslessPath(path)) {
+        result.path = path;
+        result.error = IniReadError::CannotRead;
+        result.file = {FileError::Kind::LossyName, path, QFileDevice::OpenError, {}};
+        return result;
+    }
     const QFileInfo info(path);
-    result.path = info.absoluteFilePath();
+    result.path = isLosslessPath(info.absoluteFilePath()) ? info.absoluteFilePath() : path;
     // Only regular files: opening a pipe or a device could block or never end.
     const RegularFile opened = openRegularFile(path);
     if (opened.failure != RegularFile::Failure::None) {

@@ -4,6 +4,7 @@
 #include "core/languagechoice.h"
 #include "core/safesave.h"
 #include "preview/storedpicture.h"
+#include "ui/commandline.h"
 #include "ui/main/mainwindow.h"
 #include "ui/translators.h"
 
@@ -14,10 +15,7 @@
 
 #include <QFile>
 
-#include <algorithm>
 #include <cstdio>
-#include <iterator>
-#include <vector>
 
 namespace {
 
@@ -27,45 +25,6 @@ void nameApplication()
     QCoreApplication::setOrganizationName(QStringLiteral("Glyphmux"));
     QCoreApplication::setApplicationName(QStringLiteral("glyphmux-gui"));
     QCoreApplication::setApplicationVersion(QLatin1String(AppVersion::text));
-}
-
-// Qt's own options that take a value.
-constexpr const char *qtValueOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
-                                          "qmljsdebugger", "qwindowgeometry", "qwindowicon", "qwindowtitle",
-                                          "session", "display", "geometry", "style", "stylesheet"};
-
-// The command line in two: the options (with their values), for Qt and for
-// us, and the FILE arguments as the bytes they are. After "--" everything
-// is a file, so "-reverse" there names a file and Qt never sees it.
-struct SplitArguments {
-    std::vector<char *> options; // argv[0] first, null-terminated like argv
-    int optionCount = 0;         // without the null; QApplication keeps a reference
-    QList<QByteArray> files;
-};
-
-SplitArguments splitArguments(int argc, char *argv[])
-{
-    SplitArguments split;
-    split.options.push_back(argv[0]);
-    bool onlyFiles = false;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        if (onlyFiles || argument.size() < 2 || !argument.startsWith('-')) {
-            split.files << argument;
-        } else if (argument == "--") {
-            onlyFiles = true;
-        } else {
-            split.options.push_back(argv[i]);
-            const QByteArray name = argument.mid(argument.startsWith("--") ? 2 : 1);
-            const bool takesValue = std::any_of(std::begin(qtValueOptions), std::end(qtValueOptions),
-                                                [&](const char *option) { return name == option; });
-            if (takesValue && i + 1 < argc)
-                split.options.push_back(argv[++i]);
-        }
-    }
-    split.optionCount = int(split.options.size());
-    split.options.push_back(nullptr);
-    return split;
 }
 
 // Qt's own options, which QApplication takes from the command line after us:

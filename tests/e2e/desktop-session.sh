@@ -33,6 +33,8 @@ status=0; said=$(headless) || status=$?
 [ "$status" -eq 1 ] && [ "$(wc -l <<<"$said")" -eq 1 ] && grep -q xvfb-run <<<"$said" \
   || fail "without a display: status $status, said '$said'"
 headless --version | grep -q '^glyphmux-gui ' || fail "--version needs a display"
+status=0; said=$(headless a.ini b.ini) || status=$?
+[ "$status" -eq 1 ] && grep -q 'only one FILE.*b\.ini' <<<"$said" || fail "a second FILE: status $status, said '$said'"
 echo "no display: $said"
 mkdir "$work/cwd" "$work/pipe"
 cd "$work/cwd"

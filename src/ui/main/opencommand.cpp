@@ -3,8 +3,6 @@
 #include "core/fontmap.h"
 #include "core/glyphmuxinireader.h"
 #include "core/recentfiles.h"
-#include "core/localpath.h"
-#include "ui/fileerrortext.h"
 #include "ui/glyphmuxinitexts.h"
 #include "ui/main/openfonts.h"
 #include "ui/services/messageboxes.h"
@@ -39,14 +37,6 @@ void OpenCommand::choose()
 
 bool OpenCommand::open(const QString &path)
 {
-    // A name Qt could not decode would reach a look-alike file, and a save
-    // would write there.
-    if (!isLosslessPath(path)) {
-        m_messages.warn(&m_window, tr("Cannot open %1:\n%2")
-                                       .arg(QDir::toNativeSeparators(path),
-                                            fileErrorText({FileError::Kind::LossyName, path, {}, {}})));
-        return false;
-    }
     const GlyphmuxIniFile file = readGlyphmuxIniFile(path);
     if (file.error != IniReadError::None) {
         m_messages.warn(&m_window, GlyphmuxIniTexts::readFailure(file));
@@ -57,9 +47,7 @@ bool OpenCommand::open(const QString &path)
     FontMap map = file.content.map;
     const OpenFonts::Report fonts =
         m_fontMemory ? OpenFonts::findFiles(map, file.path, *m_fontMemory) : OpenFonts::Report{};
-    // The save goes back by the name given when the full path cannot be
-    // spelled without loss (a current folder whose name is not UTF-8).
-    emit loaded(map, isLosslessPath(file.path) ? file.path : path);
+    emit loaded(map, file.path);
     // One report: the lines not taken, and where the faces were found when
     // that is worth a look (a face not found, or a guess among files).
     if (!file.content.notes.isEmpty() || fonts.notable) {
