@@ -6,7 +6,6 @@
 #include <QStandardPaths>
 
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 
 #ifndef Q_OS_WIN
@@ -18,8 +17,10 @@ namespace {
 #ifndef Q_OS_WIN
 QByteArray realPath(const QByteArray &path)
 {
-    char resolved[PATH_MAX];
-    return ::realpath(path.constData(), resolved) ? QByteArray(resolved) : QByteArray();
+    char *resolved = ::realpath(path.constData(), nullptr);
+    const QByteArray result(resolved);
+    std::free(resolved);
+    return result;
 }
 
 // Absent (QSettings will make it), or of the wanted kind, a link counting
