@@ -147,8 +147,8 @@ bool SaveCommand::writeIni()
     const QString path = target();
     const QByteArray bytes = glyphmuxIniBytes(m_document.map());
     // What cannot be opened again is not written.
-        //: Cannot save %1:\n%2 (why)
     if (bytes.size() > maxGlyphmuxIniBytes) {
+        //: Cannot save %1:\n%2 (why)
         m_messages.warn(&m_window, tr("Impossibile salvare %1:\n%2").arg(shownPath(path), tooLargeText(bytes.size())));
         return false;
     }
