@@ -4,23 +4,37 @@
 #include "core/textnumber.h"
 #include "fonts/fileface.h"
 #include "fonts/fontregistry.h"
+#include "preview/phonepixels.h"
 #include "preview/previewmath.h"
 #include "preview/storedpicture.h"
 
 #include <QEvent>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
 
 
 namespace {
 
-// A caption that takes the size of its text, keeping its top-left corner,
-// once it has its designed box. Font changes refit at once; caption changes
-// through the preview's layout request (see PhonePreview::event).
-class FittingLabel final : public QLabel
+// A part of the band that the preview draws itself (see PhonePreview::paintEvent):
+// it keeps its name, geometry and state for tests and tools, and paints nothing.
+class BandLabel : public QLabel
 {
 public:
     using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override {}
+};
+
+// A caption that takes the size of its text, keeping its top-left corner,
+// once it has its designed box. Font changes refit at once; caption changes
+// through the preview's layout request (see PhonePreview::event).
+class FittingLabel final : public BandLabel
+{
+public:
+    using BandLabel::BandLabel;
     // Until now the designed box holds: measuring text in a font that is
     // replaced before anything is drawn would only cost start-up time.
     void startFitting() { m_fitting = true; }
@@ -52,21 +66,6 @@ private:
     bool m_outdated = false;
 };
 
-// The one-pixel frame around a screen picture.
-class ScreenOutline final : public QWidget
-{
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.setPen(Qt::black);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-};
-
 constexpr const char *screenPictures[ScreenCount] = {":/preview/standby.pixels", ":/preview/popup.pixels",
                                                      ":/preview/menu.pixels", ":/preview/sms.pixels"};
 // The SMS editor's counter box and ruled lines, over the SMS screen.
@@ -75,7 +74,7 @@ constexpr QPoint smsEditorOffset(0, 48);
 
 QLabel *makePicture(QWidget *parent, const QString &name, const char *resource, QPoint at)
 {
-    auto *picture = new QLabel(parent);
+    auto *picture = new BandLabel(parent);
     picture->setObjectName(name);
     const QPixmap pixmap = storedPicture(QString::fromLatin1(resource));
     picture->setPixmap(pixmap);
@@ -101,7 +100,8 @@ void PhonePreview::buildScreens()
         makePicture(this, QStringLiteral("Image%1").arg(i + 1), screenPictures[i], screenOrigin(i));
     makePicture(this, QStringLiteral("Image5"), smsEditorPicture, screenOrigin(3) + smsEditorOffset);
     for (int i = 0; i < ScreenCount; ++i) {
-        auto *outline = new ScreenOutline(this);
+        // The one-pixel frame around the picture; the band draws it.
+        auto *outline = new QWidget(this);
         outline->setObjectName(QStringLiteral("Shape%1").arg(i + 1));
         outline->setGeometry(QRect(screenOrigin(i), QSize(ScreenWidth + 1, ScreenHeight + 1)));
         outline->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -115,7 +115,7 @@ void PhonePreview::buildLabels()
         const PreviewLabelInfo &labelDef = table[i];
         const QString caption = QString::fromUtf8(labelDef.caption);
         auto *fitting = labelDef.fitsText ? new FittingLabel(caption, this) : nullptr;
-        QLabel *label = fitting ? fitting : new QLabel(caption, this);
+        QLabel *label = fitting ? fitting : new BandLabel(caption, this);
         label->setObjectName(QLatin1String(labelDef.name));
         // Captions come from language files too: never read them as markup.
         label->setTextFormat(Qt::PlainText);
@@ -124,6 +124,7 @@ void PhonePreview::buildLabels()
         font.setPointSizeF(labelDef.designPointSize);
         font.setBold(labelDef.bold);
         font.setItalic(false);
+        PhonePixels::fixRendering(font);
         label->setFont(font);
         // After the font, so that the designed box holds until the first refresh.
         label->setGeometry(labelDef.box().translated(screenOrigin(labelDef.screen)));
@@ -198,6 +199,7 @@ void PhonePreview::applyColour(const QString &chromaText)
         }
     }
     emit refreshed();
+    emit bandChanged();
 }
 
 void PhonePreview::applyItalic(std::size_t slot, bool italic)
@@ -241,7 +243,66 @@ bool PhonePreview::event(QEvent *event)
 {
     // A label whose caption changed asks its parent for a new layout; hidden,
     // it asks nothing, so showing refits too.
-    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show)
+    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show) {
         fitCaptions();
+        emit bandChanged();
+    }
     return QWidget::event(event);
+}
+
+void PhonePreview::paintBand(QPainter &painter, const QRect &area) const
+{
+    painter.save();
+    painter.setClipRect(area);
+    painter.fillRect(area, palette().brush(QPalette::Window));
+    // In stacking order, each part clipped to its own box as a widget would be.
+    for (const QObject *object : children()) {
+        const auto *part = qobject_cast<const QWidget *>(object);
+        if (!part || part->isHidden() || !part->geometry().intersects(area))
+            continue;
+        const QRect box = part->geometry();
+        painter.setClipRect(box & area);
+        const auto *label = qobject_cast<const QLabel *>(part);
+        if (!label) {
+            painter.setPen(Qt::black);
+            painter.drawRect(box.adjusted(0, 0, -1, -1));
+        } else if (!label->pixmap().isNull()) {
+            painter.drawPixmap(box.topLeft(), label->pixmap());
+        } else {
+            // What QLabel itself draws for plain text without margins.
+            const Qt::LayoutDirection direction = label->text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+            const int flags = int(QStyle::visualAlignment(direction, label->alignment()))
+                | (direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
+            painter.setFont(label->font());
+            label->style()->drawItemText(&painter, label->contentsRect().translated(box.topLeft()), flags,
+                                         label->palette(), label->isEnabled(), label->text(),
+                                         label->foregroundRole());
+        }
+    }
+    painter.restore();
+}
+
+QImage PhonePreview::bandImage() const
+{
+    QImage band(size(), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&band);
+    paintBand(painter, rect());
+    return band;
+}
+
+void PhonePreview::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QRect area = event->rect() & rect();
+    // One device pixel per phone pixel: the band goes straight where it is shown.
+    if (painter.device()->devicePixelRatioF() == 1.0)
+        return paintBand(painter, area);
+    if (m_band.size() != size())
+        m_band = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    {
+        QPainter bandPainter(&m_band);
+        paintBand(bandPainter, area);
+    }
+    // Whole, so that a partial update enlarges its pixels exactly as a full one.
+    PhonePixels::drawEnlarged(painter, rect(), m_band);
 }

@@ -4,6 +4,7 @@
 #include "preview/previewlabels.h"
 #include "fonts/fontfaces.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <array>
@@ -16,6 +17,9 @@ struct FontMap;
 // over them. Each label is a QLabel named as designed; its font() is what it
 // is drawn with. All labels inherit their text colour from this widget.
 // It is told what to show; it knows nothing of the controls that edit it.
+// The pictures, outlines and labels paint nothing themselves: the preview
+// draws the whole band at one pixel per phone pixel and shows that image
+// enlarged by whole pixels on high-density screens.
 class PhonePreview final : public QWidget
 {
     Q_OBJECT
@@ -54,12 +58,20 @@ public:
     // The colour the labels are drawn in.
     QColor textColour() const;
 
+    // The whole band as it stands, one pixel per phone pixel.
+    QImage bandImage() const;
+    // Draws the part 'area' of the band, in band pixels, with 'painter'.
+    void paintBand(QPainter &painter, const QRect &area) const;
+
 signals:
     // The colour step, the last of a refresh, has run.
     void refreshed();
+    // Something drawn in the band may have changed.
+    void bandChanged();
 
 protected:
     bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void buildScreens();
@@ -70,4 +82,5 @@ private:
     std::array<QLabel *, PreviewLabelCount> m_labels{};
 
     int m_holds = 0;
+    QImage m_band; // the band as last painted, on a high-density screen
 };
