@@ -206,6 +206,15 @@ private slots:
         // Named like an installed family but in other letter case: not taken for it.
         f.choose(0, writeRenamedFont(f.cwd.path(), "upper.ttf", familyNames("DEJAVU SERIF", "Book")));
         QCOMPARE(QRawFont::fromFont(f.labelFont(0)).fontTable("name"), nameTableOf(f.cwd.filePath("upper.ttf")));
+        // A face nobody provides is drawn by a substitute, and the mark says which;
+        // names as fontconfig compares them, and an empty field, get no mark.
+        for (const char *typed : {"Nonexistent Face", "dejavu serif", ""}) {
+            f.face(0)->setText(QLatin1String(typed));
+            const bool unknown = *typed == 'N';
+            QCOMPARE(f.info.warningMark(0)->isVisible(), unknown);
+            if (unknown)
+                QCOMPARE(f.info.warningMark(0)->toolTip(), FontMessages::substitute(QFontInfo(f.labelFont(0)).family()));
+        }
     }
 
     void detailsMatchTheNameTable()

@@ -65,6 +65,13 @@ QString missing(const QString &characters)
     return characters.isEmpty() ? QString() : QCoreApplication::translate("FontMessages", "manca: %1").arg(spaced(characters));
 }
 
+QString substitute(const QString &drawnFamily)
+{
+    //: %1 is the font family drawn in place of the face named in the slot.
+    return QCoreApplication::translate("FontMessages", "not installed on this computer: the preview draws %1 instead")
+        .arg(drawnFamily);
+}
+
 QString outlineKind(TrueType::OutlineKind kind)
 {
     switch (kind) {

@@ -18,6 +18,9 @@ QString outlineWarning(const FontDetails &details);
 QString spaced(const QString &characters);
 // "manca: é à ò ù"; empty when nothing is missing.
 QString missing(const QString &characters);
+// A face the computer cannot draw, and the family the preview draws in its
+// place: the slot's warning mark, and anything else that must say so.
+QString substitute(const QString &drawnFamily);
 // One line of a font's details: the label's objectName, caption and value.
 struct DetailRow {
     const char *name;

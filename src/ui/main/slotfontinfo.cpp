@@ -5,6 +5,7 @@
 #include "core/languagechoice.h"
 #include "fonts/fontfilereader.h"
 #include "fonts/fontcoverage.h"
+#include "fonts/substitutefont.h"
 #include "ui/dialogs/fontdetailswindow.h"
 #include "ui/fontmessages.h"
 #include "ui/plaintext.h"
@@ -143,6 +144,7 @@ void SlotFontInfo::updateCoverage()
             row.coverageKey = key;
             const QRawFont raw = file ? QRawFont(file->fontFile(), 12) : QRawFont::fromFont(font);
             row.missing = FontCoverage::missingCharacters(raw, texts);
+            row.substitute = substituteFamily(font);
         }
         updateMark(i);
     }
@@ -152,6 +154,8 @@ void SlotFontInfo::updateMark(std::size_t slot)
 {
     Row &row = m_rows[slot];
     QStringList notes;
+    if (!row.face->text().isEmpty() && !row.substitute.isEmpty())
+        notes.append(FontMessages::substitute(row.substitute));
     if (!row.face->text().isEmpty() && !row.missing.isEmpty())
         notes.append(FontMessages::missing(row.missing));
     if (const std::optional<FontDetails> file = m_fonts.details(slot))

@@ -62,6 +62,7 @@ private:
         QString chosenPath;
         QString coverageKey;   // font and texts the coverage was last read for
         QString missing;
+        QString substitute;    // the family drawn in place of the face, if any
     };
 
     void updateMark(std::size_t slot);
