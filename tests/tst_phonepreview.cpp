@@ -1,8 +1,10 @@
 // The phone-screen preview: its arithmetic, its layout inside the main window,
 // the refresh and its triggers, and what ends up on screen.
 #include "core/fontmap.h"
+#include "fonts/fontregistry.h"
 #include "preview/previewmath.h"
 #include "support/editorwindow.h"
+#include "support/truetypebuilder.h"
 
 namespace {
 
@@ -17,6 +19,18 @@ struct Fixture : EditorWindow {
 
 QString drawnFamily(const QLabel *label) { return QFontInfo(label->font()).family(); }
 QString defaultFamily() { return QFontInfo(QGuiApplication::font()).family(); }
+
+// 'image' at 'ratio' device pixels per phone pixel shows exactly 'band', each phone pixel a uniform block.
+bool enlargedExactly(const QImage &image, const QImage &band, int ratio)
+{
+    if (image.size() != band.size() * ratio)
+        return false;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != band.pixel(x / ratio, y / ratio))
+                return false;
+    return true;
+}
 
 // The darkest grey where 'shown' differs from 'blank'; 255 where nothing does.
 int darkestInk(const QImage &shown, const QImage &blank)
@@ -128,6 +142,67 @@ private slots:
             map.slotValues[slot] = {{}, QString::number(offset), {}, false, {}};
             check(defaultFamily(), false);
         }
+    }
+
+    // The band is one picture at one pixel per phone pixel. Each label in it is exactly what a
+    // QLabel of its own draws; a high-density screen (the run with QT_SCALE_FACTOR=2) and a
+    // rendering at ratio 3 enlarge every phone pixel into a uniform block.
+    void phonePixels()
+    {
+        Fixture f;
+        f.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.form));
+        PhonePreview &preview = f.form.preview();
+        const QImage band = preview.bandImage();
+        const QImage grabbed = preview.grab().toImage();
+        QVERIFY(enlargedExactly(grabbed, band, qRound(grabbed.devicePixelRatio())));
+        QImage tripled(preview.size() * 3, QImage::Format_ARGB32_Premultiplied);
+        tripled.setDevicePixelRatio(3);
+        preview.render(&tripled);
+        QVERIFY(enlargedExactly(tripled, band, 3));
+
+        for (QWidget *part : preview.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            part->hide();
+        for (const PreviewLabelInfo &labelDef : previewLabelTable()) {
+            QLabel *label = f.label(labelDef.name);
+            QLabel own(label->text());
+            own.setFont(label->font());
+            own.setAlignment(label->alignment());
+            own.setPalette(label->palette());
+            own.resize(label->size());
+            QImage alone(own.size(), QImage::Format_ARGB32_Premultiplied);
+            own.render(&alone);
+            label->show();
+            const QRect shown = label->geometry() & preview.rect();
+            QCOMPARE(preview.bandImage().copy(shown), alone.copy(shown.translated(-label->pos())));
+            label->hide();
+        }
+    }
+
+    // A face that lacks a letter draws it with its own glyph 0, never with a letter
+    // borrowed from another font: every missing letter looks alike.
+    void missingLettersDrawGlyphZero()
+    {
+        TempCwd cwd;
+        const QString face = QStringLiteral("Glyph Zero Test");
+        const QString path = TestFonts::writeFontWithCharacters(cwd.path(), QStringLiteral("ab.ttf"),
+                                                                TestFonts::familyNames(face, QStringLiteral("Book")), QStringLiteral("ab"));
+        QVERIFY(FontRegistry::instance().addFontFile(path));
+        PhonePreview preview;
+        FontMap map = FontMap::initial();
+        map.slotValues[0].face = face;
+        preview.showMap(map);
+        QLabel *line = child<QLabel>(&preview, "riga1sms");
+        QCOMPARE(QFontInfo(line->font()).family(), face);
+        const auto drawn = [&](const char *text) {
+            line->setText(QLatin1String(text));
+            return preview.bandImage().copy(line->geometry());
+        };
+        const QImage blank = drawn(""), a = drawn("a"), x = drawn("x");
+        QVERIFY(x != blank);
+        QVERIFY(x != a);
+        QCOMPARE(drawn("y"), x);
+        FontRegistry::instance().removeFontFile(path);
     }
 
     void triggersAndRendering()

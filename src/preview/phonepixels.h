@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 class QFont;
 class QImage;
 class QPainter;
@@ -14,9 +16,14 @@ namespace PhonePixels {
 // hinting choice.
 void fixRendering(QFont &font);
 
-// Draws 'band', an image at one pixel per phone pixel, over 'target' by
-// nearest neighbour: at a whole ratio of device pixels to phone pixels each
-// phone pixel becomes an exact square block.
-void drawEnlarged(QPainter &painter, const QRect &target, const QImage &band);
+// Device pixels per logical pixel where 'painter' draws.
+qreal deviceRatioOf(const QPainter &painter);
+
+// Draws the part 'area' (in phone pixels) of 'band', a 32-bit image at one
+// pixel per phone pixel, where it falls when the whole band covers 'target',
+// by nearest neighbour. At a whole ratio of device pixels to phone pixels
+// each phone pixel becomes an exact square block; at a fractional one the
+// painter picks the nearest phone pixel, so blocks differ by one pixel.
+void drawEnlarged(QPainter &painter, const QRect &target, const QImage &band, const QRect &area);
 
 } // namespace PhonePixels

@@ -295,7 +295,7 @@ void PhonePreview::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const QRect area = event->rect() & rect();
     // One device pixel per phone pixel: the band goes straight where it is shown.
-    if (painter.device()->devicePixelRatioF() == 1.0)
+    if (PhonePixels::deviceRatioOf(painter) == 1.0)
         return paintBand(painter, area);
     if (m_band.size() != size())
         m_band = QImage(size(), QImage::Format_ARGB32_Premultiplied);
@@ -303,6 +303,5 @@ void PhonePreview::paintEvent(QPaintEvent *event)
         QPainter bandPainter(&m_band);
         paintBand(bandPainter, area);
     }
-    // Whole, so that a partial update enlarges its pixels exactly as a full one.
-    PhonePixels::drawEnlarged(painter, rect(), m_band);
+    PhonePixels::drawEnlarged(painter, rect(), m_band, area);
 }
