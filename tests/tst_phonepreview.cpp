@@ -5,6 +5,7 @@
 #include "preview/previewmath.h"
 #include "support/editorwindow.h"
 #include "support/truetypebuilder.h"
+#include "ui/dialogs/phonepixelswindow.h"
 
 namespace {
 
@@ -31,6 +32,11 @@ bool enlargedExactly(const QImage &image, const QImage &band, int ratio)
                 return false;
     return true;
 }
+
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override { return (paints += event->type() == QEvent::Paint), false; }
+};
 
 // The darkest grey where 'shown' differs from 'blank'; 255 where nothing does.
 int darkestInk(const QImage &shown, const QImage &blank)
@@ -203,6 +209,41 @@ private slots:
         QVERIFY(x != a);
         QCOMPARE(drawn("y"), x);
         FontRegistry::instance().removeFontFile(path);
+    }
+
+    // View → Phone pixels (its key works from a face field) shows the band ×4 live; keys and
+    // the list change the factor within ×2..×6, and the next window starts with the last one.
+    void magnifier()
+    {
+        Fixture f;
+        f.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.form));
+        f.face(4)->setFocus();
+        QTest::keyClick(f.face(4), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        PhonePixelsWindow &window = f.form.phonePixels();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.factor(), 4);
+        const auto shown = [&](int factor) { // each phone pixel of the band as a block, or nothing
+            const QImage drawn = window.view()->grab().toImage();
+            return enlargedExactly(drawn, f.form.preview().bandImage(), qRound(factor * drawn.devicePixelRatio())) ? drawn : QImage();
+        };
+        const QImage before = shown(4);
+        QVERIFY(!before.isNull());
+        PaintCounter painted;
+        window.view()->installEventFilter(&painted);
+        f.face(3)->setText(QStringLiteral("DejaVu Serif")); // the operator names, on the first screen too
+        QTRY_VERIFY(painted.paints > 0);
+        QVERIFY(!shown(4).isNull());
+        QVERIFY(shown(4) != before);
+        const std::pair<int, int> keys[] = {{Qt::Key_Plus, 5}, {Qt::Key_6, 6}, {Qt::Key_Plus, 6}, {Qt::Key_2, 2}, {Qt::Key_Minus, 2}, {Qt::Key_3, 3}};
+        for (const auto &[key, factor] : keys) {
+            QTest::keyClick(&window, Qt::Key(key));
+            QCOMPARE(window.factor(), factor);
+        }
+        child<QComboBox>(&window, "magnification")->activated(3);
+        QCOMPARE(window.factor(), 5);
+        QSettings settings;
+        QCOMPARE(PhonePixelsWindow(f.form.preview(), settings).factor(), 5);
     }
 
     void triggersAndRendering()

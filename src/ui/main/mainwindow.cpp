@@ -6,6 +6,7 @@
 #include "ui/dialogs/phonemodeldialog.h"
 #include "ui/dialogs/copylistdialog.h"
 #include "ui/dialogs/aboutdialog.h"
+#include "ui/dialogs/phonepixelswindow.h"
 #include "ui/main/exportcommand.h"
 #include "ui/main/fontmapeditor.h"
 #include "ui/main/opencommand.h"
@@ -110,6 +111,7 @@ void MainWindow::buildMenus()
     const QKeySequence quit(QKeySequence::Quit);
     m_exitAction->setShortcut(quit.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : quit);
 
+    buildViewMenu();
     m_settingsMenu = menuBar()->addMenu(QString());
     m_settingsMenu->setObjectName(QStringLiteral("cmd_settings"));
     m_languageAction = m_settingsMenu->addAction(QString());
@@ -157,6 +159,7 @@ void MainWindow::retranslate()
     m_languageAction->setText(tr("&Language"));
     m_popupAction->setText(tr("Show information &popup"));
     m_helpAction->setText(tr("&?"));
+    retranslateViewMenu();
     m_editor->retranslate();
     m_saveCommand->retranslate();
     statusBar()->clearMessage(); // said in the language before
@@ -362,6 +365,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // Ending the main window ends the program: nothing is saved or asked,
     // the side windows go with it and no save or title step is left to run.
     m_sideWindows.closeAll();
+    if (m_phonePixels)
+        m_phonePixels->close();
     m_saveCommand->stop();
     event->accept();
 }

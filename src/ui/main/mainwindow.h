@@ -19,6 +19,7 @@ class MessageBoxes;
 class OpenCommand;
 class QLabel;
 class PhonePreview;
+class PhonePixelsWindow;
 class QAction;
 class QMenu;
 class SaveCommand;
@@ -79,6 +80,8 @@ public:
 
     // The side windows, each made on first use and kept until the end.
     SideWindows &sideWindows() { return m_sideWindows; }
+    // "View → Phone pixels…": the preview enlarged, made on first use.
+    PhonePixelsWindow &phonePixels();
 
     // Set while a confirmed phone model is being saved.
     bool isModelConfirmed() const;
@@ -91,6 +94,8 @@ protected:
 
 private:
     void buildMenus();
+    void buildViewMenu();
+    void retranslateViewMenu();
     // Sets every text of ours again, in the language now installed.
     void retranslate();
     // Applies a language file's captions; true when it could be read.
@@ -135,6 +140,9 @@ private:
     std::unique_ptr<QSettings> m_userSettings = openUserSettings(&m_settingsInMemory);
     RecentFiles m_recent{*m_userSettings};
     FontFileMemory m_fontMemory{*m_userSettings};
+    QMenu *m_viewMenu = nullptr;
+    QAction *m_phonePixelsAction = nullptr;
+    std::unique_ptr<PhonePixelsWindow> m_phonePixels;
     bool m_loading = false; // a whole map is being loaded: one redraw at the end
     ExportCommand *m_exportCommand = nullptr;
     SideWindows m_sideWindows;
