@@ -297,11 +297,15 @@ void PhonePreview::paintEvent(QPaintEvent *event)
     // One device pixel per phone pixel: the band goes straight where it is shown.
     if (PhonePixels::deviceRatioOf(painter) == 1.0)
         return paintBand(painter, area);
-    if (m_band.size() != size())
+    if (m_band.size() != size()) {
         m_band = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+        m_band.fill(palette().color(QPalette::Window));
+    }
     {
+        // A phone pixel more on each side: at a fractional ratio the screen
+        // pixels at the edge of the update may show a neighbour.
         QPainter bandPainter(&m_band);
-        paintBand(bandPainter, area);
+        paintBand(bandPainter, area.adjusted(-1, -1, 1, 1) & rect());
     }
     PhonePixels::drawEnlarged(painter, rect(), m_band, area);
 }
