@@ -86,6 +86,7 @@ PhonePixelsWindow::PhonePixelsWindow(const PhonePreview &preview, QSettings &set
     addKey(QKeySequence::ZoomOut, -1);
     for (int f = MinFactor; f <= MaxFactor; ++f)
         addKey(QKeySequence(Qt::Key_0 + f), 0, f);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     connect(&preview, &PhonePreview::bandChanged, m_view, qOverload<>(&QWidget::update));
 
     setFactor(settings.value(factorKey, DefaultFactor).toInt());

@@ -11,7 +11,8 @@ class QSettings;
 // The "Phone pixels" window: the preview band enlarged two to six times,
 // each phone pixel a square block, redrawn with every change of the band.
 // The factor is chosen in a list or with keys (+ and -, Ctrl with + and -,
-// 2 to 6) and remembered; a band wider than the window scrolls.
+// 2 to 6) and remembered; a band wider than the window scrolls. Escape
+// closes it.
 class PhonePixelsWindow final : public QWidget
 {
     Q_OBJECT
