@@ -263,7 +263,7 @@ void PhonePreview::paintBand(QPainter &painter, const QRect &area) const
         const QRect box = part->geometry();
         painter.setClipRect(box & area);
         const auto *label = qobject_cast<const QLabel *>(part);
-        if (!label) {
+        if (!label) { // a screen's outline, the only parts that are no labels
             painter.setPen(Qt::black);
             painter.drawRect(box.adjusted(0, 0, -1, -1));
         } else if (!label->pixmap().isNull()) {
