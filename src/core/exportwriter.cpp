@@ -2,6 +2,7 @@
 
 #include "core/confinedfolder.h"
 #include "core/filereplace.h"
+#include "core/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -281,7 +282,7 @@ private:
             return false;
         QFile source;
         if (!source.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-            closeSourceFile(fd);
+            closeFile(fd);
             return fail(ExportProblem::SourceUnreadable, item.sourcePath, 0);
         }
         QByteArray chunk(chunkSize, Qt::Uninitialized);
