@@ -5,22 +5,18 @@
     <name>AboutDialog</name>
     <message>
         <source>Informazioni su %1</source>
-        <extracomment>About %1</extracomment>
         <translation>Über %1</translation>
     </message>
     <message>
         <source>Versione %1</source>
-        <extracomment>Version %1</extracomment>
         <translation>Version %1</translation>
     </message>
     <message>
         <source>Programma: il gruppo di Glyphmux GUI</source>
-        <extracomment>Program: the Glyphmux GUI team</extracomment>
         <translation>Programm: das Glyphmux-GUI-Team</translation>
     </message>
     <message>
         <source>Motore dei font: gli autori di Glyphmux</source>
-        <extracomment>Font engine: the authors of Glyphmux</extracomment>
         <translation>Schrift-Engine: die Autoren von Glyphmux</translation>
     </message>
 </context>
@@ -58,7 +54,6 @@ wird stattdessen in sich selbst zurückgespeichert.</translation>
     <name>CopyListDialog</name>
     <message>
         <source>Copia i seguenti file:</source>
-        <extracomment>Copy the following files: (the window&apos;s title, and the heading of the exported copy list)</extracomment>
         <translation>Kopieren Sie die folgenden Dateien:</translation>
     </message>
     <message>
@@ -258,32 +253,39 @@ Sollen sie ersetzt werden?</translation>
         <extracomment>%1 is a slot name, %2 a face name, %3 a file.</extracomment>
         <translation>%1: Die Schrift &quot;%2&quot; kommt in einem anderen Slot auch aus einer anderen Datei (%3); das Telefon findet eine Schrift nur am Namen und kann die beiden nicht unterscheiden.</translation>
     </message>
+    <message>
+        <source>Written, complete:
+%1</source>
+        <translation>Vollständig geschrieben:
+%1</translation>
+    </message>
+    <message>
+        <source>Not written:
+%1</source>
+        <translation>Nicht geschrieben:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>FileError</name>
     <message>
         <source>nome di file non valido</source>
-        <extracomment>invalid file name</extracomment>
         <translation>ungültiger Dateiname</translation>
     </message>
     <message>
         <source>è una cartella</source>
-        <extracomment>is a folder</extracomment>
         <translation>das ist ein Ordner</translation>
     </message>
     <message>
         <source>non è un file normale</source>
-        <extracomment>not a regular file</extracomment>
         <translation>keine gewöhnliche Datei</translation>
     </message>
     <message>
         <source>il file è di sola lettura</source>
-        <extracomment>the file is read-only</extracomment>
         <translation>die Datei ist schreibgeschützt</translation>
     </message>
     <message>
         <source>scrittura incompleta</source>
-        <extracomment>incomplete write</extracomment>
         <translation>unvollständig geschrieben</translation>
     </message>
     <message>
@@ -300,12 +302,10 @@ Sollen sie ersetzt werden?</translation>
     <name>FontDetailsWindow</name>
     <message>
         <source>Caratteri mancanti:</source>
-        <extracomment>Missing characters:</extracomment>
         <translation>Fehlende Zeichen:</translation>
     </message>
     <message>
         <source>Dettagli del font: %1</source>
-        <extracomment>Font details: %1 (the slot)</extracomment>
         <translation>Schriftdetails: %1</translation>
     </message>
 </context>
@@ -324,47 +324,38 @@ Sollen sie ersetzt werden?</translation>
     <name>FontMessages</name>
     <message>
         <source>file non trovato</source>
-        <extracomment>file not found</extracomment>
         <translation>Datei nicht gefunden</translation>
     </message>
     <message>
         <source>non è un file regolare</source>
-        <extracomment>not a regular file</extracomment>
         <translation>keine gewöhnliche Datei</translation>
     </message>
     <message>
         <source>è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf</source>
-        <extracomment>is a TrueType collection (.ttc), not supported: extract a single font into a .ttf file</extracomment>
         <translation>das ist eine TrueType-Sammlung (.ttc), nicht unterstützt: eine einzelne Schrift daraus in eine .ttf-Datei extrahieren</translation>
     </message>
     <message>
         <source>non è un file TrueType</source>
-        <extracomment>not a TrueType file</extracomment>
         <translation>keine TrueType-Datei</translation>
     </message>
     <message>
         <source>una tabella del file è danneggiata</source>
-        <extracomment>a table of the file is damaged</extracomment>
         <translation>eine Tabelle der Datei ist beschädigt</translation>
     </message>
     <message>
         <source>nessun nome del font è utilizzabile</source>
-        <extracomment>none of the font&apos;s names can be used</extracomment>
         <translation>keiner der Schriftnamen ist verwendbar</translation>
     </message>
     <message>
         <source>Font rifiutato: %1: %2</source>
-        <extracomment>Font refused: %1 (the file): %2 (why)</extracomment>
         <translation>Schrift abgelehnt: %1: %2</translation>
     </message>
     <message>
         <source>%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli</source>
-        <extracomment>%1 (slot): PostScript (CFF) outlines: the phone&apos;s font engine may not draw them</extracomment>
         <translation>%1: PostScript-Konturen (CFF): Die Schrift-Engine des Telefons zeichnet sie möglicherweise nicht</translation>
     </message>
     <message>
         <source>manca: %1</source>
-        <extracomment>missing: %1 (the characters the font lacks)</extracomment>
         <translation>fehlt: %1</translation>
     </message>
     <message>
@@ -377,27 +368,22 @@ Sollen sie ersetzt werden?</translation>
     </message>
     <message>
         <source>sconosciuti</source>
-        <extracomment>unknown (the kind of outlines)</extracomment>
         <translation>unbekannt</translation>
     </message>
     <message>
         <source>già installato nel sistema</source>
-        <extracomment>already installed on the system</extracomment>
         <translation>bereits im System installiert</translation>
     </message>
     <message>
         <source>registrato dall&apos;editor</source>
-        <extracomment>registered by the editor (for as long as it runs)</extracomment>
         <translation>vom Editor registriert</translation>
     </message>
     <message>
         <source>%1 byte</source>
-        <extracomment>%1 bytes (a file size)</extracomment>
         <translation>%1 Byte</translation>
     </message>
     <message>
         <source>il motore dei font del telefono potrebbe non disegnarli</source>
-        <extracomment>the phone&apos;s font engine may not draw them</extracomment>
         <translation>die Schrift-Engine des Telefons zeichnet sie möglicherweise nicht</translation>
     </message>
     <message>
@@ -406,27 +392,22 @@ Sollen sie ersetzt werden?</translation>
     </message>
     <message>
         <source>Dimensione:</source>
-        <extracomment>Size:</extracomment>
         <translation>Größe:</translation>
     </message>
     <message>
         <source>Famiglia:</source>
-        <extracomment>Family:</extracomment>
         <translation>Familie:</translation>
     </message>
     <message>
         <source>Stile:</source>
-        <extracomment>Style:</extracomment>
         <translation>Stil:</translation>
     </message>
     <message>
         <source>Nome completo:</source>
-        <extracomment>Full name:</extracomment>
         <translation>Vollständiger Name:</translation>
     </message>
     <message>
         <source>Versione:</source>
-        <extracomment>Version:</extracomment>
         <translation>Version:</translation>
     </message>
     <message>
@@ -435,22 +416,18 @@ Sollen sie ersetzt werden?</translation>
     </message>
     <message>
         <source>Licenza:</source>
-        <extracomment>Licence:</extracomment>
         <translation>Lizenz:</translation>
     </message>
     <message>
         <source>Glifi:</source>
-        <extracomment>Glyphs:</extracomment>
         <translation>Glyphen:</translation>
     </message>
     <message>
         <source>Contorni:</source>
-        <extracomment>Outlines:</extracomment>
         <translation>Konturen:</translation>
     </message>
     <message>
         <source>Origine:</source>
-        <extracomment>Origin:</extracomment>
         <translation>Herkunft:</translation>
     </message>
     <message>
@@ -463,85 +440,68 @@ Sollen sie ersetzt werden?</translation>
     <name>GlyphmuxIniTexts</name>
     <message>
         <source>chiave sconosciuta, non viene salvata</source>
-        <extracomment>unknown key, not saved</extracomment>
         <translation>unbekannter Schlüssel, wird nicht gespeichert</translation>
     </message>
     <message>
         <source>sezione sconosciuta, le sue righe non vengono salvate</source>
-        <extracomment>unknown section, its lines are not saved</extracomment>
         <translation>unbekannter Abschnitt, seine Zeilen werden nicht gespeichert</translation>
     </message>
     <message>
         <source>non è una riga chiave=valore, non viene salvata</source>
-        <extracomment>not a key=value line, not saved</extracomment>
         <translation>keine Zeile der Form Schlüssel=Wert, wird nicht gespeichert</translation>
     </message>
     <message>
         <source>chiave ripetuta, vale la prima</source>
-        <extracomment>repeated key, the first one counts</extracomment>
         <translation>wiederholter Schlüssel, der erste gilt</translation>
     </message>
     <message>
         <source>il salvataggio scrive il valore consueto</source>
-        <extracomment>saving writes the usual value</extracomment>
         <translation>beim Speichern wird der übliche Wert geschrieben</translation>
     </message>
     <message>
         <source>alias, il salvataggio lo riscrive da LatinBold13</source>
-        <extracomment>alias, saving rewrites it from LatinBold13</extracomment>
         <translation>Alias, beim Speichern aus LatinBold13 neu geschrieben</translation>
     </message>
     <message>
         <source>manca o non è un numero intero, resta il valore iniziale</source>
-        <extracomment>missing or not a whole number, the initial value stays</extracomment>
         <translation>fehlt oder ist keine ganze Zahl, der Anfangswert bleibt</translation>
     </message>
     <message>
         <source>fuori dai limiti, preso il limite più vicino</source>
-        <extracomment>out of range, the nearest limit is taken</extracomment>
         <translation>außerhalb der Grenzen, die nächste Grenze wird genommen</translation>
     </message>
     <message>
         <source>una parte diversa da :Y, :I e :W, non viene salvata</source>
-        <extracomment>a part other than :Y, :I and :W, not saved</extracomment>
         <translation>ein anderer Teil als :Y, :I und :W, wird nicht gespeichert</translation>
     </message>
     <message>
         <source>caratteri danneggiati, la riga non è presa</source>
-        <extracomment>damaged characters, the line is not taken</extracomment>
         <translation>beschädigte Zeichen, die Zeile wird nicht übernommen</translation>
     </message>
     <message>
         <source>Impossibile aprire %1:
 %2</source>
-        <extracomment>Cannot open %1:
-%2 (why)</extracomment>
         <translation>%1 kann nicht geöffnet werden:
 %2</translation>
     </message>
     <message>
         <source>%1 non è un Glyphmux.ini: è troppo grande.</source>
-        <extracomment>%1 is not a Glyphmux.ini: it is too large.</extracomment>
         <translation>%1 ist keine Glyphmux.ini: Sie ist zu groß.</translation>
     </message>
     <message>
         <source>%1 non è un Glyphmux.ini: non ha né la sezione [FontMap] né righe dei font.</source>
-        <extracomment>%1 is not a Glyphmux.ini: it has neither a [FontMap] section nor font lines.</extracomment>
         <translation>%1 ist keine Glyphmux.ini: Sie hat weder den Abschnitt [FontMap] noch Schriftzeilen.</translation>
     </message>
     <message>
         <source>%1 è aperto. Queste righe non sono state prese così come sono:</source>
-        <extracomment>%1 is open. These lines were not taken as they stand:</extracomment>
         <translation>%1 ist geöffnet. Diese Zeilen wurden nicht unverändert übernommen:</translation>
     </message>
     <message>
         <source>Riga %1: %2 (%3)</source>
-        <extracomment>Line %1: %2 (the line) (%3, why)</extracomment>
         <translation>Zeile %1: %2 (%3)</translation>
     </message>
     <message numerus="yes">
         <source>… e altre %n righe</source>
-        <extracomment>… and %n more lines</extracomment>
         <translation>
             <numerusform>… und %n weitere Zeile</numerusform>
             <numerusform>… und %n weitere Zeilen</numerusform>
@@ -550,16 +510,12 @@ Sollen sie ersetzt werden?</translation>
     <message>
         <source>Nessun salvataggio: impossibile leggere la versione precedente di %1:
 %2</source>
-        <extracomment>Nothing saved: the previous version of %1 cannot be read:
-%2</extracomment>
         <translation>Nichts gespeichert: Die vorherige Version von %1 kann nicht gelesen werden:
 %2</translation>
     </message>
     <message>
         <source>Nessun salvataggio: impossibile conservare la versione precedente in %1:
 %2</source>
-        <extracomment>Nothing saved: the previous version cannot be kept in %1:
-%2</extracomment>
         <translation>Nichts gespeichert: Die vorherige Version kann nicht in %1 aufbewahrt werden:
 %2</translation>
     </message>
@@ -568,7 +524,6 @@ Sollen sie ersetzt werden?</translation>
     <name>MainWindow</name>
     <message>
         <source>Salvato: %1</source>
-        <extracomment>Saved: %1</extracomment>
         <translation>Gespeichert: %1</translation>
     </message>
     <message>
@@ -606,8 +561,6 @@ Sollen sie ersetzt werden?</translation>
     <message>
         <source>Impossibile leggere il file di lingua %1:
 %2</source>
-        <extracomment>Cannot read the language file %1:
-%2 (why)</extracomment>
         <translation>Die Sprachdatei %1 kann nicht gelesen werden:
 %2</translation>
     </message>
@@ -652,7 +605,6 @@ Sollen sie ersetzt werden?</translation>
     <name>MessageBoxes</name>
     <message numerus="yes">
         <source>(altre %n)</source>
-        <extracomment>(%n more): the items a long list leaves out</extracomment>
         <translation>
             <numerusform>(%n weitere)</numerusform>
             <numerusform>(%n weitere)</numerusform>
@@ -722,7 +674,6 @@ Sollen sie ersetzt werden?</translation>
     <name>PhoneModelDialog</name>
     <message>
         <source>Annulla</source>
-        <extracomment>Cancel</extracomment>
         <translation>Abbrechen</translation>
     </message>
 </context>
@@ -746,14 +697,11 @@ Sollen sie ersetzt werden?</translation>
     <name>SaveCommand</name>
     <message>
         <source>salvataggio in corso</source>
-        <extracomment>saving in progress (runs through the title bar)</extracomment>
         <translation>wird gespeichert</translation>
     </message>
     <message>
         <source>Impossibile salvare %1:
 %2</source>
-        <extracomment>Cannot save %1:
-%2 (why)</extracomment>
         <translation>%1 kann nicht gespeichert werden:
 %2</translation>
     </message>
@@ -778,7 +726,6 @@ Sollen sie ersetzt werden?</translation>
     </message>
     <message>
         <source>Apri TTF</source>
-        <extracomment>Open TTF (the font dialog&apos;s title)</extracomment>
         <translation>TTF öffnen</translation>
     </message>
 </context>
@@ -786,7 +733,6 @@ Sollen sie ersetzt werden?</translation>
     <name>SlotFontInfo</name>
     <message>
         <source>Dettagli del font…</source>
-        <extracomment>Font details…</extracomment>
         <translation>Schriftdetails…</translation>
     </message>
 </context>
@@ -794,28 +740,113 @@ Sollen sie ersetzt werden?</translation>
     <name>SlotInfo</name>
     <message>
         <source>Font degli sms e modo d&apos;uso</source>
-        <extracomment>Font of text messages and of the usage texts</extracomment>
         <translation>Schrift der SMS und des Profils</translation>
     </message>
     <message>
         <source>Font del menu popup</source>
-        <extracomment>Font of the pop-up menu</extracomment>
         <translation>Schrift des Popup-Menüs</translation>
     </message>
     <message>
         <source>Font del testo nella parte bassa dello schermo</source>
-        <extracomment>Font of the text at the bottom of the screen</extracomment>
         <translation>Schrift des Textes unten auf dem Bildschirm</translation>
     </message>
     <message>
         <source>Font del testo nella parte alta dello schermo</source>
-        <extracomment>Font of the text at the top of the screen</extracomment>
         <translation>Schrift des Textes oben auf dem Bildschirm</translation>
     </message>
     <message>
         <source>Font del testo nel menu</source>
-        <extracomment>Font of the text in the menu</extracomment>
         <translation>Schrift des Textes im Menü</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentHistory</name>
+    <message>
+        <source>font of %1</source>
+        <extracomment>Completes &quot;Undo %1&quot;; %1 is a font slot such as LatinBold13.</extracomment>
+        <translation>Schrift von %1</translation>
+    </message>
+    <message>
+        <source>size of %1</source>
+        <translation>Größe von %1</translation>
+    </message>
+    <message>
+        <source>italics of %1</source>
+        <translation>Kursivschrift von %1</translation>
+    </message>
+    <message>
+        <source>face name of %1</source>
+        <extracomment>Typing a face name into the slot&apos;s field.</extracomment>
+        <translation>Schriftname von %1</translation>
+    </message>
+    <message>
+        <source>height of %1</source>
+        <translation>Höhe von %1</translation>
+    </message>
+    <message>
+        <source>width of %1</source>
+        <translation>Breite von %1</translation>
+    </message>
+    <message>
+        <source>font path</source>
+        <translation>Schriftpfad</translation>
+    </message>
+    <message>
+        <source>zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>chroma</source>
+        <translation>Chroma</translation>
+    </message>
+    <message>
+        <source>opening %1</source>
+        <extracomment>%1 is the name of the Glyphmux.ini file opened.</extracomment>
+        <translation>Öffnen von %1</translation>
+    </message>
+    <message>
+        <source>restoring unsaved changes</source>
+        <translation>Wiederherstellen ungesicherter Änderungen</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryKeeper</name>
+    <message>
+        <source>Unsaved changes from %1:</source>
+        <extracomment>Followed by the buttons Restore and Discard; %1 is a date and time.</extracomment>
+        <translation>Ungesicherte Änderungen vom %1:</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+</context>
+<context>
+    <name>UndoActions</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <extracomment>%1 names the step, e.g. &quot;font of LatinBold13&quot;.</extracomment>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
     </message>
 </context>
 </TS>

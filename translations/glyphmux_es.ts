@@ -5,22 +5,18 @@
     <name>AboutDialog</name>
     <message>
         <source>Informazioni su %1</source>
-        <extracomment>About %1</extracomment>
         <translation>Acerca de %1</translation>
     </message>
     <message>
         <source>Versione %1</source>
-        <extracomment>Version %1</extracomment>
         <translation>Versión %1</translation>
     </message>
     <message>
         <source>Programma: il gruppo di Glyphmux GUI</source>
-        <extracomment>Program: the Glyphmux GUI team</extracomment>
         <translation>Programa: el equipo de Glyphmux GUI</translation>
     </message>
     <message>
         <source>Motore dei font: gli autori di Glyphmux</source>
-        <extracomment>Font engine: the authors of Glyphmux</extracomment>
         <translation>Motor de fuentes: los autores de Glyphmux</translation>
     </message>
 </context>
@@ -58,7 +54,6 @@ se guarda, en cambio, sobre sí mismo.</translation>
     <name>CopyListDialog</name>
     <message>
         <source>Copia i seguenti file:</source>
-        <extracomment>Copy the following files: (the window&apos;s title, and the heading of the exported copy list)</extracomment>
         <translation>Copie los siguientes archivos:</translation>
     </message>
     <message>
@@ -258,32 +253,39 @@ Replace them?</source>
         <extracomment>%1 is a slot name, %2 a face name, %3 a file.</extracomment>
         <translation>%1: la fuente &quot;%2&quot; también viene de otro archivo en otra ranura (%3); el teléfono encuentra una fuente solo por su nombre y no puede distinguirlas.</translation>
     </message>
+    <message>
+        <source>Written, complete:
+%1</source>
+        <translation>Escritos, completos:
+%1</translation>
+    </message>
+    <message>
+        <source>Not written:
+%1</source>
+        <translation>No escritos:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>FileError</name>
     <message>
         <source>nome di file non valido</source>
-        <extracomment>invalid file name</extracomment>
         <translation>nombre de archivo no válido</translation>
     </message>
     <message>
         <source>è una cartella</source>
-        <extracomment>is a folder</extracomment>
         <translation>es una carpeta</translation>
     </message>
     <message>
         <source>non è un file normale</source>
-        <extracomment>not a regular file</extracomment>
         <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>il file è di sola lettura</source>
-        <extracomment>the file is read-only</extracomment>
         <translation>el archivo es de solo lectura</translation>
     </message>
     <message>
         <source>scrittura incompleta</source>
-        <extracomment>incomplete write</extracomment>
         <translation>escritura incompleta</translation>
     </message>
     <message>
@@ -300,12 +302,10 @@ Replace them?</source>
     <name>FontDetailsWindow</name>
     <message>
         <source>Caratteri mancanti:</source>
-        <extracomment>Missing characters:</extracomment>
         <translation>Caracteres que faltan:</translation>
     </message>
     <message>
         <source>Dettagli del font: %1</source>
-        <extracomment>Font details: %1 (the slot)</extracomment>
         <translation>Detalles de la fuente: %1</translation>
     </message>
 </context>
@@ -324,47 +324,38 @@ Replace them?</source>
     <name>FontMessages</name>
     <message>
         <source>file non trovato</source>
-        <extracomment>file not found</extracomment>
         <translation>archivo no encontrado</translation>
     </message>
     <message>
         <source>non è un file regolare</source>
-        <extracomment>not a regular file</extracomment>
         <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf</source>
-        <extracomment>is a TrueType collection (.ttc), not supported: extract a single font into a .ttf file</extracomment>
         <translation>es una colección TrueType (.ttc), no admitida: extraiga una sola fuente en un archivo .ttf</translation>
     </message>
     <message>
         <source>non è un file TrueType</source>
-        <extracomment>not a TrueType file</extracomment>
         <translation>no es un archivo TrueType</translation>
     </message>
     <message>
         <source>una tabella del file è danneggiata</source>
-        <extracomment>a table of the file is damaged</extracomment>
         <translation>una tabla del archivo está dañada</translation>
     </message>
     <message>
         <source>nessun nome del font è utilizzabile</source>
-        <extracomment>none of the font&apos;s names can be used</extracomment>
         <translation>ningún nombre de la fuente es utilizable</translation>
     </message>
     <message>
         <source>Font rifiutato: %1: %2</source>
-        <extracomment>Font refused: %1 (the file): %2 (why)</extracomment>
         <translation>Fuente rechazada: %1: %2</translation>
     </message>
     <message>
         <source>%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli</source>
-        <extracomment>%1 (slot): PostScript (CFF) outlines: the phone&apos;s font engine may not draw them</extracomment>
         <translation>%1: contornos PostScript (CFF): puede que el motor de fuentes del teléfono no los dibuje</translation>
     </message>
     <message>
         <source>manca: %1</source>
-        <extracomment>missing: %1 (the characters the font lacks)</extracomment>
         <translation>falta: %1</translation>
     </message>
     <message>
@@ -377,27 +368,22 @@ Replace them?</source>
     </message>
     <message>
         <source>sconosciuti</source>
-        <extracomment>unknown (the kind of outlines)</extracomment>
         <translation>desconocidos</translation>
     </message>
     <message>
         <source>già installato nel sistema</source>
-        <extracomment>already installed on the system</extracomment>
         <translation>ya instalada en el sistema</translation>
     </message>
     <message>
         <source>registrato dall&apos;editor</source>
-        <extracomment>registered by the editor (for as long as it runs)</extracomment>
         <translation>registrada por el editor</translation>
     </message>
     <message>
         <source>%1 byte</source>
-        <extracomment>%1 bytes (a file size)</extracomment>
         <translation>%1 bytes</translation>
     </message>
     <message>
         <source>il motore dei font del telefono potrebbe non disegnarli</source>
-        <extracomment>the phone&apos;s font engine may not draw them</extracomment>
         <translation>puede que el motor de fuentes del teléfono no los dibuje</translation>
     </message>
     <message>
@@ -406,27 +392,22 @@ Replace them?</source>
     </message>
     <message>
         <source>Dimensione:</source>
-        <extracomment>Size:</extracomment>
         <translation>Tamaño:</translation>
     </message>
     <message>
         <source>Famiglia:</source>
-        <extracomment>Family:</extracomment>
         <translation>Familia:</translation>
     </message>
     <message>
         <source>Stile:</source>
-        <extracomment>Style:</extracomment>
         <translation>Estilo:</translation>
     </message>
     <message>
         <source>Nome completo:</source>
-        <extracomment>Full name:</extracomment>
         <translation>Nombre completo:</translation>
     </message>
     <message>
         <source>Versione:</source>
-        <extracomment>Version:</extracomment>
         <translation>Versión:</translation>
     </message>
     <message>
@@ -435,22 +416,18 @@ Replace them?</source>
     </message>
     <message>
         <source>Licenza:</source>
-        <extracomment>Licence:</extracomment>
         <translation>Licencia:</translation>
     </message>
     <message>
         <source>Glifi:</source>
-        <extracomment>Glyphs:</extracomment>
         <translation>Glifos:</translation>
     </message>
     <message>
         <source>Contorni:</source>
-        <extracomment>Outlines:</extracomment>
         <translation>Contornos:</translation>
     </message>
     <message>
         <source>Origine:</source>
-        <extracomment>Origin:</extracomment>
         <translation>Origen:</translation>
     </message>
     <message>
@@ -463,85 +440,68 @@ Replace them?</source>
     <name>GlyphmuxIniTexts</name>
     <message>
         <source>chiave sconosciuta, non viene salvata</source>
-        <extracomment>unknown key, not saved</extracomment>
         <translation>clave desconocida, no se guarda</translation>
     </message>
     <message>
         <source>sezione sconosciuta, le sue righe non vengono salvate</source>
-        <extracomment>unknown section, its lines are not saved</extracomment>
         <translation>sección desconocida, sus líneas no se guardan</translation>
     </message>
     <message>
         <source>non è una riga chiave=valore, non viene salvata</source>
-        <extracomment>not a key=value line, not saved</extracomment>
         <translation>no es una línea clave=valor, no se guarda</translation>
     </message>
     <message>
         <source>chiave ripetuta, vale la prima</source>
-        <extracomment>repeated key, the first one counts</extracomment>
         <translation>clave repetida, vale la primera</translation>
     </message>
     <message>
         <source>il salvataggio scrive il valore consueto</source>
-        <extracomment>saving writes the usual value</extracomment>
         <translation>al guardar se escribe el valor habitual</translation>
     </message>
     <message>
         <source>alias, il salvataggio lo riscrive da LatinBold13</source>
-        <extracomment>alias, saving rewrites it from LatinBold13</extracomment>
         <translation>alias, al guardar se reescribe a partir de LatinBold13</translation>
     </message>
     <message>
         <source>manca o non è un numero intero, resta il valore iniziale</source>
-        <extracomment>missing or not a whole number, the initial value stays</extracomment>
         <translation>falta o no es un número entero, se mantiene el valor inicial</translation>
     </message>
     <message>
         <source>fuori dai limiti, preso il limite più vicino</source>
-        <extracomment>out of range, the nearest limit is taken</extracomment>
         <translation>fuera de los límites, se toma el límite más cercano</translation>
     </message>
     <message>
         <source>una parte diversa da :Y, :I e :W, non viene salvata</source>
-        <extracomment>a part other than :Y, :I and :W, not saved</extracomment>
         <translation>una parte distinta de :Y, :I y :W, no se guarda</translation>
     </message>
     <message>
         <source>caratteri danneggiati, la riga non è presa</source>
-        <extracomment>damaged characters, the line is not taken</extracomment>
         <translation>caracteres dañados, la línea no se toma</translation>
     </message>
     <message>
         <source>Impossibile aprire %1:
 %2</source>
-        <extracomment>Cannot open %1:
-%2 (why)</extracomment>
         <translation>No se puede abrir %1:
 %2</translation>
     </message>
     <message>
         <source>%1 non è un Glyphmux.ini: è troppo grande.</source>
-        <extracomment>%1 is not a Glyphmux.ini: it is too large.</extracomment>
         <translation>%1 no es un Glyphmux.ini: es demasiado grande.</translation>
     </message>
     <message>
         <source>%1 non è un Glyphmux.ini: non ha né la sezione [FontMap] né righe dei font.</source>
-        <extracomment>%1 is not a Glyphmux.ini: it has neither a [FontMap] section nor font lines.</extracomment>
         <translation>%1 no es un Glyphmux.ini: no tiene ni la sección [FontMap] ni líneas de fuentes.</translation>
     </message>
     <message>
         <source>%1 è aperto. Queste righe non sono state prese così come sono:</source>
-        <extracomment>%1 is open. These lines were not taken as they stand:</extracomment>
         <translation>%1 está abierto. Estas líneas no se han tomado tal cual:</translation>
     </message>
     <message>
         <source>Riga %1: %2 (%3)</source>
-        <extracomment>Line %1: %2 (the line) (%3, why)</extracomment>
         <translation>Línea %1: %2 (%3)</translation>
     </message>
     <message numerus="yes">
         <source>… e altre %n righe</source>
-        <extracomment>… and %n more lines</extracomment>
         <translation>
             <numerusform>… y %n línea más</numerusform>
             <numerusform>… y %n líneas más</numerusform>
@@ -550,16 +510,12 @@ Replace them?</source>
     <message>
         <source>Nessun salvataggio: impossibile leggere la versione precedente di %1:
 %2</source>
-        <extracomment>Nothing saved: the previous version of %1 cannot be read:
-%2</extracomment>
         <translation>No se ha guardado nada: no se puede leer la versión anterior de %1:
 %2</translation>
     </message>
     <message>
         <source>Nessun salvataggio: impossibile conservare la versione precedente in %1:
 %2</source>
-        <extracomment>Nothing saved: the previous version cannot be kept in %1:
-%2</extracomment>
         <translation>No se ha guardado nada: no se puede conservar la versión anterior en %1:
 %2</translation>
     </message>
@@ -568,7 +524,6 @@ Replace them?</source>
     <name>MainWindow</name>
     <message>
         <source>Salvato: %1</source>
-        <extracomment>Saved: %1</extracomment>
         <translation>Guardado: %1</translation>
     </message>
     <message>
@@ -606,8 +561,6 @@ Replace them?</source>
     <message>
         <source>Impossibile leggere il file di lingua %1:
 %2</source>
-        <extracomment>Cannot read the language file %1:
-%2 (why)</extracomment>
         <translation>No se puede leer el archivo de idioma %1:
 %2</translation>
     </message>
@@ -652,7 +605,6 @@ Replace them?</source>
     <name>MessageBoxes</name>
     <message numerus="yes">
         <source>(altre %n)</source>
-        <extracomment>(%n more): the items a long list leaves out</extracomment>
         <translation>
             <numerusform>(%n más)</numerusform>
             <numerusform>(%n más)</numerusform>
@@ -722,7 +674,6 @@ Replace them?</source>
     <name>PhoneModelDialog</name>
     <message>
         <source>Annulla</source>
-        <extracomment>Cancel</extracomment>
         <translation>Cancelar</translation>
     </message>
 </context>
@@ -746,14 +697,11 @@ Replace them?</source>
     <name>SaveCommand</name>
     <message>
         <source>salvataggio in corso</source>
-        <extracomment>saving in progress (runs through the title bar)</extracomment>
         <translation>guardando</translation>
     </message>
     <message>
         <source>Impossibile salvare %1:
 %2</source>
-        <extracomment>Cannot save %1:
-%2 (why)</extracomment>
         <translation>No se puede guardar %1:
 %2</translation>
     </message>
@@ -778,7 +726,6 @@ Replace them?</source>
     </message>
     <message>
         <source>Apri TTF</source>
-        <extracomment>Open TTF (the font dialog&apos;s title)</extracomment>
         <translation>Abrir TTF</translation>
     </message>
 </context>
@@ -786,7 +733,6 @@ Replace them?</source>
     <name>SlotFontInfo</name>
     <message>
         <source>Dettagli del font…</source>
-        <extracomment>Font details…</extracomment>
         <translation>Detalles de la fuente…</translation>
     </message>
 </context>
@@ -794,28 +740,113 @@ Replace them?</source>
     <name>SlotInfo</name>
     <message>
         <source>Font degli sms e modo d&apos;uso</source>
-        <extracomment>Font of text messages and of the usage texts</extracomment>
         <translation>Fuente de los SMS y del perfil</translation>
     </message>
     <message>
         <source>Font del menu popup</source>
-        <extracomment>Font of the pop-up menu</extracomment>
         <translation>Fuente del menú emergente</translation>
     </message>
     <message>
         <source>Font del testo nella parte bassa dello schermo</source>
-        <extracomment>Font of the text at the bottom of the screen</extracomment>
         <translation>Fuente del texto en la parte inferior de la pantalla</translation>
     </message>
     <message>
         <source>Font del testo nella parte alta dello schermo</source>
-        <extracomment>Font of the text at the top of the screen</extracomment>
         <translation>Fuente del texto en la parte superior de la pantalla</translation>
     </message>
     <message>
         <source>Font del testo nel menu</source>
-        <extracomment>Font of the text in the menu</extracomment>
         <translation>Fuente del texto en el menú</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentHistory</name>
+    <message>
+        <source>font of %1</source>
+        <extracomment>Completes &quot;Undo %1&quot;; %1 is a font slot such as LatinBold13.</extracomment>
+        <translation>fuente de %1</translation>
+    </message>
+    <message>
+        <source>size of %1</source>
+        <translation>tamaño de %1</translation>
+    </message>
+    <message>
+        <source>italics of %1</source>
+        <translation>cursiva de %1</translation>
+    </message>
+    <message>
+        <source>face name of %1</source>
+        <extracomment>Typing a face name into the slot&apos;s field.</extracomment>
+        <translation>nombre de fuente de %1</translation>
+    </message>
+    <message>
+        <source>height of %1</source>
+        <translation>altura de %1</translation>
+    </message>
+    <message>
+        <source>width of %1</source>
+        <translation>anchura de %1</translation>
+    </message>
+    <message>
+        <source>font path</source>
+        <translation>ruta de fuentes</translation>
+    </message>
+    <message>
+        <source>zoom</source>
+        <translation>zoom</translation>
+    </message>
+    <message>
+        <source>chroma</source>
+        <translation>chroma</translation>
+    </message>
+    <message>
+        <source>opening %1</source>
+        <extracomment>%1 is the name of the Glyphmux.ini file opened.</extracomment>
+        <translation>apertura de %1</translation>
+    </message>
+    <message>
+        <source>restoring unsaved changes</source>
+        <translation>restauración de cambios sin guardar</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryKeeper</name>
+    <message>
+        <source>Unsaved changes from %1:</source>
+        <extracomment>Followed by the buttons Restore and Discard; %1 is a date and time.</extracomment>
+        <translation>Cambios sin guardar del %1:</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+</context>
+<context>
+    <name>UndoActions</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <extracomment>%1 names the step, e.g. &quot;font of LatinBold13&quot;.</extracomment>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer %1</translation>
     </message>
 </context>
 </TS>

@@ -5,22 +5,18 @@
     <name>AboutDialog</name>
     <message>
         <source>Informazioni su %1</source>
-        <extracomment>About %1</extracomment>
         <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Versione %1</source>
-        <extracomment>Version %1</extracomment>
         <translation>Version %1</translation>
     </message>
     <message>
         <source>Programma: il gruppo di Glyphmux GUI</source>
-        <extracomment>Program: the Glyphmux GUI team</extracomment>
         <translation>Programme : l&apos;équipe de Glyphmux GUI</translation>
     </message>
     <message>
         <source>Motore dei font: gli autori di Glyphmux</source>
-        <extracomment>Font engine: the authors of Glyphmux</extracomment>
         <translation>Moteur de polices : les auteurs de Glyphmux</translation>
     </message>
 </context>
@@ -58,7 +54,6 @@ est à la place enregistré sur lui-même.</translation>
     <name>CopyListDialog</name>
     <message>
         <source>Copia i seguenti file:</source>
-        <extracomment>Copy the following files: (the window&apos;s title, and the heading of the exported copy list)</extracomment>
         <translation>Copiez les fichiers suivants :</translation>
     </message>
     <message>
@@ -258,32 +253,39 @@ Les remplacer ?</translation>
         <extracomment>%1 is a slot name, %2 a face name, %3 a file.</extracomment>
         <translation>%1 : la police &quot;%2&quot; vient aussi d&apos;un autre fichier dans un autre emplacement (%3) ; le téléphone trouve une police par son seul nom et ne peut pas les distinguer.</translation>
     </message>
+    <message>
+        <source>Written, complete:
+%1</source>
+        <translation>Écrits, complets :
+%1</translation>
+    </message>
+    <message>
+        <source>Not written:
+%1</source>
+        <translation>Non écrits :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>FileError</name>
     <message>
         <source>nome di file non valido</source>
-        <extracomment>invalid file name</extracomment>
         <translation>nom de fichier non valide</translation>
     </message>
     <message>
         <source>è una cartella</source>
-        <extracomment>is a folder</extracomment>
         <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>non è un file normale</source>
-        <extracomment>not a regular file</extracomment>
         <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>il file è di sola lettura</source>
-        <extracomment>the file is read-only</extracomment>
         <translation>le fichier est en lecture seule</translation>
     </message>
     <message>
         <source>scrittura incompleta</source>
-        <extracomment>incomplete write</extracomment>
         <translation>écriture incomplète</translation>
     </message>
     <message>
@@ -300,12 +302,10 @@ Les remplacer ?</translation>
     <name>FontDetailsWindow</name>
     <message>
         <source>Caratteri mancanti:</source>
-        <extracomment>Missing characters:</extracomment>
         <translation>Caractères manquants :</translation>
     </message>
     <message>
         <source>Dettagli del font: %1</source>
-        <extracomment>Font details: %1 (the slot)</extracomment>
         <translation>Détails de la police : %1</translation>
     </message>
 </context>
@@ -324,47 +324,38 @@ Les remplacer ?</translation>
     <name>FontMessages</name>
     <message>
         <source>file non trovato</source>
-        <extracomment>file not found</extracomment>
         <translation>fichier introuvable</translation>
     </message>
     <message>
         <source>non è un file regolare</source>
-        <extracomment>not a regular file</extracomment>
         <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf</source>
-        <extracomment>is a TrueType collection (.ttc), not supported: extract a single font into a .ttf file</extracomment>
         <translation>c&apos;est une collection TrueType (.ttc), non prise en charge : extrayez-en une seule police dans un fichier .ttf</translation>
     </message>
     <message>
         <source>non è un file TrueType</source>
-        <extracomment>not a TrueType file</extracomment>
         <translation>ce n&apos;est pas un fichier TrueType</translation>
     </message>
     <message>
         <source>una tabella del file è danneggiata</source>
-        <extracomment>a table of the file is damaged</extracomment>
         <translation>une table du fichier est endommagée</translation>
     </message>
     <message>
         <source>nessun nome del font è utilizzabile</source>
-        <extracomment>none of the font&apos;s names can be used</extracomment>
         <translation>aucun nom de la police n&apos;est utilisable</translation>
     </message>
     <message>
         <source>Font rifiutato: %1: %2</source>
-        <extracomment>Font refused: %1 (the file): %2 (why)</extracomment>
         <translation>Police refusée : %1 : %2</translation>
     </message>
     <message>
         <source>%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli</source>
-        <extracomment>%1 (slot): PostScript (CFF) outlines: the phone&apos;s font engine may not draw them</extracomment>
         <translation>%1 : contours PostScript (CFF) : le moteur de polices du téléphone risque de ne pas les dessiner</translation>
     </message>
     <message>
         <source>manca: %1</source>
-        <extracomment>missing: %1 (the characters the font lacks)</extracomment>
         <translation>manquant : %1</translation>
     </message>
     <message>
@@ -377,27 +368,22 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>sconosciuti</source>
-        <extracomment>unknown (the kind of outlines)</extracomment>
         <translation>inconnus</translation>
     </message>
     <message>
         <source>già installato nel sistema</source>
-        <extracomment>already installed on the system</extracomment>
         <translation>déjà installée dans le système</translation>
     </message>
     <message>
         <source>registrato dall&apos;editor</source>
-        <extracomment>registered by the editor (for as long as it runs)</extracomment>
         <translation>enregistrée par l&apos;éditeur</translation>
     </message>
     <message>
         <source>%1 byte</source>
-        <extracomment>%1 bytes (a file size)</extracomment>
         <translation>%1 octets</translation>
     </message>
     <message>
         <source>il motore dei font del telefono potrebbe non disegnarli</source>
-        <extracomment>the phone&apos;s font engine may not draw them</extracomment>
         <translation>le moteur de polices du téléphone risque de ne pas les dessiner</translation>
     </message>
     <message>
@@ -406,27 +392,22 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Dimensione:</source>
-        <extracomment>Size:</extracomment>
         <translation>Taille :</translation>
     </message>
     <message>
         <source>Famiglia:</source>
-        <extracomment>Family:</extracomment>
         <translation>Famille :</translation>
     </message>
     <message>
         <source>Stile:</source>
-        <extracomment>Style:</extracomment>
         <translation>Style :</translation>
     </message>
     <message>
         <source>Nome completo:</source>
-        <extracomment>Full name:</extracomment>
         <translation>Nom complet :</translation>
     </message>
     <message>
         <source>Versione:</source>
-        <extracomment>Version:</extracomment>
         <translation>Version :</translation>
     </message>
     <message>
@@ -435,22 +416,18 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Licenza:</source>
-        <extracomment>Licence:</extracomment>
         <translation>Licence :</translation>
     </message>
     <message>
         <source>Glifi:</source>
-        <extracomment>Glyphs:</extracomment>
         <translation>Glyphes :</translation>
     </message>
     <message>
         <source>Contorni:</source>
-        <extracomment>Outlines:</extracomment>
         <translation>Contours :</translation>
     </message>
     <message>
         <source>Origine:</source>
-        <extracomment>Origin:</extracomment>
         <translation>Origine :</translation>
     </message>
     <message>
@@ -463,85 +440,68 @@ Les remplacer ?</translation>
     <name>GlyphmuxIniTexts</name>
     <message>
         <source>chiave sconosciuta, non viene salvata</source>
-        <extracomment>unknown key, not saved</extracomment>
         <translation>clé inconnue, non enregistrée</translation>
     </message>
     <message>
         <source>sezione sconosciuta, le sue righe non vengono salvate</source>
-        <extracomment>unknown section, its lines are not saved</extracomment>
         <translation>section inconnue, ses lignes ne sont pas enregistrées</translation>
     </message>
     <message>
         <source>non è una riga chiave=valore, non viene salvata</source>
-        <extracomment>not a key=value line, not saved</extracomment>
         <translation>ce n&apos;est pas une ligne clé=valeur, non enregistrée</translation>
     </message>
     <message>
         <source>chiave ripetuta, vale la prima</source>
-        <extracomment>repeated key, the first one counts</extracomment>
         <translation>clé répétée, la première compte</translation>
     </message>
     <message>
         <source>il salvataggio scrive il valore consueto</source>
-        <extracomment>saving writes the usual value</extracomment>
         <translation>l&apos;enregistrement écrit la valeur habituelle</translation>
     </message>
     <message>
         <source>alias, il salvataggio lo riscrive da LatinBold13</source>
-        <extracomment>alias, saving rewrites it from LatinBold13</extracomment>
         <translation>alias, l&apos;enregistrement le réécrit à partir de LatinBold13</translation>
     </message>
     <message>
         <source>manca o non è un numero intero, resta il valore iniziale</source>
-        <extracomment>missing or not a whole number, the initial value stays</extracomment>
         <translation>absent ou pas un nombre entier, la valeur initiale reste</translation>
     </message>
     <message>
         <source>fuori dai limiti, preso il limite più vicino</source>
-        <extracomment>out of range, the nearest limit is taken</extracomment>
         <translation>hors limites, la limite la plus proche est retenue</translation>
     </message>
     <message>
         <source>una parte diversa da :Y, :I e :W, non viene salvata</source>
-        <extracomment>a part other than :Y, :I and :W, not saved</extracomment>
         <translation>une partie autre que :Y, :I et :W, non enregistrée</translation>
     </message>
     <message>
         <source>caratteri danneggiati, la riga non è presa</source>
-        <extracomment>damaged characters, the line is not taken</extracomment>
         <translation>caractères endommagés, la ligne n&apos;est pas retenue</translation>
     </message>
     <message>
         <source>Impossibile aprire %1:
 %2</source>
-        <extracomment>Cannot open %1:
-%2 (why)</extracomment>
         <translation>Impossible d&apos;ouvrir %1 :
 %2</translation>
     </message>
     <message>
         <source>%1 non è un Glyphmux.ini: è troppo grande.</source>
-        <extracomment>%1 is not a Glyphmux.ini: it is too large.</extracomment>
         <translation>%1 n&apos;est pas un Glyphmux.ini : il est trop gros.</translation>
     </message>
     <message>
         <source>%1 non è un Glyphmux.ini: non ha né la sezione [FontMap] né righe dei font.</source>
-        <extracomment>%1 is not a Glyphmux.ini: it has neither a [FontMap] section nor font lines.</extracomment>
         <translation>%1 n&apos;est pas un Glyphmux.ini : il n&apos;a ni section [FontMap] ni lignes de polices.</translation>
     </message>
     <message>
         <source>%1 è aperto. Queste righe non sono state prese così come sono:</source>
-        <extracomment>%1 is open. These lines were not taken as they stand:</extracomment>
         <translation>%1 est ouvert. Ces lignes n&apos;ont pas été reprises telles quelles :</translation>
     </message>
     <message>
         <source>Riga %1: %2 (%3)</source>
-        <extracomment>Line %1: %2 (the line) (%3, why)</extracomment>
         <translation>Ligne %1 : %2 (%3)</translation>
     </message>
     <message numerus="yes">
         <source>… e altre %n righe</source>
-        <extracomment>… and %n more lines</extracomment>
         <translation>
             <numerusform>… et %n autre ligne</numerusform>
             <numerusform>… et %n autres lignes</numerusform>
@@ -550,16 +510,12 @@ Les remplacer ?</translation>
     <message>
         <source>Nessun salvataggio: impossibile leggere la versione precedente di %1:
 %2</source>
-        <extracomment>Nothing saved: the previous version of %1 cannot be read:
-%2</extracomment>
         <translation>Rien n&apos;a été enregistré : impossible de lire la version précédente de %1 :
 %2</translation>
     </message>
     <message>
         <source>Nessun salvataggio: impossibile conservare la versione precedente in %1:
 %2</source>
-        <extracomment>Nothing saved: the previous version cannot be kept in %1:
-%2</extracomment>
         <translation>Rien n&apos;a été enregistré : impossible de conserver la version précédente dans %1 :
 %2</translation>
     </message>
@@ -568,7 +524,6 @@ Les remplacer ?</translation>
     <name>MainWindow</name>
     <message>
         <source>Salvato: %1</source>
-        <extracomment>Saved: %1</extracomment>
         <translation>Enregistré : %1</translation>
     </message>
     <message>
@@ -606,8 +561,6 @@ Les remplacer ?</translation>
     <message>
         <source>Impossibile leggere il file di lingua %1:
 %2</source>
-        <extracomment>Cannot read the language file %1:
-%2 (why)</extracomment>
         <translation>Impossible de lire le fichier de langue %1 :
 %2</translation>
     </message>
@@ -652,7 +605,6 @@ Les remplacer ?</translation>
     <name>MessageBoxes</name>
     <message numerus="yes">
         <source>(altre %n)</source>
-        <extracomment>(%n more): the items a long list leaves out</extracomment>
         <translation>
             <numerusform>(%n autre)</numerusform>
             <numerusform>(%n autres)</numerusform>
@@ -722,7 +674,6 @@ Les remplacer ?</translation>
     <name>PhoneModelDialog</name>
     <message>
         <source>Annulla</source>
-        <extracomment>Cancel</extracomment>
         <translation>Annuler</translation>
     </message>
 </context>
@@ -746,14 +697,11 @@ Les remplacer ?</translation>
     <name>SaveCommand</name>
     <message>
         <source>salvataggio in corso</source>
-        <extracomment>saving in progress (runs through the title bar)</extracomment>
         <translation>enregistrement en cours</translation>
     </message>
     <message>
         <source>Impossibile salvare %1:
 %2</source>
-        <extracomment>Cannot save %1:
-%2 (why)</extracomment>
         <translation>Impossible d&apos;enregistrer %1 :
 %2</translation>
     </message>
@@ -778,7 +726,6 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Apri TTF</source>
-        <extracomment>Open TTF (the font dialog&apos;s title)</extracomment>
         <translation>Ouvrir un TTF</translation>
     </message>
 </context>
@@ -786,7 +733,6 @@ Les remplacer ?</translation>
     <name>SlotFontInfo</name>
     <message>
         <source>Dettagli del font…</source>
-        <extracomment>Font details…</extracomment>
         <translation>Détails de la police…</translation>
     </message>
 </context>
@@ -794,28 +740,113 @@ Les remplacer ?</translation>
     <name>SlotInfo</name>
     <message>
         <source>Font degli sms e modo d&apos;uso</source>
-        <extracomment>Font of text messages and of the usage texts</extracomment>
         <translation>Police des SMS et du profil</translation>
     </message>
     <message>
         <source>Font del menu popup</source>
-        <extracomment>Font of the pop-up menu</extracomment>
         <translation>Police du menu contextuel</translation>
     </message>
     <message>
         <source>Font del testo nella parte bassa dello schermo</source>
-        <extracomment>Font of the text at the bottom of the screen</extracomment>
         <translation>Police du texte en bas de l&apos;écran</translation>
     </message>
     <message>
         <source>Font del testo nella parte alta dello schermo</source>
-        <extracomment>Font of the text at the top of the screen</extracomment>
         <translation>Police du texte en haut de l&apos;écran</translation>
     </message>
     <message>
         <source>Font del testo nel menu</source>
-        <extracomment>Font of the text in the menu</extracomment>
         <translation>Police du texte dans le menu</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentHistory</name>
+    <message>
+        <source>font of %1</source>
+        <extracomment>Completes &quot;Undo %1&quot;; %1 is a font slot such as LatinBold13.</extracomment>
+        <translation>police de %1</translation>
+    </message>
+    <message>
+        <source>size of %1</source>
+        <translation>taille de %1</translation>
+    </message>
+    <message>
+        <source>italics of %1</source>
+        <translation>italique de %1</translation>
+    </message>
+    <message>
+        <source>face name of %1</source>
+        <extracomment>Typing a face name into the slot&apos;s field.</extracomment>
+        <translation>nom de police de %1</translation>
+    </message>
+    <message>
+        <source>height of %1</source>
+        <translation>hauteur de %1</translation>
+    </message>
+    <message>
+        <source>width of %1</source>
+        <translation>largeur de %1</translation>
+    </message>
+    <message>
+        <source>font path</source>
+        <translation>chemin des polices</translation>
+    </message>
+    <message>
+        <source>zoom</source>
+        <translation>zoom</translation>
+    </message>
+    <message>
+        <source>chroma</source>
+        <translation>chroma</translation>
+    </message>
+    <message>
+        <source>opening %1</source>
+        <extracomment>%1 is the name of the Glyphmux.ini file opened.</extracomment>
+        <translation>ouverture de %1</translation>
+    </message>
+    <message>
+        <source>restoring unsaved changes</source>
+        <translation>restauration des modifications non enregistrées</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryKeeper</name>
+    <message>
+        <source>Unsaved changes from %1:</source>
+        <extracomment>Followed by the buttons Restore and Discard; %1 is a date and time.</extracomment>
+        <translation>Modifications non enregistrées du %1 :</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+</context>
+<context>
+    <name>UndoActions</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <extracomment>%1 names the step, e.g. &quot;font of LatinBold13&quot;.</extracomment>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir %1</translation>
     </message>
 </context>
 </TS>

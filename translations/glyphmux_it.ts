@@ -5,22 +5,18 @@
     <name>AboutDialog</name>
     <message>
         <source>Informazioni su %1</source>
-        <extracomment>About %1</extracomment>
         <translation>Informazioni su %1</translation>
     </message>
     <message>
         <source>Versione %1</source>
-        <extracomment>Version %1</extracomment>
         <translation>Versione %1</translation>
     </message>
     <message>
         <source>Programma: il gruppo di Glyphmux GUI</source>
-        <extracomment>Program: the Glyphmux GUI team</extracomment>
         <translation>Programma: il gruppo di Glyphmux GUI</translation>
     </message>
     <message>
         <source>Motore dei font: gli autori di Glyphmux</source>
-        <extracomment>Font engine: the authors of Glyphmux</extracomment>
         <translation>Motore dei font: gli autori di Glyphmux</translation>
     </message>
 </context>
@@ -58,7 +54,6 @@ viene invece salvato su se stesso.</translation>
     <name>CopyListDialog</name>
     <message>
         <source>Copia i seguenti file:</source>
-        <extracomment>Copy the following files: (the window&apos;s title, and the heading of the exported copy list)</extracomment>
         <translation>Copia i seguenti file:</translation>
     </message>
     <message>
@@ -258,32 +253,39 @@ Sostituirli?</translation>
         <extracomment>%1 is a slot name, %2 a face name, %3 a file.</extracomment>
         <translation>%1: il carattere &quot;%2&quot; viene anche da un altro file in un altro slot (%3); il telefono trova un carattere solo per nome e non può distinguerli.</translation>
     </message>
+    <message>
+        <source>Written, complete:
+%1</source>
+        <translation>Scritti, completi:
+%1</translation>
+    </message>
+    <message>
+        <source>Not written:
+%1</source>
+        <translation>Non scritti:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>FileError</name>
     <message>
         <source>nome di file non valido</source>
-        <extracomment>invalid file name</extracomment>
         <translation>nome di file non valido</translation>
     </message>
     <message>
         <source>è una cartella</source>
-        <extracomment>is a folder</extracomment>
         <translation>è una cartella</translation>
     </message>
     <message>
         <source>non è un file normale</source>
-        <extracomment>not a regular file</extracomment>
         <translation>non è un file normale</translation>
     </message>
     <message>
         <source>il file è di sola lettura</source>
-        <extracomment>the file is read-only</extracomment>
         <translation>il file è di sola lettura</translation>
     </message>
     <message>
         <source>scrittura incompleta</source>
-        <extracomment>incomplete write</extracomment>
         <translation>scrittura incompleta</translation>
     </message>
     <message>
@@ -300,12 +302,10 @@ Sostituirli?</translation>
     <name>FontDetailsWindow</name>
     <message>
         <source>Caratteri mancanti:</source>
-        <extracomment>Missing characters:</extracomment>
         <translation>Caratteri mancanti:</translation>
     </message>
     <message>
         <source>Dettagli del font: %1</source>
-        <extracomment>Font details: %1 (the slot)</extracomment>
         <translation>Dettagli del font: %1</translation>
     </message>
 </context>
@@ -324,47 +324,38 @@ Sostituirli?</translation>
     <name>FontMessages</name>
     <message>
         <source>file non trovato</source>
-        <extracomment>file not found</extracomment>
         <translation>file non trovato</translation>
     </message>
     <message>
         <source>non è un file regolare</source>
-        <extracomment>not a regular file</extracomment>
         <translation>non è un file regolare</translation>
     </message>
     <message>
         <source>è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf</source>
-        <extracomment>is a TrueType collection (.ttc), not supported: extract a single font into a .ttf file</extracomment>
         <translation>è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf</translation>
     </message>
     <message>
         <source>non è un file TrueType</source>
-        <extracomment>not a TrueType file</extracomment>
         <translation>non è un file TrueType</translation>
     </message>
     <message>
         <source>una tabella del file è danneggiata</source>
-        <extracomment>a table of the file is damaged</extracomment>
         <translation>una tabella del file è danneggiata</translation>
     </message>
     <message>
         <source>nessun nome del font è utilizzabile</source>
-        <extracomment>none of the font&apos;s names can be used</extracomment>
         <translation>nessun nome del font è utilizzabile</translation>
     </message>
     <message>
         <source>Font rifiutato: %1: %2</source>
-        <extracomment>Font refused: %1 (the file): %2 (why)</extracomment>
         <translation>Font rifiutato: %1: %2</translation>
     </message>
     <message>
         <source>%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli</source>
-        <extracomment>%1 (slot): PostScript (CFF) outlines: the phone&apos;s font engine may not draw them</extracomment>
         <translation>%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli</translation>
     </message>
     <message>
         <source>manca: %1</source>
-        <extracomment>missing: %1 (the characters the font lacks)</extracomment>
         <translation>manca: %1</translation>
     </message>
     <message>
@@ -377,27 +368,22 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>sconosciuti</source>
-        <extracomment>unknown (the kind of outlines)</extracomment>
         <translation>sconosciuti</translation>
     </message>
     <message>
         <source>già installato nel sistema</source>
-        <extracomment>already installed on the system</extracomment>
         <translation>già installato nel sistema</translation>
     </message>
     <message>
         <source>registrato dall&apos;editor</source>
-        <extracomment>registered by the editor (for as long as it runs)</extracomment>
         <translation>registrato dall&apos;editor</translation>
     </message>
     <message>
         <source>%1 byte</source>
-        <extracomment>%1 bytes (a file size)</extracomment>
         <translation>%1 byte</translation>
     </message>
     <message>
         <source>il motore dei font del telefono potrebbe non disegnarli</source>
-        <extracomment>the phone&apos;s font engine may not draw them</extracomment>
         <translation>il motore dei font del telefono potrebbe non disegnarli</translation>
     </message>
     <message>
@@ -406,27 +392,22 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>Dimensione:</source>
-        <extracomment>Size:</extracomment>
         <translation>Dimensione:</translation>
     </message>
     <message>
         <source>Famiglia:</source>
-        <extracomment>Family:</extracomment>
         <translation>Famiglia:</translation>
     </message>
     <message>
         <source>Stile:</source>
-        <extracomment>Style:</extracomment>
         <translation>Stile:</translation>
     </message>
     <message>
         <source>Nome completo:</source>
-        <extracomment>Full name:</extracomment>
         <translation>Nome completo:</translation>
     </message>
     <message>
         <source>Versione:</source>
-        <extracomment>Version:</extracomment>
         <translation>Versione:</translation>
     </message>
     <message>
@@ -435,22 +416,18 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>Licenza:</source>
-        <extracomment>Licence:</extracomment>
         <translation>Licenza:</translation>
     </message>
     <message>
         <source>Glifi:</source>
-        <extracomment>Glyphs:</extracomment>
         <translation>Glifi:</translation>
     </message>
     <message>
         <source>Contorni:</source>
-        <extracomment>Outlines:</extracomment>
         <translation>Contorni:</translation>
     </message>
     <message>
         <source>Origine:</source>
-        <extracomment>Origin:</extracomment>
         <translation>Origine:</translation>
     </message>
     <message>
@@ -463,85 +440,68 @@ Sostituirli?</translation>
     <name>GlyphmuxIniTexts</name>
     <message>
         <source>chiave sconosciuta, non viene salvata</source>
-        <extracomment>unknown key, not saved</extracomment>
         <translation>chiave sconosciuta, non viene salvata</translation>
     </message>
     <message>
         <source>sezione sconosciuta, le sue righe non vengono salvate</source>
-        <extracomment>unknown section, its lines are not saved</extracomment>
         <translation>sezione sconosciuta, le sue righe non vengono salvate</translation>
     </message>
     <message>
         <source>non è una riga chiave=valore, non viene salvata</source>
-        <extracomment>not a key=value line, not saved</extracomment>
         <translation>non è una riga chiave=valore, non viene salvata</translation>
     </message>
     <message>
         <source>chiave ripetuta, vale la prima</source>
-        <extracomment>repeated key, the first one counts</extracomment>
         <translation>chiave ripetuta, vale la prima</translation>
     </message>
     <message>
         <source>il salvataggio scrive il valore consueto</source>
-        <extracomment>saving writes the usual value</extracomment>
         <translation>il salvataggio scrive il valore consueto</translation>
     </message>
     <message>
         <source>alias, il salvataggio lo riscrive da LatinBold13</source>
-        <extracomment>alias, saving rewrites it from LatinBold13</extracomment>
         <translation>alias, il salvataggio lo riscrive da LatinBold13</translation>
     </message>
     <message>
         <source>manca o non è un numero intero, resta il valore iniziale</source>
-        <extracomment>missing or not a whole number, the initial value stays</extracomment>
         <translation>manca o non è un numero intero, resta il valore iniziale</translation>
     </message>
     <message>
         <source>fuori dai limiti, preso il limite più vicino</source>
-        <extracomment>out of range, the nearest limit is taken</extracomment>
         <translation>fuori dai limiti, preso il limite più vicino</translation>
     </message>
     <message>
         <source>una parte diversa da :Y, :I e :W, non viene salvata</source>
-        <extracomment>a part other than :Y, :I and :W, not saved</extracomment>
         <translation>una parte diversa da :Y, :I e :W, non viene salvata</translation>
     </message>
     <message>
         <source>caratteri danneggiati, la riga non è presa</source>
-        <extracomment>damaged characters, the line is not taken</extracomment>
         <translation>caratteri danneggiati, la riga non è presa</translation>
     </message>
     <message>
         <source>Impossibile aprire %1:
 %2</source>
-        <extracomment>Cannot open %1:
-%2 (why)</extracomment>
         <translation>Impossibile aprire %1:
 %2</translation>
     </message>
     <message>
         <source>%1 non è un Glyphmux.ini: è troppo grande.</source>
-        <extracomment>%1 is not a Glyphmux.ini: it is too large.</extracomment>
         <translation>%1 non è un Glyphmux.ini: è troppo grande.</translation>
     </message>
     <message>
         <source>%1 non è un Glyphmux.ini: non ha né la sezione [FontMap] né righe dei font.</source>
-        <extracomment>%1 is not a Glyphmux.ini: it has neither a [FontMap] section nor font lines.</extracomment>
         <translation>%1 non è un Glyphmux.ini: non ha né la sezione [FontMap] né righe dei font.</translation>
     </message>
     <message>
         <source>%1 è aperto. Queste righe non sono state prese così come sono:</source>
-        <extracomment>%1 is open. These lines were not taken as they stand:</extracomment>
         <translation>%1 è aperto. Queste righe non sono state prese così come sono:</translation>
     </message>
     <message>
         <source>Riga %1: %2 (%3)</source>
-        <extracomment>Line %1: %2 (the line) (%3, why)</extracomment>
         <translation>Riga %1: %2 (%3)</translation>
     </message>
     <message numerus="yes">
         <source>… e altre %n righe</source>
-        <extracomment>… and %n more lines</extracomment>
         <translation>
             <numerusform>… e ancora %n riga</numerusform>
             <numerusform>… e altre %n righe</numerusform>
@@ -550,16 +510,12 @@ Sostituirli?</translation>
     <message>
         <source>Nessun salvataggio: impossibile leggere la versione precedente di %1:
 %2</source>
-        <extracomment>Nothing saved: the previous version of %1 cannot be read:
-%2</extracomment>
         <translation>Nessun salvataggio: impossibile leggere la versione precedente di %1:
 %2</translation>
     </message>
     <message>
         <source>Nessun salvataggio: impossibile conservare la versione precedente in %1:
 %2</source>
-        <extracomment>Nothing saved: the previous version cannot be kept in %1:
-%2</extracomment>
         <translation>Nessun salvataggio: impossibile conservare la versione precedente in %1:
 %2</translation>
     </message>
@@ -568,7 +524,6 @@ Sostituirli?</translation>
     <name>MainWindow</name>
     <message>
         <source>Salvato: %1</source>
-        <extracomment>Saved: %1</extracomment>
         <translation>Salvato: %1</translation>
     </message>
     <message>
@@ -606,8 +561,6 @@ Sostituirli?</translation>
     <message>
         <source>Impossibile leggere il file di lingua %1:
 %2</source>
-        <extracomment>Cannot read the language file %1:
-%2 (why)</extracomment>
         <translation>Impossibile leggere il file di lingua %1:
 %2</translation>
     </message>
@@ -652,7 +605,6 @@ Sostituirli?</translation>
     <name>MessageBoxes</name>
     <message numerus="yes">
         <source>(altre %n)</source>
-        <extracomment>(%n more): the items a long list leaves out</extracomment>
         <translation>
             <numerusform>(ancora %n)</numerusform>
             <numerusform>(altre %n)</numerusform>
@@ -722,7 +674,6 @@ Sostituirli?</translation>
     <name>PhoneModelDialog</name>
     <message>
         <source>Annulla</source>
-        <extracomment>Cancel</extracomment>
         <translation>Annulla</translation>
     </message>
 </context>
@@ -746,14 +697,11 @@ Sostituirli?</translation>
     <name>SaveCommand</name>
     <message>
         <source>salvataggio in corso</source>
-        <extracomment>saving in progress (runs through the title bar)</extracomment>
         <translation>salvataggio in corso</translation>
     </message>
     <message>
         <source>Impossibile salvare %1:
 %2</source>
-        <extracomment>Cannot save %1:
-%2 (why)</extracomment>
         <translation>Impossibile salvare %1:
 %2</translation>
     </message>
@@ -778,7 +726,6 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>Apri TTF</source>
-        <extracomment>Open TTF (the font dialog&apos;s title)</extracomment>
         <translation>Apri TTF</translation>
     </message>
 </context>
@@ -786,7 +733,6 @@ Sostituirli?</translation>
     <name>SlotFontInfo</name>
     <message>
         <source>Dettagli del font…</source>
-        <extracomment>Font details…</extracomment>
         <translation>Dettagli del font…</translation>
     </message>
 </context>
@@ -794,28 +740,113 @@ Sostituirli?</translation>
     <name>SlotInfo</name>
     <message>
         <source>Font degli sms e modo d&apos;uso</source>
-        <extracomment>Font of text messages and of the usage texts</extracomment>
         <translation>Font degli sms e modo d&apos;uso</translation>
     </message>
     <message>
         <source>Font del menu popup</source>
-        <extracomment>Font of the pop-up menu</extracomment>
         <translation>Font del menu popup</translation>
     </message>
     <message>
         <source>Font del testo nella parte bassa dello schermo</source>
-        <extracomment>Font of the text at the bottom of the screen</extracomment>
         <translation>Font del testo nella parte bassa dello schermo</translation>
     </message>
     <message>
         <source>Font del testo nella parte alta dello schermo</source>
-        <extracomment>Font of the text at the top of the screen</extracomment>
         <translation>Font del testo nella parte alta dello schermo</translation>
     </message>
     <message>
         <source>Font del testo nel menu</source>
-        <extracomment>Font of the text in the menu</extracomment>
         <translation>Font del testo nel menu</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentHistory</name>
+    <message>
+        <source>font of %1</source>
+        <extracomment>Completes &quot;Undo %1&quot;; %1 is a font slot such as LatinBold13.</extracomment>
+        <translation>font di %1</translation>
+    </message>
+    <message>
+        <source>size of %1</source>
+        <translation>dimensione di %1</translation>
+    </message>
+    <message>
+        <source>italics of %1</source>
+        <translation>corsivo di %1</translation>
+    </message>
+    <message>
+        <source>face name of %1</source>
+        <extracomment>Typing a face name into the slot&apos;s field.</extracomment>
+        <translation>nome del font di %1</translation>
+    </message>
+    <message>
+        <source>height of %1</source>
+        <translation>altezza di %1</translation>
+    </message>
+    <message>
+        <source>width of %1</source>
+        <translation>larghezza di %1</translation>
+    </message>
+    <message>
+        <source>font path</source>
+        <translation>percorso font</translation>
+    </message>
+    <message>
+        <source>zoom</source>
+        <translation>zoom</translation>
+    </message>
+    <message>
+        <source>chroma</source>
+        <translation>chroma</translation>
+    </message>
+    <message>
+        <source>opening %1</source>
+        <extracomment>%1 is the name of the Glyphmux.ini file opened.</extracomment>
+        <translation>apertura di %1</translation>
+    </message>
+    <message>
+        <source>restoring unsaved changes</source>
+        <translation>ripristino delle modifiche non salvate</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryKeeper</name>
+    <message>
+        <source>Unsaved changes from %1:</source>
+        <extracomment>Followed by the buttons Restore and Discard; %1 is a date and time.</extracomment>
+        <translation>Modifiche non salvate del %1:</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Scarta</translation>
+    </message>
+</context>
+<context>
+    <name>UndoActions</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <extracomment>%1 names the step, e.g. &quot;font of LatinBold13&quot;.</extracomment>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annulla %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Ripeti %1</translation>
     </message>
 </context>
 </TS>

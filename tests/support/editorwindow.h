@@ -22,6 +22,9 @@ struct EditorWindow {
     explicit EditorWindow(const std::function<void(const TempCwd &)> &prepare) : prepared((prepare(cwd), true)) {}
 
     TempCwd cwd;
+    // A state folder of its own: no recovery left by another window is offered.
+    QTemporaryDir state;
+    bool stateSet = qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
     bool prepared = false; // set between the folder and the window, so 'prepare' runs in that order
     MessageRecorder messages;
     ScriptedChooser chooser;

@@ -7,14 +7,18 @@
 #include "ui/dialogs/copylistdialog.h"
 #include "ui/dialogs/aboutdialog.h"
 #include "ui/dialogs/phonepixelswindow.h"
+#include "ui/main/documenthistory.h"
 #include "ui/main/exportcommand.h"
 #include "ui/main/fontmapeditor.h"
 #include "ui/main/opencommand.h"
+#include "ui/main/recoverykeeper.h"
 #include "ui/main/savecommand.h"
 #include "ui/main/slotdrops.h"
 #include "ui/main/sloteditor.h"
 #include "ui/main/slotfontinfo.h"
 #include "ui/plaintext.h"
+#include "ui/main/statusline.h"
+#include "ui/main/undoactions.h"
 #include "ui/services/filechooser.h"
 #include "ui/services/messageboxes.h"
 
@@ -29,11 +33,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
 
 namespace {
-constexpr int statusBarHeight = 20;
 constexpr int savedMessageMs = 5000;
 } // namespace
 
@@ -75,14 +79,13 @@ MainWindow::MainWindow(FileChooser *files, MessageBoxes *messages, QWidget *pare
     // before the preview redraws for it.
     connect(m_document, &FontMapDocument::changed, this, &MainWindow::documentChanged);
     connect(m_slotEditor, &SlotEditor::previewOutdated, this, &MainWindow::refreshPreview);
+    // Below the designed client area, hidden until it has news.
+    m_statusLine = new StatusLine(*statusBar());
     buildFontInfo();
 
     buildMenus();
+    buildHistory();
     setAcceptDrops(true);
-    // Below the designed client area: what the last save did.
-    statusBar()->setObjectName(QStringLiteral("statusBar"));
-    statusBar()->setSizeGripEnabled(false);
-    statusBar()->setFixedHeight(statusBarHeight);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     startUp();
 }
@@ -130,8 +133,9 @@ void MainWindow::buildMenus()
     connect(m_saveCommand, &SaveCommand::written, this, [this](const QString &path) {
         m_recent.add(path);
         rememberFontFiles(path);
+        m_recovery->markSaved();
         //: Saved: %1
-        statusBar()->showMessage(tr("Salvato: %1").arg(QDir::toNativeSeparators(path)), savedMessageMs);
+        m_statusLine->showMessage(tr("Salvato: %1").arg(QDir::toNativeSeparators(path)), savedMessageMs);
     });
     m_openCommand = new OpenCommand(*m_files, *m_messages, m_recent, *this);
     connect(m_openAction, &QAction::triggered, m_openCommand, &OpenCommand::choose);
@@ -162,8 +166,12 @@ void MainWindow::retranslate()
     retranslateViewMenu();
     m_editor->retranslate();
     m_saveCommand->retranslate();
-    statusBar()->clearMessage(); // said in the language before
+    m_statusLine->clearMessage(); // said in the language before
     m_fontInfo->retranslate();
+    if (m_undoActions) {
+        m_undoActions->retranslate();
+        m_recovery->retranslate();
+    }
 }
 
 void MainWindow::changeEvent(QEvent *event)
@@ -182,7 +190,7 @@ void MainWindow::buildFontInfo()
         faces[i] = m_editor->slot(i).face;
     for (std::size_t i = 0; i < PreviewLabelCount; ++i)
         labels[previewLabelTable()[i].slot].push_back(m_preview->label(i));
-    m_fontInfo = new SlotFontInfo(faces, labels, *m_document, *m_chosenFonts, statusBar(), this);
+    m_fontInfo = new SlotFontInfo(faces, labels, *m_document, *m_chosenFonts, *m_statusLine, this);
     connect(m_preview, &PhonePreview::refreshed, m_fontInfo, &SlotFontInfo::updateCoverage);
     connect(m_slotEditor, &SlotEditor::fontFileChosen, m_fontInfo, &SlotFontInfo::fileChosen);
 }
@@ -221,15 +229,30 @@ void MainWindow::rememberFontFiles(const QString &iniPath)
     m_fontMemory.remember(iniPath, files);
 }
 
+void MainWindow::buildHistory()
+{
+    m_history = new DocumentHistory(
+        *m_document, [this] { return m_saveCommand->target(); },
+        [this](const DocumentHistory::State &state) { applyState(state.map, state.saveTarget); }, this);
+    m_history->mergePressesOf(m_editor->scrollZoom(), DocumentHistory::StepKind::Zoom);
+    m_history->mergePressesOf(m_editor->chromaScroll(), DocumentHistory::StepKind::Chroma);
+    m_slotEditor->recordStepsIn(*m_history);
+    m_undoActions = new UndoActions(*m_history, *menuBar(), m_viewMenu->menuAction(), this);
+    m_undoActions->claimFields(centralWidget());
+    m_fontInfo->adjustContextMenu([this](QMenu &menu) { m_undoActions->redirect(menu); });
+    m_recovery = new RecoveryKeeper(*m_history, *m_document, *m_statusLine, this);
+}
+
 void MainWindow::startUp()
 {
     refreshPreview();
     loadSettings();
     // Said once, after the language is in force.
     if (m_settingsInMemory)
-        statusBar()->showMessage(tr("Preferences are kept in memory for this session only: %1 is not a plain file "
+        m_statusLine->showMessage(tr("Preferences are kept in memory for this session only: %1 is not a plain file "
                                     "in the configuration folder")
                                      .arg(QDir::toNativeSeparators(userSettingsPath())));
+    m_recovery->offerLeftover();
 }
 
 void MainWindow::documentChanged(FontMapDocument::Field field, int slot)
@@ -311,6 +334,8 @@ bool MainWindow::openFile(const QString &path)
 
 void MainWindow::loadMap(const FontMap &map, const QString &path)
 {
+    // The whole map and the new save target are one step.
+    const DocumentHistory::Step step(m_history, DocumentHistory::StepKind::Open, -1, QFileInfo(path).fileName());
     m_loading = true;
     m_document->setMap(map);
     // The spinner stands where this chroma puts it, so its arrows go on from there.
@@ -319,21 +344,32 @@ void MainWindow::loadMap(const FontMap &map, const QString &path)
     refreshPreview();
     m_saveCommand->setTarget(path);
     showSaveTarget(path);
+    m_recovery->markSaved();
+}
+
+void MainWindow::applyState(const FontMap &map, const QString &saveTarget)
+{
+    m_loading = true;
+    m_document->setMap(map);
+    {
+        // The spinner stands where the chroma puts it, its text unchanged.
+        const QSignalBlocker quiet(m_editor->chromaScroll());
+        m_editor->chromaScroll()->setValue(100 - map.chroma.toInt());
+    }
+    m_loading = false;
+    refreshPreview();
+    if (saveTarget != m_saveCommand->target()) {
+        m_saveCommand->setTarget(saveTarget);
+        showSaveTarget(QFileInfo(saveTarget).absoluteFilePath());
+    }
 }
 
 void MainWindow::showSaveTarget(const QString &path)
 {
     // The status bar appears with the first file opened; before that the
     // window keeps its designed size.
-    if (!m_targetLabel) {
-        m_targetLabel = new QLabel(this);
-        m_targetLabel->setObjectName(QStringLiteral("saveTarget"));
-        m_targetLabel->setTextFormat(Qt::PlainText); // a path, never markup
-        statusBar()->addWidget(m_targetLabel, 1);
-    }
     const QString shown = QDir::toNativeSeparators(path);
-    m_targetLabel->setText(tr("Save writes to %1").arg(shown));
-    statusBar()->show();
+    m_statusLine->setSaveTarget(tr("Save writes to %1").arg(shown));
     m_saveAction->setToolTip(plainToolTip(tr("Writes %1").arg(shown)));
     if (auto *menu = findChild<QMenu *>(QStringLiteral("cmd_file")))
         menu->setToolTipsVisible(true);
@@ -368,5 +404,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (m_phonePixels)
         m_phonePixels->close();
     m_saveCommand->stop();
+    m_recovery->finish();
     event->accept();
 }

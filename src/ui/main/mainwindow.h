@@ -13,6 +13,7 @@
 #include <memory>
 
 class ChosenFonts;
+class DocumentHistory;
 class ExportCommand;
 class FontMapEditor;
 class MessageBoxes;
@@ -22,9 +23,12 @@ class PhonePreview;
 class PhonePixelsWindow;
 class QAction;
 class QMenu;
+class RecoveryKeeper;
 class SaveCommand;
 class SlotEditor;
 class SlotFontInfo;
+class StatusLine;
+class UndoActions;
 
 // The main window: it owns the font map document, the controls that edit it,
 // the preview that shows it, the menus and the side windows, and lives for
@@ -77,6 +81,9 @@ public:
     SlotEditor &slotEditor() const { return *m_slotEditor; }
     SlotFontInfo &fontInfo() const { return *m_fontInfo; }
     ExportCommand &exportCommand() const { return *m_exportCommand; }
+    DocumentHistory &history() const { return *m_history; }
+    StatusLine &statusLine() const { return *m_statusLine; }
+    RecoveryKeeper &recovery() const { return *m_recovery; }
 
     // The side windows, each made on first use and kept until the end.
     SideWindows &sideWindows() { return m_sideWindows; }
@@ -106,6 +113,9 @@ private:
     void startUp();
     void documentChanged(FontMapDocument::Field field, int slot);
     void loadMap(const FontMap &map, const QString &path);
+    // Shows a whole state of the history: its map and where Save writes.
+    void applyState(const FontMap &map, const QString &saveTarget);
+    void buildHistory();
     void showSaveTarget(const QString &path);
     void buildFontInfo();
     bool applyLanguageFile(QString *error);
@@ -135,7 +145,10 @@ private:
     SaveCommand *m_saveCommand = nullptr;
     OpenCommand *m_openCommand = nullptr;
     QAction *m_saveAction = nullptr;
-    QLabel *m_targetLabel = nullptr; // in the status bar, made by the first Open
+    StatusLine *m_statusLine = nullptr;
+    DocumentHistory *m_history = nullptr;
+    UndoActions *m_undoActions = nullptr;
+    RecoveryKeeper *m_recovery = nullptr;
     bool m_settingsInMemory = false; // the store's file could not be used safely
     std::unique_ptr<QSettings> m_userSettings = openUserSettings(&m_settingsInMemory);
     RecentFiles m_recent{*m_userSettings};

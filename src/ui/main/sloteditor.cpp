@@ -5,6 +5,7 @@
 #include "core/recentfiles.h"
 #include "core/textnumber.h"
 #include "fonts/chosenfonts.h"
+#include "ui/main/documenthistory.h"
 #include "ui/main/fontmapeditor.h"
 #include "ui/services/messageboxes.h"
 
@@ -70,6 +71,7 @@ void SlotEditor::chooseFontFile(std::size_t slot, const QString &path)
         m_memory->addFontFolder(QFileInfo(path).absolutePath());
     // A changed face or file redraws through the document; the same choice
     // again was read afresh and still needs one redraw.
+    const DocumentHistory::Step step(m_history, DocumentHistory::StepKind::Font, int(slot));
     const FontMap::Slot before = m_document.slotValue(slot);
     const FontDetails details = m_fonts.choose(slot, path);
     emit fontFileChosen(slot, path, details);
@@ -79,12 +81,14 @@ void SlotEditor::chooseFontFile(std::size_t slot, const QString &path)
 
 void SlotEditor::increaseSize(std::size_t slot)
 {
+    const DocumentHistory::Step step(m_history, DocumentHistory::StepKind::Size, int(slot));
     m_document.setSize(slot, numberText(leadingNumber(m_document.slotValue(slot).size) + 1));
     emit previewOutdated();
 }
 
 void SlotEditor::decreaseSize(std::size_t slot)
 {
+    const DocumentHistory::Step step(m_history, DocumentHistory::StepKind::Size, int(slot));
     const double lowest = slotTable()[slot].lowestSize;
     if (leadingNumber(m_document.slotValue(slot).size) < lowest)
         m_document.setSize(slot, numberText(lowest));

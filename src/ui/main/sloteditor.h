@@ -9,6 +9,8 @@
 #include <memory>
 
 class ChosenFonts;
+class DocumentHistory;
+class FontFileReader;
 class FontMapDocument;
 struct FontDetails;
 class FontFileMemory;
@@ -36,6 +38,8 @@ public:
     // Every folder a font is taken from is remembered there too, where
     // opening a file looks for its faces. 'memory' must outlive this.
     void rememberFontFoldersIn(FontFileMemory &memory) { m_memory = &memory; }
+    // Each choice and size step is one step of 'history', which must outlive this.
+    void recordStepsIn(DocumentHistory &history) { m_history = &history; }
 
     // The open button: choose a font file for the slot and show its face.
     void chooseFont(std::size_t slot);
@@ -70,4 +74,5 @@ private:
     std::array<FileDialogState, SlotCount> m_dialogs;
     RecentFiles *m_recent = nullptr;
     FontFileMemory *m_memory = nullptr;
+    DocumentHistory *m_history = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "ui/dialogs/fontdetailswindow.h"
 #include "ui/fontmessages.h"
 #include "ui/plaintext.h"
+#include "ui/main/statusline.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,27 +17,17 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRawFont>
-#include <QStatusBar>
 #include <QStyle>
 
 SlotFontInfo::SlotFontInfo(const std::array<QLineEdit *, SlotCount> &faces,
                            const std::array<std::vector<QLabel *>, SlotCount> &labels,
-                           const FontMapDocument &document, const ChosenFonts &fonts, QStatusBar *statusBar,
+                           const FontMapDocument &document, const ChosenFonts &fonts, StatusLine &statusLine,
                            QObject *parent)
     : QObject(parent)
     , m_fonts(fonts)
-    , m_statusBar(statusBar)
+    , m_statusLine(statusLine)
 {
     setObjectName(QStringLiteral("slotFontInfo"));
-    m_status = new QLabel(statusBar);
-    m_status->setObjectName(QStringLiteral("fontStatus"));
-    m_status->setTextFormat(Qt::PlainText);
-    statusBar->addWidget(m_status, 1);
-    statusBar->setSizeGripEnabled(false);
-    // Shown only while it has something to say (ours or a passing message),
-    // so the window keeps its designed size until then.
-    statusBar->hide();
-    connect(statusBar, &QStatusBar::messageChanged, this, [this] { setStatus(m_status->text()); });
     // With no language file the captions are the designed Italian ones.
     m_languageLetters = FontCoverage::languageLetters(QStringLiteral("it"));
 
@@ -110,12 +101,7 @@ void SlotFontInfo::retranslate()
 
 void SlotFontInfo::setStatus(const QString &text)
 {
-    m_status->setText(text);
-    // The bar is shown while anything in it has something to say.
-    bool saying = !m_statusBar->currentMessage().isEmpty();
-    for (const QLabel *label : m_statusBar->findChildren<QLabel *>())
-        saying = saying || !label->text().isEmpty();
-    m_statusBar->setVisible(saying);
+    m_statusLine.setFontNote(text);
 }
 
 void SlotFontInfo::setLanguageFile(const QString &path)
@@ -167,7 +153,7 @@ void SlotFontInfo::updateMark(std::size_t slot)
 
 QString SlotFontInfo::statusText() const
 {
-    return m_status->text();
+    return m_statusLine.fontNote();
 }
 
 void SlotFontInfo::showDetails(std::size_t slot)
@@ -184,6 +170,8 @@ void SlotFontInfo::showContextMenu(std::size_t slot, const QPoint &at)
 {
     QLineEdit *face = m_rows[slot].face;
     std::unique_ptr<QMenu> menu(face->createStandardContextMenu());
+    if (m_adjustMenu)
+        m_adjustMenu(*menu);
     menu->addSeparator();
     //: Font details…
     QAction *details = menu->addAction(tr("Dettagli del font…"), this, [this, slot] { showDetails(slot); });

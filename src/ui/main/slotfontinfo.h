@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -17,7 +18,8 @@ class FontMapDocument;
 class QAction;
 class QLabel;
 class QLineEdit;
-class QStatusBar;
+class QMenu;
+class StatusLine;
 
 // What each slot row tells about its font beyond the face name: the face
 // field's tooltip, a warning mark inside the field when the face lacks
@@ -33,7 +35,7 @@ public:
     // came from. Both must outlive this.
     SlotFontInfo(const std::array<QLineEdit *, SlotCount> &faces,
                  const std::array<std::vector<QLabel *>, SlotCount> &labels, const FontMapDocument &document,
-                 const ChosenFonts &fonts, QStatusBar *statusBar, QObject *parent);
+                 const ChosenFonts &fonts, StatusLine &statusLine, QObject *parent);
     ~SlotFontInfo() override;
 
     // The file at 'path' was chosen for 'slot' and read, refused or not.
@@ -52,6 +54,8 @@ public:
     // Says everything again in the language installed now.
     void retranslate();
     FontDetailsWindow *detailsWindow() const { return m_details.get(); }
+    // Changes each face field's context menu before it shows.
+    void adjustContextMenu(std::function<void(QMenu &)> adjust) { m_adjustMenu = std::move(adjust); }
 
 private:
     struct Row {
@@ -73,10 +77,10 @@ private:
 
     std::array<Row, SlotCount> m_rows;
     const ChosenFonts &m_fonts;
-    QStatusBar *m_statusBar = nullptr;
-    QLabel *m_status = nullptr;
+    StatusLine &m_statusLine;
     std::optional<std::size_t> m_statusSlot; // whose choice the status line is about
     void describeChoice(std::size_t slot);
     QString m_languageLetters;
     std::unique_ptr<FontDetailsWindow> m_details;
+    std::function<void(QMenu &)> m_adjustMenu;
 };
