@@ -22,3 +22,5 @@ set(FUZZ ${PROJECT_SOURCE_DIR}/fuzz)
 add_fuzz_replay(fuzz_replay ${FUZZ}/truetype_target.cpp fuzz_replay ${FUZZ}/corpus ${FUZZ}/crashes)
 add_fuzz_replay(fuzz_replay_glyphmuxini ${FUZZ}/glyphmuxini_target.cpp fuzz_replay/glyphmuxini
     ${FUZZ}/glyphmuxini/corpus ${FUZZ}/glyphmuxini/crashes)
+add_fuzz_replay(fuzz_replay_recovery ${FUZZ}/recovery_target.cpp fuzz_replay/recovery
+    ${FUZZ}/recovery/corpus ${FUZZ}/recovery/crashes)

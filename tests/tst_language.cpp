@@ -294,9 +294,13 @@ private slots:
             chooser.shown.clear(); // it opened in the language before
             behind = everything();
         };
+        child<QCheckBox>(&form, "IT1")->click(); // a step whose caption follows the language
         chooser.answer(languagePath(next));
         child<QAction>(&form, "cmd_lang")->trigger();
         messages.whileShown = nullptr;
+        QCOMPARE(child<QAction>(&form, "cmd_undo")->text(),
+                 QCoreApplication::translate("UndoActions", "&Undo %1")
+                     .arg(QCoreApplication::translate("DocumentHistory", "italics of %1").arg("LatinBold12")));
         chooser.answer(cwd.filePath(QStringLiteral("missing.lng")));
         child<QAction>(&form, "cmd_lang")->trigger();
         QCOMPARE(messages.informed, QStringList{QCoreApplication::translate("MainWindow", "Restart the program to change language")});

@@ -833,7 +833,6 @@ Replace them?</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <extracomment>%1 names the step, e.g. &quot;font of LatinBold13&quot;.</extracomment>
         <translation>&amp;Undo</translation>
     </message>
     <message>

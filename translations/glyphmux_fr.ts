@@ -833,7 +833,6 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <extracomment>%1 names the step, e.g. &quot;font of LatinBold13&quot;.</extracomment>
         <translation>&amp;Annuler</translation>
     </message>
     <message>

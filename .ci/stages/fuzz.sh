@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets (TrueType reader, Glyphmux.ini reader) with clang
+# Builds the fuzz targets (TrueType, Glyphmux.ini and recovery readers) with clang
 # and fuzzes each for a minute from its committed seed corpus (FUZZ_SECONDS
 # changes the time). A crash fails the stage; its input is kept in the
 # target's crashes/ folder, where the replay tests of the normal and
@@ -12,7 +12,7 @@ build=build-fuzz
 mkdir -p "$build"
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DGLYPHMUX_FUZZ=ON -DBUILD_TESTING=OFF > "$build/configure.log" 2>&1 || { cat "$build/configure.log"; exit 1; }
-cmake --build "$build" -j "$(nproc)" --target fuzz_truetype fuzz_glyphmuxini
+cmake --build "$build" -j "$(nproc)" --target fuzz_truetype fuzz_glyphmuxini fuzz_recovery
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -41,4 +41,5 @@ fuzz() {
 failed=0
 fuzz truetype fuzz/corpus fuzz/crashes fuzz/truetype.dict 4096 || failed=1
 fuzz glyphmuxini fuzz/glyphmuxini/corpus fuzz/glyphmuxini/crashes fuzz/glyphmuxini.dict 8192 || failed=1
+fuzz recovery fuzz/recovery/corpus fuzz/recovery/crashes fuzz/recovery.dict 8192 || failed=1
 exit "$failed"

@@ -7,6 +7,8 @@ set -euo pipefail
 
 build=$(cd "$1" && pwd)
 work=$(mktemp -d)
+# Recoveries of unsaved maps go to a state folder of the run's own.
+export XDG_STATE_HOME="$work/state"
 xserver_pid=""
 app_pid=""
 cleanup() {

@@ -37,6 +37,8 @@ void RecoveryKeeper::schedule()
 
 void RecoveryKeeper::markSaved()
 {
+    // Typing on after a save is a step of its own: undo comes back to the file.
+    m_history.endMerging();
     m_saved = m_history.current();
     writeNow();
 }

@@ -56,8 +56,9 @@ void UndoActions::retranslate()
 void UndoActions::update()
 {
     const QString undo = m_history.undoCaption(), redo = m_history.redoCaption();
-    //: %1 names the step, e.g. "font of LatinBold13".
-    m_undo->setText(undo.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(menuText(undo)));
+    m_undo->setText(undo.isEmpty() ? tr("&Undo")
+                                   //: %1 names the step, e.g. "font of LatinBold13".
+                                   : tr("&Undo %1").arg(menuText(undo)));
     m_redo->setText(redo.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(menuText(redo)));
     m_undo->setEnabled(!undo.isEmpty());
     m_redo->setEnabled(!redo.isEmpty());
@@ -71,9 +72,12 @@ void UndoActions::claimFields(QWidget *root)
 
 void UndoActions::redirect(QMenu &menu) const
 {
-    // The field's entries are known by their caption only, shortcut after a tab.
-    const QString undo = QCoreApplication::translate("QLineEdit", "&Undo");
-    const QString redo = QCoreApplication::translate("QLineEdit", "&Redo");
+    // The field's entries are known by their caption only (shortcut after a
+    // tab), in Qt's own translation: its context is named apart, so that our
+    // translation files do not take these texts over.
+    static const char *const lineEdit = "QLineEdit";
+    const QString undo = QCoreApplication::translate(lineEdit, "&Undo");
+    const QString redo = QCoreApplication::translate(lineEdit, "&Redo");
     for (QAction *action : menu.actions()) {
         const QString caption = action->text().section(QLatin1Char('\t'), 0, 0);
         QAction *ours = caption == undo ? m_undo : caption == redo ? m_redo : nullptr;
