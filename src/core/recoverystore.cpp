@@ -174,7 +174,10 @@ void RecoveryStore::dropClaimed()
 {
     if (m_claimed.id.isEmpty())
         return;
-    QFile::remove(pathOf(m_claimed.id, ".recovery"));
+    // With the temporary of a write the run was killed in, if any.
+    const QDir folder(m_folder);
+    for (const QString &name : folder.entryList({m_claimed.id + QStringLiteral(".recovery*")}, QDir::Files | QDir::System))
+        QFile::remove(folder.filePath(name));
     QFile::remove(pathOf(m_claimed.id, ".lock"));
     release(m_claimed);
 }
