@@ -100,4 +100,6 @@ void RecoveryKeeper::discard()
 {
     m_offered.reset();
     m_store.dropClaimed();
+    // An older one, left by another run, comes next.
+    offerLeftover();
 }
