@@ -6,7 +6,7 @@ and damaged ones. Run it again after changing it and commit the result.
 import os
 import urllib.parse
 
-FIELDS = ["face", "size", "height", "width"]
+FIELDS = ["face", "file", "size", "height", "width"]
 
 
 def record(faces=("",) * 5, sizes=("12", "12", "16", "16", "12"), italic=(0,) * 5, zoom="100",
@@ -15,7 +15,7 @@ def record(faces=("",) * 5, sizes=("12", "12", "16", "16", "12"), italic=(0,) * 
     enc = lambda text: urllib.parse.quote(text.encode("utf-8"), safe="-._~")
     lines = ["Glyphmux recovery 1", "written=" + enc(written), "ini=" + enc(ini)]
     for i in range(5):
-        values = {"face": faces[i], "size": sizes[i], "height": "", "width": ""}
+        values = {"face": faces[i], "file": "", "size": sizes[i], "height": "", "width": ""}
         lines += [f"slot{i}.{field}={enc(values[field])}" for field in FIELDS]
         lines.append(f"slot{i}.italic={italic[i]}")
     lines += ["zoom=" + zoom, "chroma=" + enc(chroma), "fontPath=" + enc(path)]

@@ -18,6 +18,7 @@ struct SlotText {
 };
 constexpr std::array slotTexts{
     SlotText{"face", &FontMap::Slot::face},
+    SlotText{"file", &FontMap::Slot::file},
     SlotText{"size", &FontMap::Slot::size},
     SlotText{"height", &FontMap::Slot::height},
     SlotText{"width", &FontMap::Slot::width},
