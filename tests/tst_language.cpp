@@ -14,6 +14,8 @@
 #include "ui/dialogs/aboutdialog.h"
 #include "ui/dialogs/copylistdialog.h"
 #include "ui/dialogs/phonemodeldialog.h"
+#include "ui/dialogs/fontlistwindow.h"
+#include "ui/main/fontlistglue.h"
 #include "ui/main/mainwindow.h"
 #include "ui/translators.h"
 
@@ -258,7 +260,8 @@ private slots:
         ScriptedChooser chooser;
         MainWindow form(&chooser, &messages);
         SideWindows &side = form.sideWindows();
-        const QList<QWidget *> windows = {&form, &side.phoneModel(), &side.copyList(), &side.about()};
+        form.fontList().open(0);
+        const QList<QWidget *> windows = {&form, &side.phoneModel(), &side.copyList(), &side.about(), form.fontList().window()};
         const auto everything = [&] {
             QStringList texts = messages.informed + messages.warned;
             for (const FileDialogState &dialog : chooser.shown)

@@ -92,7 +92,7 @@ private slots:
         };
         QCOMPARE(tree(f.form.menuBar()->actions()),
                  QStringLiteral("cmd_file=File[cmd_open=Open Glyphmux.ini…,cmd_recent=Open Recent[],cmd_save=Save to Glyphmux.ini,cmd_export=Export for the phone…,cccc-,cmd_exit=Exit],"
-                                "editMenu=Edit[cmd_undo=Undo,cmd_redo=Redo],viewMenu=View[cmd_phonepixels=Phone pixels…],cmd_settings=Settings[cmd_lang=Language,visualizza_pop=Show information popup],cmd_help=?"));
+                                "editMenu=Edit[cmd_undo=Undo,cmd_redo=Redo],viewMenu=View[cmd_phonepixels=Phone pixels…,cmd_fontlist=Font list…],cmd_settings=Settings[cmd_lang=Language,visualizza_pop=Show information popup],cmd_help=?"));
     }
 
     // Tab visits the font rows left to right, one row after the other,

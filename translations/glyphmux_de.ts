@@ -735,6 +735,10 @@ Sollen sie ersetzt werden?</translation>
         <source>Dettagli del font…</source>
         <translation>Schriftdetails…</translation>
     </message>
+    <message>
+        <source>Browse fonts for %1…</source>
+        <translation>Schriften für %1 durchsehen…</translation>
+    </message>
 </context>
 <context>
     <name>SlotInfo</name>
@@ -846,6 +850,106 @@ Sollen sie ersetzt werden?</translation>
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederholen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontListGlue</name>
+    <message>
+        <source>&amp;Font list…</source>
+        <translation>&amp;Schriftenliste…</translation>
+    </message>
+</context>
+<context>
+    <name>FontListModel</name>
+    <message>
+        <source>Sample</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Familie</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+</context>
+<context>
+    <name>FontListWindow</name>
+    <message>
+        <source>Font list</source>
+        <translation>Schriftenliste</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Installed fonts</source>
+        <translation>Installierte Schriften</translation>
+    </message>
+    <message>
+        <source>Document fonts</source>
+        <translation>Schriften des Dokuments</translation>
+    </message>
+    <message>
+        <source>Choose &amp;folder…</source>
+        <translation>&amp;Ordner wählen…</translation>
+    </message>
+    <message>
+        <source>Slot:</source>
+        <translation>Platz:</translation>
+    </message>
+    <message>
+        <source>Search names</source>
+        <translation>Namen durchsuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Only faces with every character</source>
+        <translation>&amp;Nur Schriften mit allen Zeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Hide unusable files</source>
+        <extracomment>Files that are no usable TrueType face (collections, PostScript outlines, damaged)</extracomment>
+        <translation>&amp;Unbrauchbare Dateien ausblenden</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>&amp;Verwenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Font folder</source>
+        <translation>Schriftenordner</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n face(s)</source>
+        <translation>
+            <numerusform>%n Schrift</numerusform>
+            <numerusform>%n Schriften</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n face(s)</source>
+        <translation>
+            <numerusform>%1 von %n Schrift</numerusform>
+            <numerusform>%1 von %n Schriften</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading… %1</source>
+        <translation>Wird gelesen… %1</translation>
     </message>
 </context>
 </TS>

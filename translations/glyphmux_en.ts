@@ -735,6 +735,10 @@ Replace them?</translation>
         <source>Dettagli del font…</source>
         <translation>Font details…</translation>
     </message>
+    <message>
+        <source>Browse fonts for %1…</source>
+        <translation>Browse fonts for %1…</translation>
+    </message>
 </context>
 <context>
     <name>SlotInfo</name>
@@ -846,6 +850,106 @@ Replace them?</translation>
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Redo %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontListGlue</name>
+    <message>
+        <source>&amp;Font list…</source>
+        <translation>&amp;Font list…</translation>
+    </message>
+</context>
+<context>
+    <name>FontListModel</name>
+    <message>
+        <source>Sample</source>
+        <translation>Sample</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Family</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+</context>
+<context>
+    <name>FontListWindow</name>
+    <message>
+        <source>Font list</source>
+        <translation>Font list</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Installed fonts</source>
+        <translation>Installed fonts</translation>
+    </message>
+    <message>
+        <source>Document fonts</source>
+        <translation>Document fonts</translation>
+    </message>
+    <message>
+        <source>Choose &amp;folder…</source>
+        <translation>Choose &amp;folder…</translation>
+    </message>
+    <message>
+        <source>Slot:</source>
+        <translation>Slot:</translation>
+    </message>
+    <message>
+        <source>Search names</source>
+        <translation>Search names</translation>
+    </message>
+    <message>
+        <source>&amp;Only faces with every character</source>
+        <translation>&amp;Only faces with every character</translation>
+    </message>
+    <message>
+        <source>&amp;Hide unusable files</source>
+        <extracomment>Files that are no usable TrueType face (collections, PostScript outlines, damaged)</extracomment>
+        <translation>&amp;Hide unusable files</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>S&amp;top</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>&amp;Use</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Font folder</source>
+        <translation>Font folder</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n face(s)</source>
+        <translation>
+            <numerusform>%n face</numerusform>
+            <numerusform>%n faces</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n face(s)</source>
+        <translation>
+            <numerusform>%1 of %n face</numerusform>
+            <numerusform>%1 of %n faces</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading… %1</source>
+        <translation>Reading… %1</translation>
     </message>
 </context>
 </TS>

@@ -735,6 +735,10 @@ Replace them?</source>
         <source>Dettagli del font…</source>
         <translation>Detalles de la fuente…</translation>
     </message>
+    <message>
+        <source>Browse fonts for %1…</source>
+        <translation>Explorar fuentes para %1…</translation>
+    </message>
 </context>
 <context>
     <name>SlotInfo</name>
@@ -846,6 +850,106 @@ Replace them?</source>
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rehacer %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontListGlue</name>
+    <message>
+        <source>&amp;Font list…</source>
+        <translation>&amp;Lista de fuentes…</translation>
+    </message>
+</context>
+<context>
+    <name>FontListModel</name>
+    <message>
+        <source>Sample</source>
+        <translation>Muestra</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Familia</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+</context>
+<context>
+    <name>FontListWindow</name>
+    <message>
+        <source>Font list</source>
+        <translation>Lista de fuentes</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Installed fonts</source>
+        <translation>Fuentes instaladas</translation>
+    </message>
+    <message>
+        <source>Document fonts</source>
+        <translation>Fuentes del documento</translation>
+    </message>
+    <message>
+        <source>Choose &amp;folder…</source>
+        <translation>Elegir &amp;carpeta…</translation>
+    </message>
+    <message>
+        <source>Slot:</source>
+        <translation>Ranura:</translation>
+    </message>
+    <message>
+        <source>Search names</source>
+        <translation>Buscar en los nombres</translation>
+    </message>
+    <message>
+        <source>&amp;Only faces with every character</source>
+        <translation>&amp;Solo fuentes con todos los caracteres</translation>
+    </message>
+    <message>
+        <source>&amp;Hide unusable files</source>
+        <extracomment>Files that are no usable TrueType face (collections, PostScript outlines, damaged)</extracomment>
+        <translation>&amp;Ocultar archivos inutilizables</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>&amp;Usar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Font folder</source>
+        <translation>Carpeta de fuentes</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n face(s)</source>
+        <translation>
+            <numerusform>%n fuente</numerusform>
+            <numerusform>%n fuentes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n face(s)</source>
+        <translation>
+            <numerusform>%1 de %n fuente</numerusform>
+            <numerusform>%1 de %n fuentes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading… %1</source>
+        <translation>Leyendo… %1</translation>
     </message>
 </context>
 </TS>

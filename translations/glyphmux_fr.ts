@@ -735,6 +735,10 @@ Les remplacer ?</translation>
         <source>Dettagli del font…</source>
         <translation>Détails de la police…</translation>
     </message>
+    <message>
+        <source>Browse fonts for %1…</source>
+        <translation>Parcourir les polices pour %1…</translation>
+    </message>
 </context>
 <context>
     <name>SlotInfo</name>
@@ -846,6 +850,106 @@ Les remplacer ?</translation>
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rétablir %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontListGlue</name>
+    <message>
+        <source>&amp;Font list…</source>
+        <translation>&amp;Liste des polices…</translation>
+    </message>
+</context>
+<context>
+    <name>FontListModel</name>
+    <message>
+        <source>Sample</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Famille</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+</context>
+<context>
+    <name>FontListWindow</name>
+    <message>
+        <source>Font list</source>
+        <translation>Liste des polices</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Installed fonts</source>
+        <translation>Polices installées</translation>
+    </message>
+    <message>
+        <source>Document fonts</source>
+        <translation>Polices du document</translation>
+    </message>
+    <message>
+        <source>Choose &amp;folder…</source>
+        <translation>Choisir le &amp;dossier…</translation>
+    </message>
+    <message>
+        <source>Slot:</source>
+        <translation>Emplacement :</translation>
+    </message>
+    <message>
+        <source>Search names</source>
+        <translation>Rechercher dans les noms</translation>
+    </message>
+    <message>
+        <source>&amp;Only faces with every character</source>
+        <translation>&amp;Seulement les polices avec tous les caractères</translation>
+    </message>
+    <message>
+        <source>&amp;Hide unusable files</source>
+        <extracomment>Files that are no usable TrueType face (collections, PostScript outlines, damaged)</extracomment>
+        <translation>&amp;Masquer les fichiers inutilisables</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>&amp;Utiliser</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Font folder</source>
+        <translation>Dossier des polices</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n face(s)</source>
+        <translation>
+            <numerusform>%n police</numerusform>
+            <numerusform>%n polices</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n face(s)</source>
+        <translation>
+            <numerusform>%1 sur %n police</numerusform>
+            <numerusform>%1 sur %n polices</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading… %1</source>
+        <translation>Lecture… %1</translation>
     </message>
 </context>
 </TS>

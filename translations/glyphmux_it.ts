@@ -735,6 +735,10 @@ Sostituirli?</translation>
         <source>Dettagli del font…</source>
         <translation>Dettagli del font…</translation>
     </message>
+    <message>
+        <source>Browse fonts for %1…</source>
+        <translation>Sfoglia i font per %1…</translation>
+    </message>
 </context>
 <context>
     <name>SlotInfo</name>
@@ -846,6 +850,106 @@ Sostituirli?</translation>
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Ripeti %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontListGlue</name>
+    <message>
+        <source>&amp;Font list…</source>
+        <translation>&amp;Elenco dei font…</translation>
+    </message>
+</context>
+<context>
+    <name>FontListModel</name>
+    <message>
+        <source>Sample</source>
+        <translation>Esempio</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Famiglia</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stile</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+</context>
+<context>
+    <name>FontListWindow</name>
+    <message>
+        <source>Font list</source>
+        <translation>Elenco dei font</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Cartella</translation>
+    </message>
+    <message>
+        <source>Installed fonts</source>
+        <translation>Font installati</translation>
+    </message>
+    <message>
+        <source>Document fonts</source>
+        <translation>Font del documento</translation>
+    </message>
+    <message>
+        <source>Choose &amp;folder…</source>
+        <translation>Scegli &amp;cartella…</translation>
+    </message>
+    <message>
+        <source>Slot:</source>
+        <translation>Slot:</translation>
+    </message>
+    <message>
+        <source>Search names</source>
+        <translation>Cerca nei nomi</translation>
+    </message>
+    <message>
+        <source>&amp;Only faces with every character</source>
+        <translation>&amp;Solo font con tutti i caratteri</translation>
+    </message>
+    <message>
+        <source>&amp;Hide unusable files</source>
+        <extracomment>Files that are no usable TrueType face (collections, PostScript outlines, damaged)</extracomment>
+        <translation>&amp;Nascondi i file inutilizzabili</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>&amp;Usa</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Font folder</source>
+        <translation>Cartella dei font</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n face(s)</source>
+        <translation>
+            <numerusform>%n font</numerusform>
+            <numerusform>%n font</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n face(s)</source>
+        <translation>
+            <numerusform>%1 di %n font</numerusform>
+            <numerusform>%1 di %n font</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading… %1</source>
+        <translation>Lettura… %1</translation>
     </message>
 </context>
 </TS>

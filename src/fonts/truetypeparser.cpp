@@ -313,6 +313,12 @@ FontTables readFontTables(const ByteSource &source, bool validBefore)
     if (!entries)
         return out;
     out.outlines = outlineKind(*entries);
+    for (const TableEntry &entry : *entries) {
+        if (entry.is("cmap")) {
+            out.cmap = TableSpan{entry.offset, entry.length};
+            break;
+        }
+    }
 
     bool headDamaged = false;
     for (const TableEntry &entry : *entries) {

@@ -59,6 +59,13 @@ struct NameTable
     QStringList strings;
 };
 
+// Where a table lies in the file, as the directory says.
+struct TableSpan
+{
+    std::uint32_t offset = 0;
+    std::uint32_t length = 0;
+};
+
 // What one read of a file produced. Fields not read stay unset: the caller
 // keeps what it had for them.
 struct FontTables
@@ -70,6 +77,7 @@ struct FontTables
     std::uint32_t sfntVersion = 0;      // the first four bytes ("ttcf" for a collection)
     std::optional<int> glyphCount;      // numGlyphs of the first "maxp"
     OutlineKind outlines = OutlineKind::Unknown; // from the tables the directory lists
+    std::optional<TableSpan> cmap;      // where the first "cmap" lies, unchecked
 };
 
 // Reads the directory and the tables above; a collection (several fonts in

@@ -76,6 +76,8 @@ public:
     void commitAudition(StepKind kind, int slot);
     void cancelAudition();
     bool auditioning() const { return m_auditioning; }
+    // The state the last step ended in: during an audition, the one before it.
+    const State &recorded() const { return m_recorded; }
 
     // Typing in a field ends (its focus went elsewhere).
     void endMerging() { m_openStep = nullptr; }

@@ -9,6 +9,7 @@
 #include "ui/dialogs/phonepixelswindow.h"
 #include "ui/main/documenthistory.h"
 #include "ui/main/exportcommand.h"
+#include "ui/main/fontlistglue.h"
 #include "ui/main/fontmapeditor.h"
 #include "ui/main/opencommand.h"
 #include "ui/main/recoverykeeper.h"
@@ -115,6 +116,7 @@ void MainWindow::buildMenus()
     m_exitAction->setShortcut(quit.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : quit);
 
     buildViewMenu();
+    m_fontList = new FontListGlue(*this, *m_viewMenu, *m_files);
     m_settingsMenu = menuBar()->addMenu(QString());
     m_settingsMenu->setObjectName(QStringLiteral("cmd_settings"));
     m_languageAction = m_settingsMenu->addAction(QString());
@@ -159,6 +161,7 @@ void MainWindow::retranslate()
     m_saveAction->setText(tr("&Save to Glyphmux.ini"));
     m_exportAction->setText(tr("&Export for the phone…"));
     m_exitAction->setText(tr("E&xit"));
+    m_fontList->retranslate();
     m_settingsMenu->setTitle(tr("&Settings"));
     m_languageAction->setText(tr("&Language"));
     m_popupAction->setText(tr("Show information &popup"));
@@ -403,6 +406,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     m_sideWindows.closeAll();
     if (m_phonePixels)
         m_phonePixels->close();
+    m_fontList->close();
     m_saveCommand->stop();
     m_recovery->finish();
     event->accept();

@@ -15,6 +15,7 @@
 class ChosenFonts;
 class DocumentHistory;
 class ExportCommand;
+class FontListGlue;
 class FontMapEditor;
 class MessageBoxes;
 class OpenCommand;
@@ -84,6 +85,7 @@ public:
     DocumentHistory &history() const { return *m_history; }
     StatusLine &statusLine() const { return *m_statusLine; }
     RecoveryKeeper &recovery() const { return *m_recovery; }
+    FontListGlue &fontList() const { return *m_fontList; }
 
     // The side windows, each made on first use and kept until the end.
     SideWindows &sideWindows() { return m_sideWindows; }
@@ -135,6 +137,7 @@ private:
     SlotFontInfo *m_fontInfo = nullptr;
     QMenu *m_fileMenu = nullptr;
     QMenu *m_settingsMenu = nullptr;
+    FontListGlue *m_fontList = nullptr;
     QAction *m_openAction = nullptr;
     QMenu *m_recentMenu = nullptr;
     QAction *m_exportAction = nullptr;

@@ -46,7 +46,8 @@ void RecoveryKeeper::markSaved()
 void RecoveryKeeper::writeNow()
 {
     m_timer->stop();
-    const DocumentHistory::State now = m_history.current();
+    // A face on trial from the font list is not the user's yet.
+    const DocumentHistory::State now = m_history.auditioning() ? m_history.recorded() : m_history.current();
     if (now == m_saved)
         return m_store.remove();
     m_store.write(formatRecovery({now.map, QFileInfo(now.saveTarget).absoluteFilePath(),

@@ -117,10 +117,7 @@ void SlotFontInfo::updateCoverage()
         Row &row = m_rows[i];
         if (row.labels.empty())
             continue;
-        QString texts;
-        for (const QLabel *label : row.labels)
-            texts += label->text();
-        texts += m_languageLetters;
+        const QString texts = neededCharacters(i);
         // The slot's own file when it has one; else every label of a slot
         // has the same face, and its first one stands for all.
         const FontFileReader *file = m_fonts.details(i) ? m_fonts.reader(i) : nullptr;
@@ -134,6 +131,14 @@ void SlotFontInfo::updateCoverage()
         }
         updateMark(i);
     }
+}
+
+QString SlotFontInfo::neededCharacters(std::size_t slot) const
+{
+    QString texts;
+    for (const QLabel *label : m_rows[slot].labels)
+        texts += label->text();
+    return texts + m_languageLetters;
 }
 
 void SlotFontInfo::updateMark(std::size_t slot)
@@ -177,5 +182,10 @@ void SlotFontInfo::showContextMenu(std::size_t slot, const QPoint &at)
     QAction *details = menu->addAction(tr("Dettagli del font…"), this, [this, slot] { showDetails(slot); });
     details->setObjectName(QStringLiteral("fontDetailsAction"));
     details->setEnabled(m_fonts.details(slot).has_value());
+    if (browseFonts) {
+        const QString name = QLatin1String(slotTable()[slot].key);
+        QAction *browse = menu->addAction(tr("Browse fonts for %1…").arg(name), this, [this, slot] { browseFonts(slot); });
+        browse->setObjectName(QStringLiteral("browseFontsAction"));
+    }
     menu->exec(face->mapToGlobal(at));
 }

@@ -45,6 +45,11 @@ public:
     // Reads each slot's face again; cheap when nothing changed.
     void updateCoverage();
 
+    // The characters the slot's warning mark checks: its phone texts in the
+    // current language and that language's accented letters.
+    QString neededCharacters(std::size_t slot) const;
+    // Adds "Browse fonts for <slot>…" to the face fields' context menus.
+    std::function<void(std::size_t slot)> browseFonts;
     // The characters the slot's face lacks, as the warning mark lists them.
     QString missing(std::size_t slot) const { return m_rows[slot].missing; }
     QAction *warningMark(std::size_t slot) const { return m_rows[slot].mark; }
