@@ -3,6 +3,8 @@
 // with a slot's font details and warnings.
 #include "ui/main/mainwindow.h"
 #include "ui/dialogs/fontdetailswindow.h"
+#include "ui/dialogs/fontlistwindow.h"
+#include "ui/main/fontlistglue.h"
 #include "ui/main/slotfontinfo.h"
 #include "ui/services/filechooser.h"
 
@@ -15,6 +17,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -59,6 +62,41 @@ T *control(const QWidget &window, const char *name)
 
 // A font without the Italian accents in slot 1, a refused file in slot 2,
 // and the details window of slot 1 beside the main window.
+bool saveSideBySide(QWidget &left, QWidget &right, const QString &file)
+{
+    QApplication::processEvents();
+    const QPixmap main = left.grab(), side = right.grab();
+    QPixmap both(main.width() + 16 + side.width(), std::max(main.height(), side.height()));
+    both.fill(Qt::white);
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, main);
+    painter.drawPixmap(main.width() + 16, 0, side);
+    painter.end();
+    if (!both.save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return true;
+}
+
+// The font list on the DejaVu folder, aimed at LatinBold13, its fourth face
+// tried on the phone screens.
+bool fontListShot(const QString &file)
+{
+    ListedFiles files({});
+    MainWindow window(&files);
+    window.show();
+    window.fontList().open(1);
+    FontListWindow *list = window.fontList().window();
+    list->resize(720, 420);
+    list->setFolder(QStringLiteral("/usr/share/fonts/truetype/dejavu"));
+    for (int i = 0; i < 500 && list->scanner().running(); ++i)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    list->view()->setCurrentIndex(list->filter().index(3, 0));
+    return saveSideBySide(window, *list, file);
+}
+
 bool fontDetailsShot(const QString &file)
 {
     QFile notAFont(QStringLiteral("notes.ttf"));
@@ -72,21 +110,7 @@ bool fontDetailsShot(const QString &file)
     for (const char *open : {"Apri1", "Apri2"})
         control<QPushButton>(window, open)->click();
     window.fontInfo().showDetails(0);
-    QWidget *details = window.fontInfo().detailsWindow();
-    QApplication::processEvents();
-    const QPixmap main = window.grab(), side = details->grab();
-    QPixmap both(main.width() + 16 + side.width(), std::max(main.height(), side.height()));
-    both.fill(Qt::white);
-    QPainter painter(&both);
-    painter.drawPixmap(0, 0, main);
-    painter.drawPixmap(main.width() + 16, 0, side);
-    painter.end();
-    if (!both.save(file)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(file));
-    return true;
+    return saveSideBySide(window, *window.fontInfo().detailsWindow(), file);
 }
 
 } // namespace
@@ -128,6 +152,8 @@ int main(int argc, char *argv[])
     control<QScrollBar>(window, "chromascroll")->triggerAction(QAbstractSlider::SliderPageStepAdd);
     control<QScrollBar>(window, "ScrollZoom")->setValue(120);
     if (!save(window, outDir + QStringLiteral("/main-window-faces.png")))
+        return 1;
+    if (!fontListShot(outDir + QStringLiteral("/font-list.png")))
         return 1;
     return fontDetailsShot(outDir + QStringLiteral("/font-details.png")) ? 0 : 1;
 }

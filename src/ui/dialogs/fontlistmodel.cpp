@@ -7,11 +7,16 @@
 #include <QMimeData>
 #include <QPalette>
 #include <QStyle>
+#include <QTimer>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
-// About 170 samples of 320 x 24 pixels: several screenfuls either way.
+// About 270 samples of 320 x 24 pixels: several screenfuls either way.
 constexpr qsizetype sampleCacheBytes = 8 << 20;
+// Drawing stops for this turn of the event loop after so long.
+constexpr qint64 drawingMsPerTurn = 25;
 } // namespace
 
 FontListModel::FontListModel(QObject *parent)
@@ -24,6 +29,7 @@ void FontListModel::clear()
 {
     beginResetModel();
     m_rows.clear();
+    m_postponed.clear();
     m_samples.clear();
     endResetModel();
 }
@@ -73,16 +79,33 @@ QString FontListModel::reason(int row) const
     return QString();
 }
 
-QImage FontListModel::sample(int row) const
+QVariant FontListModel::sample(int row) const
 {
     const FontRow &r = m_rows[row];
     const QString key = r.path;
     if (const QImage *picture = m_samples.find(key))
         return *picture;
+    if (!m_turn.isValid()) {
+        m_turn.start();
+        QTimer::singleShot(0, this, &FontListModel::drawPostponed);
+    } else if (m_turn.elapsed() >= drawingMsPerTurn) {
+        m_postponed.insert(row); // input goes first
+        return QVariant();
+    }
     const QImage picture = FontSample::draw(r.path, m_slot.pixelSize, m_slot.text, sampleWidth,
                                             QApplication::palette().color(QPalette::Text));
     m_samples.insert(key, picture);
     return picture;
+}
+
+void FontListModel::drawPostponed() const
+{
+    m_turn.invalidate();
+    const QSet<int> rows = std::exchange(m_postponed, {});
+    for (const int row : rows) {
+        if (row < rowCount())
+            emit const_cast<FontListModel *>(this)->dataChanged(index(row, SampleColumn), index(row, SampleColumn));
+    }
 }
 
 int FontListModel::rowCount(const QModelIndex &parent) const

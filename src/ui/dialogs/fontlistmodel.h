@@ -4,6 +4,7 @@
 #include "fonts/fontscan.h"
 
 #include <QAbstractTableModel>
+#include <QElapsedTimer>
 #include <QSet>
 #include <QSortFilterProxyModel>
 
@@ -56,12 +57,17 @@ public:
     Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
 
 private:
-    QImage sample(int row) const;
+    QVariant sample(int row) const;
+    void drawPostponed() const;
 
     QList<FontRow> m_rows;
     SlotSample m_slot;
     QSet<char32_t> m_needed;
     mutable SampleCache m_samples;
+    // Samples are drawn for a few milliseconds per turn of the event loop;
+    // rows asked for after that are drawn in the next turn.
+    mutable QElapsedTimer m_turn;
+    mutable QSet<int> m_postponed;
 };
 
 // The rows the user asked to see: a search over every name and the file
