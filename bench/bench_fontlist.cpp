@@ -88,6 +88,16 @@ struct NoAudition final : FontAudition {
     void cancel() override {}
 };
 
+// Paints the view until every visible row shows its sample (drawing
+// yields to the event loop after a few milliseconds).
+void paintAll(FontListWindow &list)
+{
+    do {
+        list.view()->viewport()->repaint();
+        QCoreApplication::processEvents();
+    } while (list.model().drawingPostponed());
+}
+
 // How many rows the view shows at once.
 int screenful(const QTableView &view)
 {
@@ -158,7 +168,7 @@ int main(int argc, char **argv)
             list.openFor(1, &form);
             const int rows = screenful(*list.view());
             waitFor([&] { return list.model().rowCount() >= rows; });
-            list.view()->viewport()->repaint(); // draws the visible samples
+            paintAll(list);
             opening.push_back(double(t.nsecsElapsed()) / 1e6);
             if (round == 0)
                 std::printf("first screenful: %d rows, %.1f KiB of samples\n", rows, double(list.model().cachedBytes()) / 1024);
@@ -215,7 +225,7 @@ int main(int argc, char **argv)
             for (int pass = 0; pass < 3; ++pass) {
                 for (int at = 0; at <= bar->maximum(); at += std::max(1, bar->pageStep())) {
                     bar->setValue(at);
-                    list.view()->viewport()->repaint();
+                    paintAll(list);
                 }
                 bar->setValue(0);
                 after.push_back(rssMiB());

@@ -35,7 +35,7 @@ QImage draw(const QString &path, double pixelSize, const QString &text, int maxW
         positions.append(QPointF(x, 0));
         x += advances[i].x();
     }
-    glyphs.resize(positions.size());
+    glyphs = glyphs.first(positions.size());
     const int width = std::max(1, std::min(maxWidth, int(std::ceil(x))));
     const int height = std::max(1, int(std::ceil(font.ascent() + font.descent())));
     QImage picture(width, height, QImage::Format_ARGB32_Premultiplied);

@@ -46,6 +46,8 @@ public:
     // Why the row cannot be used, in the current language; empty when it can.
     QString reason(int row) const;
     qsizetype cachedBytes() const { return m_samples.bytes(); }
+    // True while rows wait for their samples until the next turn of the event loop.
+    bool drawingPostponed() const { return !m_postponed.isEmpty(); }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
