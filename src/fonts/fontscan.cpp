@@ -187,7 +187,7 @@ void FontScanner::start(const Source &source, const QString &wanted)
                     break;
                 batch.append(FontScan::readFile(file, wanted, localeId));
                 // A first screenful at once, then batches every few frames.
-                if ((first && batch.size() >= 32) || batch.size() >= 256 || sinceBatch.elapsed() >= 40)
+                if ((first && batch.size() >= 24) || batch.size() >= 256 || sinceBatch.elapsed() >= 40)
                     flush(false);
             }
         }

@@ -278,8 +278,10 @@ QString FontListWindow::currentPath() const
 
 void FontListWindow::currentMoved()
 {
+    // The view makes its first row current, unselected, when it gets the
+    // focus: only a row the user moved to is tried.
     const QString path = currentPath();
-    if (path.isEmpty() || !isVisible())
+    if (path.isEmpty() || !isVisible() || !m_view->selectionModel()->isRowSelected(m_view->currentIndex().row()))
         return;
     m_sessionSlot = targetSlot();
     m_audition.audition(m_sessionSlot, path);
