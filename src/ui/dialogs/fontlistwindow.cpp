@@ -345,6 +345,19 @@ bool FontListWindow::eventFilter(QObject *watched, QEvent *event)
         case Qt::Key_Escape:
             close();
             return true;
+        case Qt::Key_Up:
+        case Qt::Key_Down: {
+            // The first arrow tries the row the view made current on its
+            // own, instead of passing over it.
+            const QModelIndex current = m_view->currentIndex();
+            if (current.isValid() && !m_view->selectionModel()->isRowSelected(current.row())) {
+                m_view->selectionModel()->setCurrentIndex(
+                    current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                currentMoved();
+                return true;
+            }
+            break;
+        }
         }
     }
     return QWidget::eventFilter(watched, event);
