@@ -8,8 +8,11 @@
 #include "support/truetypebuilder.h"
 #include "ui/dialogs/fontlistwindow.h"
 #include "ui/fontmessages.h"
+#include "ui/main/documenthistory.h"
 #include "ui/main/fontlistglue.h"
 #include "ui/main/sloteditor.h"
+
+#include <QUndoStack>
 
 #include <sys/stat.h>
 

@@ -1,6 +1,6 @@
 #include "ui/main/fontlistglue.h"
 
-#include "core/previewlabels.h"
+#include "preview/previewlabels.h"
 #include "core/textnumber.h"
 #include "preview/phonepreview.h"
 #include "preview/previewmath.h"

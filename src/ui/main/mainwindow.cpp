@@ -253,8 +253,9 @@ void MainWindow::startUp()
     // Said once, after the language is in force.
     if (m_settingsInMemory)
         m_statusLine->showMessage(tr("Preferences are kept in memory for this session only: %1 is not a plain file "
-                                    "in the configuration folder")
-                                     .arg(QDir::toNativeSeparators(userSettingsPath())));
+                                     "in the configuration folder")
+                                      .arg(QDir::toNativeSeparators(userSettingsPath())),
+                                  0);
     m_recovery->offerLeftover();
 }
 
