@@ -13,6 +13,8 @@
 #include "support/ui.h"
 #include "ui/dialogs/aboutdialog.h"
 #include "ui/dialogs/copylistdialog.h"
+#include "ui/dialogs/helpwindow.h"
+#include "preview/phonepreview.h"
 #include "ui/dialogs/phonemodeldialog.h"
 #include "ui/dialogs/fontlistwindow.h"
 #include "ui/main/fontlistglue.h"
@@ -313,6 +315,57 @@ private slots:
         QCOMPARE((behind + everything()).filter(foreignIn(next)).join(" | "), QString());
         QCOMPARE(badLetters(form).join(" | "), QString());
         QCOMPARE(child<QLabel>(&form, "Label37")->textFormat(), Qt::PlainText); // captions are never markup
+    }
+
+    // Each shipped language's own captions (not the designed ones) fit their
+    // fixed-width boxes in the editor, and the side windows' titles fit the
+    // windows, within a small margin for the fonts installed.
+    void captionsFit_data()
+    {
+        QTest::addColumn<int>("language");
+        for (int i = 0; i < languageCodes.size(); ++i)
+            QTest::newRow(qPrintable(languageCodes[i])) << i;
+    }
+    void captionsFit()
+    {
+        QFETCH(int, language);
+        // A title bar: bold, a little larger than the controls' font, beside
+        // an icon and three buttons.
+        constexpr int margin = 3, titleBarButtons = 100;
+        QFont titleFont = QApplication::font();
+        titleFont.setBold(true);
+        titleFont.setPointSizeF(titleFont.pointSizeF() + 1);
+        // Each window's title and the editor's fixed captions: text, font, room.
+        struct Box { QString text; QFont font; int room; };
+        const auto boxesIn = [&](const QString &lng) {
+            Translators::use(QString());
+            TempCwd cwd;
+            cwd.write(QStringLiteral("settings.fs"), "False|" + lng.toUtf8());
+            MainWindow form;
+            SideWindows &side = form.sideWindows();
+            QMap<QString, Box> boxes;
+            for (QWidget *window : QList<QWidget *>{&form, &side.phoneModel(), &side.copyList(), &side.about(), &side.help()}) {
+                window->adjustSize(); // the side windows' layouts make room for their captions
+                boxes[window->objectName()] = {window->windowTitle().simplified(), titleFont, window->width() - titleBarButtons};
+            }
+            for (QWidget *w : form.centralWidget()->findChildren<QWidget *>()) {
+                if (auto *label = qobject_cast<QLabel *>(w); label && !qobject_cast<PhonePreview *>(w->parentWidget()))
+                    boxes[w->objectName()] = {label->text(), w->font(), w->width()};
+                else if (auto *frame = qobject_cast<QGroupBox *>(w))
+                    boxes[w->objectName()] = {frame->title(), w->font(), w->width() - 2 * w->fontMetrics().averageCharWidth()};
+            }
+            return boxes;
+        };
+        const QMap<QString, Box> designed = boxesIn(QString());
+        const QMap<QString, Box> translated = boxesIn(languagePath(language));
+        QStringList overflowing;
+        for (auto box = translated.cbegin(); box != translated.cend(); ++box) {
+            const int width = QFontMetrics(box->font).horizontalAdvance(box->text);
+            if (box->text != designed.value(box.key()).text && width > box->room + margin)
+                overflowing << QStringLiteral("%1 \"%2\": %3 > %4").arg(box.key(), box->text).arg(width).arg(box->room);
+        }
+        Translators::use(QString());
+        QCOMPARE(overflowing.join(QStringLiteral(" | ")), QString());
     }
 
     // lupdate finds nothing left to translate and nothing the sources no longer use.

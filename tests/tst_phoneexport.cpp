@@ -18,7 +18,8 @@ namespace {
 
 using Tree = QMap<QString, QByteArray>; // relative path -> content; folders end in '/'
 const QByteArray bigFont(3 * 1024 * 1024 + 5, 'a');
-const CopyListWords words{"Copia i seguenti file:", "Not in this folder:", "Already on the phone:"};
+const CopyListWords words{"Copy these:", "Not in this folder:", "Already on the phone:", "May not use:",
+                          [](const ExportIssue &i) { return QStringLiteral("%1 %2 %3").arg(i.slot).arg(QFileInfo(i.path).fileName(), i.detail); }};
 
 // Large contents by their hash, so that a failed comparison stays readable.
 QByteArray content(const QByteArray &bytes)
@@ -145,6 +146,32 @@ private slots:
         QVERIFY(writeExport(again, true).ok());
         expected["data/fonts/glyphmux.ini"] = content(glyphmuxIniBytes(scene.request.map));
         QCOMPARE(readTree(scene.target()), expected);
+    }
+
+    // Fonts the phone may not use are exported all the same, with a line in
+    // the findings and in the copy list: once per slot, whichever file.
+    void warnsOfFontsThePhoneMayNotUse()
+    {
+        Scene scene(PhoneFamily::N70);
+        scene.request.fontNotes[0].missing = QStringLiteral("àé");
+        scene.request.fontNotes[1].postScriptOutlines = true;
+        scene.request.fontNotes[2] = {true, QStringLiteral("ß")}; // b.ttf again, by another path
+        scene.request.fontNotes[3] = {true, QStringLiteral("x")}; // typed: no file to warn of
+        const ExportPlan plan = planExport(scene.request, words);
+        QStringList found;
+        for (const ExportIssue &issue : plan.findings)
+            found << QString::number(int(issue.problem)) + words.describe(issue);
+        const auto line = [](ExportProblem p, const char *text) { return QString::number(int(p)) + text; };
+        QCOMPARE(found, (QStringList{line(ExportProblem::MissingCharacters, "0 b.ttf àé"),
+                                     line(ExportProblem::PostScriptOutlines, "1 a.ttf "),
+                                     line(ExportProblem::PostScriptOutlines, "2 b.ttf "),
+                                     line(ExportProblem::MissingCharacters, "2 b.ttf ß"),
+                                     line(ExportProblem::FaceWithoutFile, "3  Nokia Sans"),
+                                     line(ExportProblem::EngineFileMissing, "-1  glyphmux.dll")}));
+        QVERIFY(!plan.blocked());
+        QCOMPARE(plan.items.size(), std::size_t(4)); // both fonts, the configuration, the copy list
+        QVERIFY(QString::fromUtf8(plan.items.back().bytes).endsWith(
+            "\r\n\r\nMay not use:\r\n0 b.ttf àé\r\n1 a.ttf \r\n2 b.ttf \r\n2 b.ttf ß\r\n"));
     }
 
     void failuresLeaveNoHalfFile_data()

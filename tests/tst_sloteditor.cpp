@@ -264,7 +264,7 @@ private slots:
         QAction *mark = f.info.warningMark(0);
         QVERIFY(mark->isVisible());
         QCOMPARE(mark->toolTip(), FontMessages::missing(italian));
-        QVERIFY(mark->toolTip().startsWith(QStringLiteral("manca: à è é")));
+        QVERIFY(mark->toolTip().startsWith(QStringLiteral("missing: à è é")));
         f.choose(0, font("Accented", ascii + italian));
         QVERIFY(!mark->isVisible());
 

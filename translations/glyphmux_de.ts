@@ -54,7 +54,7 @@ wird stattdessen in sich selbst zurückgespeichert.</translation>
     <name>CopyListDialog</name>
     <message>
         <source>Copia i seguenti file:</source>
-        <translation>Kopieren Sie die folgenden Dateien:</translation>
+        <translation>Diese Dateien kopieren:</translation>
     </message>
     <message>
         <source>Export…</source>
@@ -269,23 +269,23 @@ Sollen sie ersetzt werden?</translation>
 <context>
     <name>FileError</name>
     <message>
-        <source>nome di file non valido</source>
+        <source>invalid file name</source>
         <translation>ungültiger Dateiname</translation>
     </message>
     <message>
-        <source>è una cartella</source>
+        <source>it is a folder</source>
         <translation>das ist ein Ordner</translation>
     </message>
     <message>
-        <source>non è un file normale</source>
+        <source>not a regular file</source>
         <translation>keine gewöhnliche Datei</translation>
     </message>
     <message>
-        <source>il file è di sola lettura</source>
+        <source>the file is read-only</source>
         <translation>die Datei ist schreibgeschützt</translation>
     </message>
     <message>
-        <source>scrittura incompleta</source>
+        <source>incomplete write</source>
         <translation>unvollständig geschrieben</translation>
     </message>
     <message>
@@ -301,11 +301,11 @@ Sollen sie ersetzt werden?</translation>
 <context>
     <name>FontDetailsWindow</name>
     <message>
-        <source>Caratteri mancanti:</source>
+        <source>Missing characters:</source>
         <translation>Fehlende Zeichen:</translation>
     </message>
     <message>
-        <source>Dettagli del font: %1</source>
+        <source>Font details: %1</source>
         <translation>Schriftdetails: %1</translation>
     </message>
 </context>
@@ -323,39 +323,39 @@ Sollen sie ersetzt werden?</translation>
 <context>
     <name>FontMessages</name>
     <message>
-        <source>file non trovato</source>
+        <source>file not found</source>
         <translation>Datei nicht gefunden</translation>
     </message>
     <message>
-        <source>non è un file regolare</source>
+        <source>not a regular file</source>
         <translation>keine gewöhnliche Datei</translation>
     </message>
     <message>
-        <source>è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf</source>
+        <source>it is a TrueType collection (.ttc), not supported: extract a single font from it into a .ttf file</source>
         <translation>das ist eine TrueType-Sammlung (.ttc), nicht unterstützt: eine einzelne Schrift daraus in eine .ttf-Datei extrahieren</translation>
     </message>
     <message>
-        <source>non è un file TrueType</source>
+        <source>not a TrueType file</source>
         <translation>keine TrueType-Datei</translation>
     </message>
     <message>
-        <source>una tabella del file è danneggiata</source>
+        <source>a table of the file is damaged</source>
         <translation>eine Tabelle der Datei ist beschädigt</translation>
     </message>
     <message>
-        <source>nessun nome del font è utilizzabile</source>
+        <source>none of the font&apos;s names is usable</source>
         <translation>keiner der Schriftnamen ist verwendbar</translation>
     </message>
     <message>
-        <source>Font rifiutato: %1: %2</source>
+        <source>Font rejected: %1: %2</source>
         <translation>Schrift abgelehnt: %1: %2</translation>
     </message>
     <message>
-        <source>%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli</source>
+        <source>%1: PostScript outlines (CFF): the phone&apos;s font engine may not draw them</source>
         <translation>%1: PostScript-Konturen (CFF): Die Schrift-Engine des Telefons zeichnet sie möglicherweise nicht</translation>
     </message>
     <message>
-        <source>manca: %1</source>
+        <source>missing: %1</source>
         <translation>fehlt: %1</translation>
     </message>
     <message>
@@ -367,23 +367,23 @@ Sollen sie ersetzt werden?</translation>
         <translation>PostScript (CFF)</translation>
     </message>
     <message>
-        <source>sconosciuti</source>
+        <source>unknown</source>
         <translation>unbekannt</translation>
     </message>
     <message>
-        <source>già installato nel sistema</source>
+        <source>already installed in the system</source>
         <translation>bereits im System installiert</translation>
     </message>
     <message>
-        <source>registrato dall&apos;editor</source>
+        <source>registered by the editor</source>
         <translation>vom Editor registriert</translation>
     </message>
     <message>
-        <source>%1 byte</source>
+        <source>%1 bytes</source>
         <translation>%1 Byte</translation>
     </message>
     <message>
-        <source>il motore dei font del telefono potrebbe non disegnarli</source>
+        <source>the phone&apos;s font engine may not draw them</source>
         <translation>die Schrift-Engine des Telefons zeichnet sie möglicherweise nicht</translation>
     </message>
     <message>
@@ -391,23 +391,23 @@ Sollen sie ersetzt werden?</translation>
         <translation>Datei:</translation>
     </message>
     <message>
-        <source>Dimensione:</source>
+        <source>Size:</source>
         <translation>Größe:</translation>
     </message>
     <message>
-        <source>Famiglia:</source>
+        <source>Family:</source>
         <translation>Familie:</translation>
     </message>
     <message>
-        <source>Stile:</source>
+        <source>Style:</source>
         <translation>Stil:</translation>
     </message>
     <message>
-        <source>Nome completo:</source>
+        <source>Full name:</source>
         <translation>Vollständiger Name:</translation>
     </message>
     <message>
-        <source>Versione:</source>
+        <source>Version:</source>
         <translation>Version:</translation>
     </message>
     <message>
@@ -415,19 +415,19 @@ Sollen sie ersetzt werden?</translation>
         <translation>Copyright:</translation>
     </message>
     <message>
-        <source>Licenza:</source>
+        <source>License:</source>
         <translation>Lizenz:</translation>
     </message>
     <message>
-        <source>Glifi:</source>
+        <source>Glyphs:</source>
         <translation>Glyphen:</translation>
     </message>
     <message>
-        <source>Contorni:</source>
+        <source>Outlines:</source>
         <translation>Konturen:</translation>
     </message>
     <message>
-        <source>Origine:</source>
+        <source>Source:</source>
         <translation>Herkunft:</translation>
     </message>
     <message>
@@ -439,82 +439,82 @@ Sollen sie ersetzt werden?</translation>
 <context>
     <name>GlyphmuxIniTexts</name>
     <message>
-        <source>chiave sconosciuta, non viene salvata</source>
+        <source>unknown key, not saved</source>
         <translation>unbekannter Schlüssel, wird nicht gespeichert</translation>
     </message>
     <message>
-        <source>sezione sconosciuta, le sue righe non vengono salvate</source>
+        <source>unknown section, its lines are not saved</source>
         <translation>unbekannter Abschnitt, seine Zeilen werden nicht gespeichert</translation>
     </message>
     <message>
-        <source>non è una riga chiave=valore, non viene salvata</source>
+        <source>not a key=value line, not saved</source>
         <translation>keine Zeile der Form Schlüssel=Wert, wird nicht gespeichert</translation>
     </message>
     <message>
-        <source>chiave ripetuta, vale la prima</source>
+        <source>repeated key, the first one counts</source>
         <translation>wiederholter Schlüssel, der erste gilt</translation>
     </message>
     <message>
-        <source>il salvataggio scrive il valore consueto</source>
+        <source>saving writes the usual value</source>
         <translation>beim Speichern wird der übliche Wert geschrieben</translation>
     </message>
     <message>
-        <source>alias, il salvataggio lo riscrive da LatinBold13</source>
+        <source>alias, saving rewrites it from LatinBold13</source>
         <translation>Alias, beim Speichern aus LatinBold13 neu geschrieben</translation>
     </message>
     <message>
-        <source>manca o non è un numero intero, resta il valore iniziale</source>
+        <source>missing or not a whole number, the initial value stays</source>
         <translation>fehlt oder ist keine ganze Zahl, der Anfangswert bleibt</translation>
     </message>
     <message>
-        <source>fuori dai limiti, preso il limite più vicino</source>
+        <source>out of range, the nearest limit is taken</source>
         <translation>außerhalb der Grenzen, die nächste Grenze wird genommen</translation>
     </message>
     <message>
-        <source>una parte diversa da :Y, :I e :W, non viene salvata</source>
+        <source>a part other than :Y, :I and :W, not saved</source>
         <translation>ein anderer Teil als :Y, :I und :W, wird nicht gespeichert</translation>
     </message>
     <message>
-        <source>caratteri danneggiati, la riga non è presa</source>
+        <source>damaged characters, the line is not taken</source>
         <translation>beschädigte Zeichen, die Zeile wird nicht übernommen</translation>
     </message>
     <message>
-        <source>Impossibile aprire %1:
+        <source>Cannot open %1:
 %2</source>
         <translation>%1 kann nicht geöffnet werden:
 %2</translation>
     </message>
     <message>
-        <source>%1 non è un Glyphmux.ini: è troppo grande.</source>
+        <source>%1 is not a Glyphmux.ini: it is too large.</source>
         <translation>%1 ist keine Glyphmux.ini: Sie ist zu groß.</translation>
     </message>
     <message>
-        <source>%1 non è un Glyphmux.ini: non ha né la sezione [FontMap] né righe dei font.</source>
+        <source>%1 is not a Glyphmux.ini: it has neither the [FontMap] section nor font lines.</source>
         <translation>%1 ist keine Glyphmux.ini: Sie hat weder den Abschnitt [FontMap] noch Schriftzeilen.</translation>
     </message>
     <message>
-        <source>%1 è aperto. Queste righe non sono state prese così come sono:</source>
+        <source>%1 is open. These lines were not taken as they stand:</source>
         <translation>%1 ist geöffnet. Diese Zeilen wurden nicht unverändert übernommen:</translation>
     </message>
     <message>
-        <source>Riga %1: %2 (%3)</source>
+        <source>Line %1: %2 (%3)</source>
         <translation>Zeile %1: %2 (%3)</translation>
     </message>
     <message numerus="yes">
-        <source>… e altre %n righe</source>
+        <source>… and %n more lines</source>
         <translation>
             <numerusform>… und %n weitere Zeile</numerusform>
             <numerusform>… und %n weitere Zeilen</numerusform>
         </translation>
     </message>
     <message>
-        <source>Nessun salvataggio: impossibile leggere la versione precedente di %1:
+        <source>Nothing saved: cannot read the previous version of %1:
 %2</source>
         <translation>Nichts gespeichert: Die vorherige Version von %1 kann nicht gelesen werden:
 %2</translation>
     </message>
     <message>
-        <source>Nessun salvataggio: impossibile conservare la versione precedente in %1:
+        <source>Nothing saved: cannot keep the previous version in %1:
 %2</source>
         <translation>Nichts gespeichert: Die vorherige Version kann nicht in %1 aufbewahrt werden:
 %2</translation>
@@ -523,7 +523,7 @@ Sollen sie ersetzt werden?</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Salvato: %1</source>
+        <source>Saved: %1</source>
         <translation>Gespeichert: %1</translation>
     </message>
     <message>
@@ -559,7 +559,7 @@ Sollen sie ersetzt werden?</translation>
         <translation>Sprachdatei (*.lng)</translation>
     </message>
     <message>
-        <source>Impossibile leggere il file di lingua %1:
+        <source>Cannot read the language file %1:
 %2</source>
         <translation>Die Sprachdatei %1 kann nicht gelesen werden:
 %2</translation>
@@ -604,7 +604,7 @@ Sollen sie ersetzt werden?</translation>
 <context>
     <name>MessageBoxes</name>
     <message numerus="yes">
-        <source>(altre %n)</source>
+        <source>(%n more)</source>
         <translation>
             <numerusform>(%n weitere)</numerusform>
             <numerusform>(%n weitere)</numerusform>
@@ -673,7 +673,7 @@ Sollen sie ersetzt werden?</translation>
 <context>
     <name>PhoneModelDialog</name>
     <message>
-        <source>Annulla</source>
+        <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
 </context>
@@ -700,7 +700,7 @@ Sollen sie ersetzt werden?</translation>
         <translation>wird gespeichert</translation>
     </message>
     <message>
-        <source>Impossibile salvare %1:
+        <source>Cannot save %1:
 %2</source>
         <translation>%1 kann nicht gespeichert werden:
 %2</translation>
@@ -732,7 +732,7 @@ Sollen sie ersetzt werden?</translation>
 <context>
     <name>SlotFontInfo</name>
     <message>
-        <source>Dettagli del font…</source>
+        <source>Font details…</source>
         <translation>Schriftdetails…</translation>
     </message>
     <message>

@@ -269,23 +269,23 @@ Replace them?</source>
 <context>
     <name>FileError</name>
     <message>
-        <source>nome di file non valido</source>
+        <source>invalid file name</source>
         <translation>nombre de archivo no válido</translation>
     </message>
     <message>
-        <source>è una cartella</source>
+        <source>it is a folder</source>
         <translation>es una carpeta</translation>
     </message>
     <message>
-        <source>non è un file normale</source>
+        <source>not a regular file</source>
         <translation>no es un archivo normal</translation>
     </message>
     <message>
-        <source>il file è di sola lettura</source>
+        <source>the file is read-only</source>
         <translation>el archivo es de solo lectura</translation>
     </message>
     <message>
-        <source>scrittura incompleta</source>
+        <source>incomplete write</source>
         <translation>escritura incompleta</translation>
     </message>
     <message>
@@ -301,11 +301,11 @@ Replace them?</source>
 <context>
     <name>FontDetailsWindow</name>
     <message>
-        <source>Caratteri mancanti:</source>
+        <source>Missing characters:</source>
         <translation>Caracteres que faltan:</translation>
     </message>
     <message>
-        <source>Dettagli del font: %1</source>
+        <source>Font details: %1</source>
         <translation>Detalles de la fuente: %1</translation>
     </message>
 </context>
@@ -323,39 +323,39 @@ Replace them?</source>
 <context>
     <name>FontMessages</name>
     <message>
-        <source>file non trovato</source>
+        <source>file not found</source>
         <translation>archivo no encontrado</translation>
     </message>
     <message>
-        <source>non è un file regolare</source>
+        <source>not a regular file</source>
         <translation>no es un archivo normal</translation>
     </message>
     <message>
-        <source>è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf</source>
+        <source>it is a TrueType collection (.ttc), not supported: extract a single font from it into a .ttf file</source>
         <translation>es una colección TrueType (.ttc), no admitida: extraiga una sola fuente en un archivo .ttf</translation>
     </message>
     <message>
-        <source>non è un file TrueType</source>
+        <source>not a TrueType file</source>
         <translation>no es un archivo TrueType</translation>
     </message>
     <message>
-        <source>una tabella del file è danneggiata</source>
+        <source>a table of the file is damaged</source>
         <translation>una tabla del archivo está dañada</translation>
     </message>
     <message>
-        <source>nessun nome del font è utilizzabile</source>
+        <source>none of the font&apos;s names is usable</source>
         <translation>ningún nombre de la fuente es utilizable</translation>
     </message>
     <message>
-        <source>Font rifiutato: %1: %2</source>
+        <source>Font rejected: %1: %2</source>
         <translation>Fuente rechazada: %1: %2</translation>
     </message>
     <message>
-        <source>%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli</source>
+        <source>%1: PostScript outlines (CFF): the phone&apos;s font engine may not draw them</source>
         <translation>%1: contornos PostScript (CFF): puede que el motor de fuentes del teléfono no los dibuje</translation>
     </message>
     <message>
-        <source>manca: %1</source>
+        <source>missing: %1</source>
         <translation>falta: %1</translation>
     </message>
     <message>
@@ -367,23 +367,23 @@ Replace them?</source>
         <translation>PostScript (CFF)</translation>
     </message>
     <message>
-        <source>sconosciuti</source>
+        <source>unknown</source>
         <translation>desconocidos</translation>
     </message>
     <message>
-        <source>già installato nel sistema</source>
+        <source>already installed in the system</source>
         <translation>ya instalada en el sistema</translation>
     </message>
     <message>
-        <source>registrato dall&apos;editor</source>
+        <source>registered by the editor</source>
         <translation>registrada por el editor</translation>
     </message>
     <message>
-        <source>%1 byte</source>
+        <source>%1 bytes</source>
         <translation>%1 bytes</translation>
     </message>
     <message>
-        <source>il motore dei font del telefono potrebbe non disegnarli</source>
+        <source>the phone&apos;s font engine may not draw them</source>
         <translation>puede que el motor de fuentes del teléfono no los dibuje</translation>
     </message>
     <message>
@@ -391,23 +391,23 @@ Replace them?</source>
         <translation>Archivo:</translation>
     </message>
     <message>
-        <source>Dimensione:</source>
+        <source>Size:</source>
         <translation>Tamaño:</translation>
     </message>
     <message>
-        <source>Famiglia:</source>
+        <source>Family:</source>
         <translation>Familia:</translation>
     </message>
     <message>
-        <source>Stile:</source>
+        <source>Style:</source>
         <translation>Estilo:</translation>
     </message>
     <message>
-        <source>Nome completo:</source>
+        <source>Full name:</source>
         <translation>Nombre completo:</translation>
     </message>
     <message>
-        <source>Versione:</source>
+        <source>Version:</source>
         <translation>Versión:</translation>
     </message>
     <message>
@@ -415,19 +415,19 @@ Replace them?</source>
         <translation>Copyright:</translation>
     </message>
     <message>
-        <source>Licenza:</source>
+        <source>License:</source>
         <translation>Licencia:</translation>
     </message>
     <message>
-        <source>Glifi:</source>
+        <source>Glyphs:</source>
         <translation>Glifos:</translation>
     </message>
     <message>
-        <source>Contorni:</source>
+        <source>Outlines:</source>
         <translation>Contornos:</translation>
     </message>
     <message>
-        <source>Origine:</source>
+        <source>Source:</source>
         <translation>Origen:</translation>
     </message>
     <message>
@@ -439,82 +439,82 @@ Replace them?</source>
 <context>
     <name>GlyphmuxIniTexts</name>
     <message>
-        <source>chiave sconosciuta, non viene salvata</source>
+        <source>unknown key, not saved</source>
         <translation>clave desconocida, no se guarda</translation>
     </message>
     <message>
-        <source>sezione sconosciuta, le sue righe non vengono salvate</source>
+        <source>unknown section, its lines are not saved</source>
         <translation>sección desconocida, sus líneas no se guardan</translation>
     </message>
     <message>
-        <source>non è una riga chiave=valore, non viene salvata</source>
+        <source>not a key=value line, not saved</source>
         <translation>no es una línea clave=valor, no se guarda</translation>
     </message>
     <message>
-        <source>chiave ripetuta, vale la prima</source>
+        <source>repeated key, the first one counts</source>
         <translation>clave repetida, vale la primera</translation>
     </message>
     <message>
-        <source>il salvataggio scrive il valore consueto</source>
+        <source>saving writes the usual value</source>
         <translation>al guardar se escribe el valor habitual</translation>
     </message>
     <message>
-        <source>alias, il salvataggio lo riscrive da LatinBold13</source>
+        <source>alias, saving rewrites it from LatinBold13</source>
         <translation>alias, al guardar se reescribe a partir de LatinBold13</translation>
     </message>
     <message>
-        <source>manca o non è un numero intero, resta il valore iniziale</source>
+        <source>missing or not a whole number, the initial value stays</source>
         <translation>falta o no es un número entero, se mantiene el valor inicial</translation>
     </message>
     <message>
-        <source>fuori dai limiti, preso il limite più vicino</source>
+        <source>out of range, the nearest limit is taken</source>
         <translation>fuera de los límites, se toma el límite más cercano</translation>
     </message>
     <message>
-        <source>una parte diversa da :Y, :I e :W, non viene salvata</source>
+        <source>a part other than :Y, :I and :W, not saved</source>
         <translation>una parte distinta de :Y, :I y :W, no se guarda</translation>
     </message>
     <message>
-        <source>caratteri danneggiati, la riga non è presa</source>
+        <source>damaged characters, the line is not taken</source>
         <translation>caracteres dañados, la línea no se toma</translation>
     </message>
     <message>
-        <source>Impossibile aprire %1:
+        <source>Cannot open %1:
 %2</source>
         <translation>No se puede abrir %1:
 %2</translation>
     </message>
     <message>
-        <source>%1 non è un Glyphmux.ini: è troppo grande.</source>
+        <source>%1 is not a Glyphmux.ini: it is too large.</source>
         <translation>%1 no es un Glyphmux.ini: es demasiado grande.</translation>
     </message>
     <message>
-        <source>%1 non è un Glyphmux.ini: non ha né la sezione [FontMap] né righe dei font.</source>
+        <source>%1 is not a Glyphmux.ini: it has neither the [FontMap] section nor font lines.</source>
         <translation>%1 no es un Glyphmux.ini: no tiene ni la sección [FontMap] ni líneas de fuentes.</translation>
     </message>
     <message>
-        <source>%1 è aperto. Queste righe non sono state prese così come sono:</source>
+        <source>%1 is open. These lines were not taken as they stand:</source>
         <translation>%1 está abierto. Estas líneas no se han tomado tal cual:</translation>
     </message>
     <message>
-        <source>Riga %1: %2 (%3)</source>
+        <source>Line %1: %2 (%3)</source>
         <translation>Línea %1: %2 (%3)</translation>
     </message>
     <message numerus="yes">
-        <source>… e altre %n righe</source>
+        <source>… and %n more lines</source>
         <translation>
             <numerusform>… y %n línea más</numerusform>
             <numerusform>… y %n líneas más</numerusform>
         </translation>
     </message>
     <message>
-        <source>Nessun salvataggio: impossibile leggere la versione precedente di %1:
+        <source>Nothing saved: cannot read the previous version of %1:
 %2</source>
         <translation>No se ha guardado nada: no se puede leer la versión anterior de %1:
 %2</translation>
     </message>
     <message>
-        <source>Nessun salvataggio: impossibile conservare la versione precedente in %1:
+        <source>Nothing saved: cannot keep the previous version in %1:
 %2</source>
         <translation>No se ha guardado nada: no se puede conservar la versión anterior en %1:
 %2</translation>
@@ -523,7 +523,7 @@ Replace them?</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Salvato: %1</source>
+        <source>Saved: %1</source>
         <translation>Guardado: %1</translation>
     </message>
     <message>
@@ -559,7 +559,7 @@ Replace them?</source>
         <translation>Archivo de idioma (*.lng)</translation>
     </message>
     <message>
-        <source>Impossibile leggere il file di lingua %1:
+        <source>Cannot read the language file %1:
 %2</source>
         <translation>No se puede leer el archivo de idioma %1:
 %2</translation>
@@ -604,7 +604,7 @@ Replace them?</source>
 <context>
     <name>MessageBoxes</name>
     <message numerus="yes">
-        <source>(altre %n)</source>
+        <source>(%n more)</source>
         <translation>
             <numerusform>(%n más)</numerusform>
             <numerusform>(%n más)</numerusform>
@@ -673,7 +673,7 @@ Replace them?</source>
 <context>
     <name>PhoneModelDialog</name>
     <message>
-        <source>Annulla</source>
+        <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
 </context>
@@ -700,7 +700,7 @@ Replace them?</source>
         <translation>guardando</translation>
     </message>
     <message>
-        <source>Impossibile salvare %1:
+        <source>Cannot save %1:
 %2</source>
         <translation>No se puede guardar %1:
 %2</translation>
@@ -732,7 +732,7 @@ Replace them?</source>
 <context>
     <name>SlotFontInfo</name>
     <message>
-        <source>Dettagli del font…</source>
+        <source>Font details…</source>
         <translation>Detalles de la fuente…</translation>
     </message>
     <message>

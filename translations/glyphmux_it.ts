@@ -269,23 +269,23 @@ Sostituirli?</translation>
 <context>
     <name>FileError</name>
     <message>
-        <source>nome di file non valido</source>
+        <source>invalid file name</source>
         <translation>nome di file non valido</translation>
     </message>
     <message>
-        <source>è una cartella</source>
+        <source>it is a folder</source>
         <translation>è una cartella</translation>
     </message>
     <message>
-        <source>non è un file normale</source>
+        <source>not a regular file</source>
         <translation>non è un file normale</translation>
     </message>
     <message>
-        <source>il file è di sola lettura</source>
+        <source>the file is read-only</source>
         <translation>il file è di sola lettura</translation>
     </message>
     <message>
-        <source>scrittura incompleta</source>
+        <source>incomplete write</source>
         <translation>scrittura incompleta</translation>
     </message>
     <message>
@@ -301,11 +301,11 @@ Sostituirli?</translation>
 <context>
     <name>FontDetailsWindow</name>
     <message>
-        <source>Caratteri mancanti:</source>
+        <source>Missing characters:</source>
         <translation>Caratteri mancanti:</translation>
     </message>
     <message>
-        <source>Dettagli del font: %1</source>
+        <source>Font details: %1</source>
         <translation>Dettagli del font: %1</translation>
     </message>
 </context>
@@ -323,39 +323,39 @@ Sostituirli?</translation>
 <context>
     <name>FontMessages</name>
     <message>
-        <source>file non trovato</source>
+        <source>file not found</source>
         <translation>file non trovato</translation>
     </message>
     <message>
-        <source>non è un file regolare</source>
+        <source>not a regular file</source>
         <translation>non è un file regolare</translation>
     </message>
     <message>
-        <source>è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf</source>
+        <source>it is a TrueType collection (.ttc), not supported: extract a single font from it into a .ttf file</source>
         <translation>è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf</translation>
     </message>
     <message>
-        <source>non è un file TrueType</source>
+        <source>not a TrueType file</source>
         <translation>non è un file TrueType</translation>
     </message>
     <message>
-        <source>una tabella del file è danneggiata</source>
+        <source>a table of the file is damaged</source>
         <translation>una tabella del file è danneggiata</translation>
     </message>
     <message>
-        <source>nessun nome del font è utilizzabile</source>
+        <source>none of the font&apos;s names is usable</source>
         <translation>nessun nome del font è utilizzabile</translation>
     </message>
     <message>
-        <source>Font rifiutato: %1: %2</source>
+        <source>Font rejected: %1: %2</source>
         <translation>Font rifiutato: %1: %2</translation>
     </message>
     <message>
-        <source>%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli</source>
+        <source>%1: PostScript outlines (CFF): the phone&apos;s font engine may not draw them</source>
         <translation>%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli</translation>
     </message>
     <message>
-        <source>manca: %1</source>
+        <source>missing: %1</source>
         <translation>manca: %1</translation>
     </message>
     <message>
@@ -367,23 +367,23 @@ Sostituirli?</translation>
         <translation>PostScript (CFF)</translation>
     </message>
     <message>
-        <source>sconosciuti</source>
+        <source>unknown</source>
         <translation>sconosciuti</translation>
     </message>
     <message>
-        <source>già installato nel sistema</source>
+        <source>already installed in the system</source>
         <translation>già installato nel sistema</translation>
     </message>
     <message>
-        <source>registrato dall&apos;editor</source>
+        <source>registered by the editor</source>
         <translation>registrato dall&apos;editor</translation>
     </message>
     <message>
-        <source>%1 byte</source>
+        <source>%1 bytes</source>
         <translation>%1 byte</translation>
     </message>
     <message>
-        <source>il motore dei font del telefono potrebbe non disegnarli</source>
+        <source>the phone&apos;s font engine may not draw them</source>
         <translation>il motore dei font del telefono potrebbe non disegnarli</translation>
     </message>
     <message>
@@ -391,23 +391,23 @@ Sostituirli?</translation>
         <translation>File:</translation>
     </message>
     <message>
-        <source>Dimensione:</source>
+        <source>Size:</source>
         <translation>Dimensione:</translation>
     </message>
     <message>
-        <source>Famiglia:</source>
+        <source>Family:</source>
         <translation>Famiglia:</translation>
     </message>
     <message>
-        <source>Stile:</source>
+        <source>Style:</source>
         <translation>Stile:</translation>
     </message>
     <message>
-        <source>Nome completo:</source>
+        <source>Full name:</source>
         <translation>Nome completo:</translation>
     </message>
     <message>
-        <source>Versione:</source>
+        <source>Version:</source>
         <translation>Versione:</translation>
     </message>
     <message>
@@ -415,19 +415,19 @@ Sostituirli?</translation>
         <translation>Copyright:</translation>
     </message>
     <message>
-        <source>Licenza:</source>
+        <source>License:</source>
         <translation>Licenza:</translation>
     </message>
     <message>
-        <source>Glifi:</source>
+        <source>Glyphs:</source>
         <translation>Glifi:</translation>
     </message>
     <message>
-        <source>Contorni:</source>
+        <source>Outlines:</source>
         <translation>Contorni:</translation>
     </message>
     <message>
-        <source>Origine:</source>
+        <source>Source:</source>
         <translation>Origine:</translation>
     </message>
     <message>
@@ -439,82 +439,82 @@ Sostituirli?</translation>
 <context>
     <name>GlyphmuxIniTexts</name>
     <message>
-        <source>chiave sconosciuta, non viene salvata</source>
+        <source>unknown key, not saved</source>
         <translation>chiave sconosciuta, non viene salvata</translation>
     </message>
     <message>
-        <source>sezione sconosciuta, le sue righe non vengono salvate</source>
+        <source>unknown section, its lines are not saved</source>
         <translation>sezione sconosciuta, le sue righe non vengono salvate</translation>
     </message>
     <message>
-        <source>non è una riga chiave=valore, non viene salvata</source>
+        <source>not a key=value line, not saved</source>
         <translation>non è una riga chiave=valore, non viene salvata</translation>
     </message>
     <message>
-        <source>chiave ripetuta, vale la prima</source>
+        <source>repeated key, the first one counts</source>
         <translation>chiave ripetuta, vale la prima</translation>
     </message>
     <message>
-        <source>il salvataggio scrive il valore consueto</source>
+        <source>saving writes the usual value</source>
         <translation>il salvataggio scrive il valore consueto</translation>
     </message>
     <message>
-        <source>alias, il salvataggio lo riscrive da LatinBold13</source>
+        <source>alias, saving rewrites it from LatinBold13</source>
         <translation>alias, il salvataggio lo riscrive da LatinBold13</translation>
     </message>
     <message>
-        <source>manca o non è un numero intero, resta il valore iniziale</source>
+        <source>missing or not a whole number, the initial value stays</source>
         <translation>manca o non è un numero intero, resta il valore iniziale</translation>
     </message>
     <message>
-        <source>fuori dai limiti, preso il limite più vicino</source>
+        <source>out of range, the nearest limit is taken</source>
         <translation>fuori dai limiti, preso il limite più vicino</translation>
     </message>
     <message>
-        <source>una parte diversa da :Y, :I e :W, non viene salvata</source>
+        <source>a part other than :Y, :I and :W, not saved</source>
         <translation>una parte diversa da :Y, :I e :W, non viene salvata</translation>
     </message>
     <message>
-        <source>caratteri danneggiati, la riga non è presa</source>
+        <source>damaged characters, the line is not taken</source>
         <translation>caratteri danneggiati, la riga non è presa</translation>
     </message>
     <message>
-        <source>Impossibile aprire %1:
+        <source>Cannot open %1:
 %2</source>
         <translation>Impossibile aprire %1:
 %2</translation>
     </message>
     <message>
-        <source>%1 non è un Glyphmux.ini: è troppo grande.</source>
+        <source>%1 is not a Glyphmux.ini: it is too large.</source>
         <translation>%1 non è un Glyphmux.ini: è troppo grande.</translation>
     </message>
     <message>
-        <source>%1 non è un Glyphmux.ini: non ha né la sezione [FontMap] né righe dei font.</source>
+        <source>%1 is not a Glyphmux.ini: it has neither the [FontMap] section nor font lines.</source>
         <translation>%1 non è un Glyphmux.ini: non ha né la sezione [FontMap] né righe dei font.</translation>
     </message>
     <message>
-        <source>%1 è aperto. Queste righe non sono state prese così come sono:</source>
+        <source>%1 is open. These lines were not taken as they stand:</source>
         <translation>%1 è aperto. Queste righe non sono state prese così come sono:</translation>
     </message>
     <message>
-        <source>Riga %1: %2 (%3)</source>
+        <source>Line %1: %2 (%3)</source>
         <translation>Riga %1: %2 (%3)</translation>
     </message>
     <message numerus="yes">
-        <source>… e altre %n righe</source>
+        <source>… and %n more lines</source>
         <translation>
             <numerusform>… e ancora %n riga</numerusform>
             <numerusform>… e altre %n righe</numerusform>
         </translation>
     </message>
     <message>
-        <source>Nessun salvataggio: impossibile leggere la versione precedente di %1:
+        <source>Nothing saved: cannot read the previous version of %1:
 %2</source>
         <translation>Nessun salvataggio: impossibile leggere la versione precedente di %1:
 %2</translation>
     </message>
     <message>
-        <source>Nessun salvataggio: impossibile conservare la versione precedente in %1:
+        <source>Nothing saved: cannot keep the previous version in %1:
 %2</source>
         <translation>Nessun salvataggio: impossibile conservare la versione precedente in %1:
 %2</translation>
@@ -523,7 +523,7 @@ Sostituirli?</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Salvato: %1</source>
+        <source>Saved: %1</source>
         <translation>Salvato: %1</translation>
     </message>
     <message>
@@ -559,7 +559,7 @@ Sostituirli?</translation>
         <translation>File di lingua (*.lng)</translation>
     </message>
     <message>
-        <source>Impossibile leggere il file di lingua %1:
+        <source>Cannot read the language file %1:
 %2</source>
         <translation>Impossibile leggere il file di lingua %1:
 %2</translation>
@@ -604,7 +604,7 @@ Sostituirli?</translation>
 <context>
     <name>MessageBoxes</name>
     <message numerus="yes">
-        <source>(altre %n)</source>
+        <source>(%n more)</source>
         <translation>
             <numerusform>(ancora %n)</numerusform>
             <numerusform>(altre %n)</numerusform>
@@ -673,7 +673,7 @@ Sostituirli?</translation>
 <context>
     <name>PhoneModelDialog</name>
     <message>
-        <source>Annulla</source>
+        <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
 </context>
@@ -700,7 +700,7 @@ Sostituirli?</translation>
         <translation>salvataggio in corso</translation>
     </message>
     <message>
-        <source>Impossibile salvare %1:
+        <source>Cannot save %1:
 %2</source>
         <translation>Impossibile salvare %1:
 %2</translation>
@@ -732,7 +732,7 @@ Sostituirli?</translation>
 <context>
     <name>SlotFontInfo</name>
     <message>
-        <source>Dettagli del font…</source>
+        <source>Font details…</source>
         <translation>Dettagli del font…</translation>
     </message>
     <message>

@@ -128,6 +128,7 @@ public:
                     m_plan.findings.push_back({ExportProblem::FaceWithoutFile, {}, face, int(slot)});
                 continue;
             }
+            noteUse(slot, path);
             const QString id = identity(path);
             const QString otherFile = fileByFace.value(face);
             if (!otherFile.isEmpty() && identity(otherFile) != id)
@@ -240,6 +241,16 @@ public:
     }
 
 private:
+    // Exported all the same, with a word about it.
+    void noteUse(std::size_t slot, const QString &path)
+    {
+        const FontUseNote &note = m_request.fontNotes[slot];
+        if (note.postScriptOutlines)
+            m_plan.findings.push_back({ExportProblem::PostScriptOutlines, path, {}, int(slot)});
+        if (!note.missing.isEmpty())
+            m_plan.findings.push_back({ExportProblem::MissingCharacters, path, note.missing, int(slot)});
+    }
+
     bool addCopy(const QString &source, const QString &relativePath)
     {
         const ExportIssue problem = checkSource(source);
@@ -287,7 +298,7 @@ private:
 };
 
 QByteArray copyListBytes(const CopyListWords &words, const QStringList &paths, const QStringList &missing,
-                         const ExportRequest &request)
+                         const ExportRequest &request, const std::vector<ExportIssue> &findings)
 {
     QStringList lines;
     lines << words.heading << paths;
@@ -301,6 +312,13 @@ QByteArray copyListBytes(const CopyListWords &words, const QStringList &paths, c
     }
     if (!typed.isEmpty())
         lines << QString() << words.alreadyOnPhone << typed;
+    QStringList unusable;
+    for (const ExportIssue &finding : findings)
+        if ((finding.problem == ExportProblem::PostScriptOutlines || finding.problem == ExportProblem::MissingCharacters)
+            && words.describe)
+            unusable << words.describe(finding);
+    if (!unusable.isEmpty())
+        lines << QString() << words.mayNotUse << unusable;
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
@@ -315,7 +333,7 @@ ExportPlan planExport(const ExportRequest &request, const CopyListWords &words)
     const QStringList missing = planner.addLibraries();
     planner.addBytes(PhoneFolders::configuration(), glyphmuxIniBytes(request.map));
     planner.addBytes(copyListFileName(),
-                     copyListBytes(words, phoneCopyPaths(request.family, fontNames), missing, request));
+                     copyListBytes(words, phoneCopyPaths(request.family, fontNames), missing, request, plan.findings));
     planner.checkTarget();
     for (const ExportItem &item : plan.items)
         plan.totalBytes += item.size;

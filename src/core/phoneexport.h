@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 // Export for the phone: the font map and every file it needs, laid out
@@ -15,20 +16,30 @@
 // folder can be copied onto the phone as it stands. Planning only looks;
 // the writer (exportwriter.h) then writes what the plan lists.
 
+// What the editor found in a slot's chosen file that the phone may not use.
+struct FontUseNote {
+    bool postScriptOutlines = false; // CFF outlines, whatever the file's name says
+    QString missing;                 // characters of the slot's texts the face lacks
+};
+
 struct ExportRequest {
     FontMap map;
     // The file each slot's face came from; empty when the face was typed.
     std::array<QString, SlotCount> fontFiles;
+    std::array<FontUseNote, SlotCount> fontNotes; // for the slots with a file
     PhoneFamily family = PhoneFamily::N70;
     QString engineFolder; // where glyphmux.dll (and freetype.dll) are; may be empty
     QString targetFolder;
 };
 
 // The words of the copy list, chosen by the caller (they are translated).
+struct ExportIssue;
 struct CopyListWords {
-    QString heading;        // the copy-list window's title
+    QString heading;        // the first line
     QString notIncluded;    // before the phone paths the folder does not hold
     QString alreadyOnPhone; // before the faces that have no file
+    QString mayNotUse;      // before the fonts the phone may not be able to use
+    std::function<QString(const ExportIssue &)> describe; // one line for such a font
 };
 
 enum class ExportProblem {
@@ -39,6 +50,8 @@ enum class ExportProblem {
     EngineFileMissing, // detail = library; path = where it was looked for, empty without a folder
     TargetExists,      // path will be replaced (asked once)
     LeftoversFound,    // path: an interrupted export's files, cleaned up before writing
+    PostScriptOutlines, // slot, path: CFF outlines the phone may not draw
+    MissingCharacters,  // slot, path, detail = the characters of the slot's texts it lacks
     // These stop it before anything is written.
     NoTarget,         // no target folder was given
     SameFileName,     // path and detail: two different files, one name on the phone

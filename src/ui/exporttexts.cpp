@@ -1,5 +1,7 @@
 #include "ui/exporttexts.h"
 
+#include "ui/fileerrortext.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -13,7 +15,15 @@ QString native(const QString &path)
 
 QString reason(int systemError)
 {
-    return systemError ? qt_error_string(systemError) : ExportTexts::tr("unknown error");
+    return systemError ? systemErrorText(systemError) : ExportTexts::tr("unknown error");
+}
+
+QString spacedOut(const QString &characters)
+{
+    QStringList list;
+    for (const char32_t c : characters.toUcs4())
+        list << QString::fromUcs4(&c, 1);
+    return list.join(QLatin1Char(' '));
 }
 
 QString listed(const QStringList &relativePaths)
@@ -26,10 +36,11 @@ QString listed(const QStringList &relativePaths)
 
 } // namespace
 
-CopyListWords ExportTexts::copyListWords(const QString &heading)
+CopyListWords ExportTexts::copyListWords()
 {
-    return {heading, tr("Not in this folder, still to copy yourself:"),
-            tr("Typed without a file, so these faces must already be on the phone:")};
+    return {tr("Copy these files to the phone:"), tr("Not in this folder, still to copy yourself:"),
+            tr("Typed without a file, so these faces must already be on the phone:"),
+            tr("The phone may not be able to use:"), &ExportTexts::describe};
 }
 
 QString ExportTexts::describe(const ExportIssue &issue)
@@ -55,6 +66,14 @@ QString ExportTexts::describe(const ExportIssue &issue)
         return tr("%1 is already there and would be replaced.").arg(native(issue.path));
     case ExportProblem::LeftoversFound:
         return tr("An earlier export to this folder was interrupted; its leftover files are put back or removed first.");
+    case ExportProblem::PostScriptOutlines:
+        return tr("%1: %2 has PostScript (CFF) outlines; the phone's font engine may not draw them.")
+            .arg(QLatin1String(slotTable()[std::size_t(issue.slot)].key), QFileInfo(issue.path).fileName());
+    case ExportProblem::MissingCharacters:
+        //: %3 lists the characters, separated by spaces.
+        return tr("%1: %2 lacks characters of the texts this font draws: %3")
+            .arg(QLatin1String(slotTable()[std::size_t(issue.slot)].key), QFileInfo(issue.path).fileName(),
+                 spacedOut(issue.detail));
     case ExportProblem::NoTarget:
         return tr("Choose the folder to export to.");
     case ExportProblem::SameFileName:
@@ -138,7 +157,9 @@ QString ExportTexts::outcomeText(const ExportPlan &plan, const ExportOutcome &ou
                      .arg(native(plan.targetFolder));
         for (const ExportIssue &finding : plan.findings)
             if (finding.problem == ExportProblem::EngineFileMissing || finding.problem == ExportProblem::FaceWithoutFile
-                || finding.problem == ExportProblem::SameFaceName)
+                || finding.problem == ExportProblem::SameFaceName
+                || finding.problem == ExportProblem::PostScriptOutlines
+                || finding.problem == ExportProblem::MissingCharacters)
                 parts << describe(finding);
         return parts.join(QStringLiteral("\n\n"));
     }

@@ -10,8 +10,8 @@ class ExportTexts
 {
     Q_DECLARE_TR_FUNCTIONS(ExportTexts)
 public:
-    // The words of COPY-TO-PHONE.txt; 'heading' is the copy-list window's title.
-    static CopyListWords copyListWords(const QString &heading);
+    // The words of COPY-TO-PHONE.txt, in the language of the rest of it.
+    static CopyListWords copyListWords();
     // One finding or failure, naming the file and the reason.
     static QString describe(const ExportIssue &issue);
     // "1.2 MB"-style size for the user.

@@ -14,40 +14,32 @@ QString refusal(FontRefusal reason, const QString &path)
     case FontRefusal::None:
         return QString();
     case FontRefusal::NotFound:
-        //: file not found
-        why = QCoreApplication::translate("FontMessages", "file non trovato");
+        why = QCoreApplication::translate("FontMessages", "file not found");
         break;
     case FontRefusal::NotRegularFile:
-        //: not a regular file
-        why = QCoreApplication::translate("FontMessages", "non è un file regolare");
+        why = QCoreApplication::translate("FontMessages", "not a regular file");
         break;
     case FontRefusal::Collection:
-        //: is a TrueType collection (.ttc), not supported: extract a single font into a .ttf file
-        why = QCoreApplication::translate("FontMessages", "è una raccolta TrueType (.ttc), non supportata: estrarne un solo font in un file .ttf");
+        why = QCoreApplication::translate("FontMessages", "it is a TrueType collection (.ttc), not supported: extract a single font from it into a .ttf file");
         break;
     case FontRefusal::NotTrueType:
-        //: not a TrueType file
-        why = QCoreApplication::translate("FontMessages", "non è un file TrueType");
+        why = QCoreApplication::translate("FontMessages", "not a TrueType file");
         break;
     case FontRefusal::DamagedTable:
-        //: a table of the file is damaged
-        why = QCoreApplication::translate("FontMessages", "una tabella del file è danneggiata");
+        why = QCoreApplication::translate("FontMessages", "a table of the file is damaged");
         break;
     case FontRefusal::NoUsableName:
-        //: none of the font's names can be used
-        why = QCoreApplication::translate("FontMessages", "nessun nome del font è utilizzabile");
+        why = QCoreApplication::translate("FontMessages", "none of the font's names is usable");
         break;
     }
-    //: Font refused: %1 (the file): %2 (why)
-    return QCoreApplication::translate("FontMessages", "Font rifiutato: %1: %2").arg(QDir::toNativeSeparators(path), why);
+    return QCoreApplication::translate("FontMessages", "Font rejected: %1: %2").arg(QDir::toNativeSeparators(path), why);
 }
 
 QString outlineWarning(const FontDetails &details)
 {
     if (details.refusal != FontRefusal::None || details.outlines != TrueType::OutlineKind::PostScript)
         return QString();
-    //: %1 (slot): PostScript (CFF) outlines: the phone's font engine may not draw them
-    return QCoreApplication::translate("FontMessages", "%1: contorni PostScript (CFF): il motore dei font del telefono potrebbe non disegnarli")
+    return QCoreApplication::translate("FontMessages", "%1: PostScript outlines (CFF): the phone's font engine may not draw them")
         .arg(QDir::toNativeSeparators(details.path));
 }
 
@@ -61,8 +53,7 @@ QString spaced(const QString &characters)
 
 QString missing(const QString &characters)
 {
-    //: missing: %1 (the characters the font lacks)
-    return characters.isEmpty() ? QString() : QCoreApplication::translate("FontMessages", "manca: %1").arg(spaced(characters));
+    return characters.isEmpty() ? QString() : QCoreApplication::translate("FontMessages", "missing: %1").arg(spaced(characters));
 }
 
 QString substitute(const QString &drawnFamily)
@@ -82,52 +73,36 @@ QString outlineKind(TrueType::OutlineKind kind)
     case TrueType::OutlineKind::Unknown:
         break;
     }
-    //: unknown (the kind of outlines)
-    return QCoreApplication::translate("FontMessages", "sconosciuti");
+    return QCoreApplication::translate("FontMessages", "unknown");
 }
 
 QString origin(bool installed)
 {
-    if (installed)
-        //: already installed on the system
-        return QCoreApplication::translate("FontMessages", "già installato nel sistema");
-    //: registered by the editor (for as long as it runs)
-    return QCoreApplication::translate("FontMessages", "registrato dall'editor");
+    return installed ? QCoreApplication::translate("FontMessages", "already installed in the system") : QCoreApplication::translate("FontMessages", "registered by the editor");
 }
 
 QString fileSize(qint64 bytes)
 {
-    //: %1 bytes (a file size)
-    return QCoreApplication::translate("FontMessages", "%1 byte").arg(QLocale().toString(bytes));
+    return QCoreApplication::translate("FontMessages", "%1 bytes").arg(QLocale().toString(bytes));
 }
 
 QList<DetailRow> detailRows(const FontDetails &d)
 {
     QString outlines = outlineKind(d.outlines);
     if (!outlineWarning(d).isEmpty())
-        //: the phone's font engine may not draw them
-        outlines += QLatin1Char('\n') + QCoreApplication::translate("FontMessages", "il motore dei font del telefono potrebbe non disegnarli");
+        outlines += QLatin1Char('\n') + QCoreApplication::translate("FontMessages", "the phone's font engine may not draw them");
     QList<DetailRow> rows = {
         {"detailsFile", QCoreApplication::translate("FontMessages", "File:"), QDir::toNativeSeparators(d.path)},
-        //: Size:
-        {"detailsSize", QCoreApplication::translate("FontMessages", "Dimensione:"), d.fileSize ? fileSize(*d.fileSize) : QString()},
-        //: Family:
-        {"detailsFamily", QCoreApplication::translate("FontMessages", "Famiglia:"), d.family},
-        //: Style:
-        {"detailsSubfamily", QCoreApplication::translate("FontMessages", "Stile:"), d.subfamily},
-        //: Full name:
-        {"detailsFullName", QCoreApplication::translate("FontMessages", "Nome completo:"), d.fullName},
-        //: Version:
-        {"detailsVersion", QCoreApplication::translate("FontMessages", "Versione:"), d.version},
+        {"detailsSize", QCoreApplication::translate("FontMessages", "Size:"), d.fileSize ? fileSize(*d.fileSize) : QString()},
+        {"detailsFamily", QCoreApplication::translate("FontMessages", "Family:"), d.family},
+        {"detailsSubfamily", QCoreApplication::translate("FontMessages", "Style:"), d.subfamily},
+        {"detailsFullName", QCoreApplication::translate("FontMessages", "Full name:"), d.fullName},
+        {"detailsVersion", QCoreApplication::translate("FontMessages", "Version:"), d.version},
         {"detailsCopyright", QCoreApplication::translate("FontMessages", "Copyright:"), d.copyright},
-        //: Licence:
-        {"detailsLicence", QCoreApplication::translate("FontMessages", "Licenza:"), d.licence},
-        //: Glyphs:
-        {"detailsGlyphs", QCoreApplication::translate("FontMessages", "Glifi:"), d.glyphCount ? QString::number(*d.glyphCount) : QString()},
-        //: Outlines:
-        {"detailsOutlines", QCoreApplication::translate("FontMessages", "Contorni:"), outlines},
-        //: Origin:
-        {"detailsOrigin", QCoreApplication::translate("FontMessages", "Origine:"), d.refusal == FontRefusal::None ? origin(d.installed) : refusal(d.refusal, d.path)},
+        {"detailsLicence", QCoreApplication::translate("FontMessages", "License:"), d.licence},
+        {"detailsGlyphs", QCoreApplication::translate("FontMessages", "Glyphs:"), d.glyphCount ? QString::number(*d.glyphCount) : QString()},
+        {"detailsOutlines", QCoreApplication::translate("FontMessages", "Outlines:"), outlines},
+        {"detailsOrigin", QCoreApplication::translate("FontMessages", "Source:"), d.refusal == FontRefusal::None ? origin(d.installed) : refusal(d.refusal, d.path)},
     };
     for (DetailRow &row : rows) {
         if (row.value.isEmpty())

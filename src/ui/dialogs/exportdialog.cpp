@@ -2,12 +2,15 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -25,11 +28,10 @@ ExportDialog::ExportDialog(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("exportDialog"));
-    setWindowTitle(tr("Export for the phone"));
 
     m_target = named(new QLineEdit(this), "exportTarget");
     m_target->setMinimumWidth(320);
-    auto *chooseTarget = named(new QPushButton(tr("Choose…"), this), "exportChooseTarget");
+    auto *chooseTarget = m_chooseTarget = named(new QPushButton(this), "exportChooseTarget");
     auto *targetRow = new QHBoxLayout;
     targetRow->addWidget(m_target);
     targetRow->addWidget(chooseTarget);
@@ -45,29 +47,39 @@ ExportDialog::ExportDialog(QWidget *parent)
 
     m_engine = named(new QLabel(this), "exportEngineFolder");
     m_engine->setTextFormat(Qt::PlainText);
-    auto *chooseEngine = named(new QPushButton(tr("Engine files…"), this), "exportEngineFiles");
+    auto *chooseEngine = m_chooseEngine = named(new QPushButton(this), "exportEngineFiles");
     auto *engineRow = new QHBoxLayout;
     engineRow->addWidget(m_engine, 1);
     engineRow->addWidget(chooseEngine);
 
     auto *form = new QFormLayout;
-    form->addRow(tr("Target folder:"), targetRow);
-    form->addRow(tr("Phone:"), familyRow);
-    form->addRow(tr("Engine's files:"), engineRow);
+    m_targetCaption = new QLabel(this);
+    m_phoneCaption = new QLabel(this);
+    m_engineCaption = new QLabel(this);
+    form->addRow(m_targetCaption, targetRow);
+    form->addRow(m_phoneCaption, familyRow);
+    form->addRow(m_engineCaption, engineRow);
 
     m_findings = named(new QLabel(this), "exportFindings");
     m_findings->setTextFormat(Qt::PlainText);
     m_findings->setWordWrap(true);
     m_findings->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The findings grow the dialog up to half the screen, then scroll.
+    m_findingsArea = named(new QScrollArea(this), "exportFindingsArea");
+    m_findingsArea->setWidget(m_findings);
+    m_findingsArea->setWidgetResizable(true);
+    m_findingsArea->setFrameShape(QFrame::NoFrame);
+    m_findingsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *buttons = new QDialogButtonBox(this);
-    m_export = named(buttons->addButton(tr("Export"), QDialogButtonBox::AcceptRole), "exportStart");
+    m_export = named(buttons->addButton(QString(), QDialogButtonBox::AcceptRole), "exportStart");
     named(buttons->addButton(QDialogButtonBox::Cancel), "exportCancel");
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(m_findings);
+    layout->addWidget(m_findingsArea, 1);
     layout->addWidget(buttons);
+    retranslate();
     setEngineFolder({});
 
     connect(chooseTarget, &QPushButton::clicked, this, &ExportDialog::chooseTargetClicked);
@@ -77,6 +89,26 @@ ExportDialog::ExportDialog(QWidget *parent)
     // The dialog stays open until the export has run or was given up.
     connect(m_export, &QPushButton::clicked, this, &ExportDialog::exportClicked);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void ExportDialog::retranslate()
+{
+    setWindowTitle(tr("Export for the phone"));
+    m_chooseTarget->setText(tr("Choose…"));
+    m_chooseEngine->setText(tr("Engine files…"));
+    m_targetCaption->setText(tr("Target folder:"));
+    m_phoneCaption->setText(tr("Phone:"));
+    m_engineCaption->setText(tr("Engine's files:"));
+    m_export->setText(tr("Export"));
+}
+
+void ExportDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        setEngineFolder(m_engineFolder); // "not chosen", and the findings said again
+    }
+    QDialog::changeEvent(event);
 }
 
 QString ExportDialog::targetFolder() const
@@ -111,4 +143,11 @@ void ExportDialog::showFindings(const QString &text, bool canExport)
 {
     m_findings->setText(text);
     m_export->setEnabled(canExport);
+    const int width = m_findingsArea->viewport()->width();
+    const int wanted = m_findings->heightForWidth(width > 0 ? width : m_findings->width());
+    const QScreen *shown = screen();
+    const int most = shown ? shown->availableGeometry().height() / 2 : 400;
+    m_findingsArea->setMinimumHeight(qMin(wanted, most));
+    // Grown, never shrunk under the user's hands.
+    resize(qMax(this->width(), sizeHint().width()), qMax(height(), sizeHint().height()));
 }

@@ -8,6 +8,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 
 // "Export for the phone": the target folder, the phone family and the
 // optional folder of the engine's files, with what the export would meet
@@ -35,12 +36,24 @@ signals:
     void choiceChanged();
     void exportClicked();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // Sets its texts in the language installed now.
+    void retranslate();
+
     QLineEdit *m_target = nullptr;
+    QPushButton *m_chooseTarget = nullptr;
+    QPushButton *m_chooseEngine = nullptr;
+    QLabel *m_targetCaption = nullptr;
+    QLabel *m_phoneCaption = nullptr;
+    QLabel *m_engineCaption = nullptr;
     QRadioButton *m_n70 = nullptr;
     QRadioButton *m_6630 = nullptr;
     QLabel *m_engine = nullptr;
     QLabel *m_findings = nullptr;
+    QScrollArea *m_findingsArea = nullptr;
     QPushButton *m_export = nullptr;
     QString m_engineFolder;
 };

@@ -55,7 +55,6 @@ PhoneModelDialog::PhoneModelDialog()
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_ok->setFocus();
     connect(m_ok, &QPushButton::clicked, this, &PhoneModelDialog::confirm);
     // Like the close box: the waiting save is cancelled.
     connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
@@ -66,8 +65,7 @@ void PhoneModelDialog::retranslate()
 {
     // The title is the language file's.
     SideWindow::retranslate();
-    //: Cancel
-    m_cancel->setText(tr("Annulla"));
+    m_cancel->setText(tr("Cancel"));
     placeCancel();
 }
 
@@ -87,7 +85,8 @@ void PhoneModelDialog::placeCancel()
 QString PhoneModelDialog::copyInstructions(PhoneFamily family)
 {
     // The last line stands for the chosen TrueType files; its space is meant.
-    return phoneCopyPaths(family, {QStringLiteral(" font in ttf")}).join(QStringLiteral("\r\n"));
+    //: After the phone folder c:\data\fonts\ in the copy list: the chosen TrueType files go there. Keep the leading space.
+    return phoneCopyPaths(family, {tr(" font in ttf")}).join(QStringLiteral("\r\n"));
 }
 
 PhoneFamily PhoneModelDialog::selectedFamily() const
@@ -99,6 +98,14 @@ void PhoneModelDialog::confirm()
 {
     emit modelConfirmed(selectedFamily());
     hide();
+}
+
+void PhoneModelDialog::showEvent(QShowEvent *event)
+{
+    // The chosen phone holds the focus, shown: arrows move to the other
+    // phone and choose it, Return confirms (see SideWindow).
+    (m_6630->isChecked() ? m_6630 : m_n70)->setFocus(Qt::TabFocusReason);
+    SideWindow::showEvent(event);
 }
 
 void PhoneModelDialog::closeEvent(QCloseEvent *event)

@@ -27,6 +27,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void retranslate() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QWindow>
 
 SideWindow::SideWindow(const QString &objectName, const QString &title)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -58,10 +59,21 @@ void SideWindow::showOver(const QWidget *owner)
         adjustSize();
         move(owner->frameGeometry().center() - QPoint(width() / 2, height() / 2));
     }
+    keepAbove(this, owner);
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
+}
+
+void SideWindow::keepAbove(QWidget *window, const QWidget *owner)
+{
+    QWindow *ownerWindow = owner ? owner->window()->windowHandle() : nullptr;
+    if (!ownerWindow)
+        return;
+    if (!window->windowHandle())
+        window->winId(); // makes the native window, hidden
+    window->windowHandle()->setTransientParent(ownerWindow);
 }
 
 void SideWindow::retranslate()

@@ -16,6 +16,9 @@ public:
     // Shows the window without blocking anything, in front of the others;
     // the first time it is centred over 'owner'.
     void showOver(const QWidget *owner);
+    // Keeps 'window' above the window of 'owner' (its transient parent), so
+    // that it never ends up behind it and keys reach it, not the owner.
+    static void keepAbove(QWidget *window, const QWidget *owner);
 
 protected:
     SideWindow(const QString &objectName, const QString &title);

@@ -3,6 +3,7 @@
 #include "ui/dialogs/phonemodeldialog.h"
 #include "ui/dialogs/copylistdialog.h"
 #include "ui/dialogs/aboutdialog.h"
+#include "ui/dialogs/helpwindow.h"
 
 SideWindows::SideWindows() = default;
 SideWindows::~SideWindows() = default;
@@ -34,6 +35,13 @@ AboutDialog &SideWindows::about()
     return *m_about;
 }
 
+HelpWindow &SideWindows::help()
+{
+    if (!m_help)
+        m_help = std::make_unique<HelpWindow>();
+    return *m_help;
+}
+
 void SideWindows::closeAll()
 {
     if (m_phoneModel)
@@ -42,4 +50,6 @@ void SideWindows::closeAll()
         m_copyList->close();
     if (m_about)
         m_about->close();
+    if (m_help)
+        m_help->close();
 }

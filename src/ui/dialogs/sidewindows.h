@@ -5,6 +5,7 @@
 
 class AboutDialog;
 class CopyListDialog;
+class HelpWindow;
 class PhoneModelDialog;
 
 // The three windows beside the main one, each made on first use and kept
@@ -18,6 +19,7 @@ public:
     PhoneModelDialog &phoneModel();
     CopyListDialog &copyList();
     AboutDialog &about();
+    HelpWindow &help();
     // Closes those that were made.
     void closeAll();
 
@@ -29,4 +31,5 @@ private:
     std::unique_ptr<PhoneModelDialog> m_phoneModel;
     std::unique_ptr<CopyListDialog> m_copyList;
     std::unique_ptr<AboutDialog> m_about;
+    std::unique_ptr<HelpWindow> m_help;
 };

@@ -24,9 +24,8 @@ constexpr int progressSteps = 1000;
 } // namespace
 
 ExportCommand::ExportCommand(QWidget &window, FileChooser &files, MessageBoxes &messages, QSettings &settings,
-                             std::function<ExportSources()> sources, std::function<QString()> copyListTitle)
-    : QObject(&window), m_window(window), m_files(files), m_messages(messages), m_settings(settings), m_sources(std::move(sources)),
-      m_copyListTitle(std::move(copyListTitle))
+                             std::function<ExportSources()> sources)
+    : QObject(&window), m_window(window), m_files(files), m_messages(messages), m_settings(settings), m_sources(std::move(sources))
 {
     setObjectName(QStringLiteral("exportCommand"));
 }
@@ -69,6 +68,7 @@ ExportRequest ExportCommand::request() const
     ExportRequest request;
     request.map = sources.map;
     request.fontFiles = sources.fontFiles;
+    request.fontNotes = sources.fontNotes;
     request.family = m_dialog->family();
     request.engineFolder = m_dialog->engineFolder();
     const QString target = m_dialog->targetFolder();
@@ -78,7 +78,7 @@ ExportRequest ExportCommand::request() const
 
 void ExportCommand::refresh()
 {
-    const ExportPlan plan = planExport(request(), ExportTexts::copyListWords(m_copyListTitle()));
+    const ExportPlan plan = planExport(request(), ExportTexts::copyListWords());
     m_dialog->showFindings(ExportTexts::findingsText(plan), !plan.blocked());
 }
 
@@ -117,7 +117,7 @@ void ExportCommand::run()
     const ExportRequest wanted = request();
     const ExportRecovery recovered = recoverInterruptedExport(wanted.targetFolder);
     // Looked at afresh: files may have gone or come since the dialog showed.
-    const ExportPlan plan = planExport(wanted, ExportTexts::copyListWords(m_copyListTitle()));
+    const ExportPlan plan = planExport(wanted, ExportTexts::copyListWords());
     if (plan.blocked()) {
         m_dialog->showFindings(ExportTexts::findingsText(plan), false);
         QStringList problems;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/fontmap.h"
+#include "core/phoneexport.h"
 #include "core/phonefamily.h"
 
 #include <QObject>
@@ -18,10 +19,12 @@ class QWidget;
 struct ExportRequest;
 
 // What the export takes from the editor: the font map, and the file each
-// slot's face came from (empty when the face was typed).
+// slot's face came from (empty when the face was typed), with what the
+// editor found in each file that the phone may not use.
 struct ExportSources {
     FontMap map;
     std::array<QString, SlotCount> fontFiles;
+    std::array<FontUseNote, SlotCount> fontNotes;
 };
 
 // "Export for the phone…": asks for the target folder, the phone family and
@@ -33,10 +36,9 @@ class ExportCommand final : public QObject
 {
     Q_OBJECT
 public:
-    // 'copyListTitle' is the heading of the copy list written with the files.
     // 'settings' must outlive this.
     ExportCommand(QWidget &window, FileChooser &files, MessageBoxes &messages, QSettings &settings,
-                  std::function<ExportSources()> sources, std::function<QString()> copyListTitle);
+                  std::function<ExportSources()> sources);
     ~ExportCommand() override;
 
     // Opens the export dialog. Without 'family', the one last confirmed in
@@ -66,7 +68,6 @@ private:
     MessageBoxes &m_messages;
     QSettings &m_settings;
     std::function<ExportSources()> m_sources;
-    std::function<QString()> m_copyListTitle;
     QPointer<ExportDialog> m_dialog;
     std::optional<PhoneFamily> m_confirmed;
     bool m_writing = false; // the progress dialog lets other windows run meanwhile

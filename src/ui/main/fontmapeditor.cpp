@@ -1,6 +1,8 @@
 #include "ui/main/fontmapeditor.h"
 
 #include "core/glyphmuxinireader.h"
+#include "ui/main/controlhelp.h"
+
 #include "ui/keyboard.h"
 #include "ui/main/twips.h"
 
@@ -86,6 +88,7 @@ void FontMapEditor::retranslate()
     // The other captions of the frames are the language file's.
     m_zoomCaption->setText(tr("Zoom :"));
     m_chromaCaption->setText(tr("Chroma"));
+    ControlHelp::apply(*this);
 }
 
 void FontMapEditor::setUpKeyboard()

@@ -8,6 +8,7 @@
 #include "ui/dialogs/aboutdialog.h"
 #include "ui/dialogs/phonepixelswindow.h"
 #include "ui/main/documenthistory.h"
+#include "ui/dialogs/helpwindow.h"
 #include "ui/main/exportcommand.h"
 #include "ui/main/fontlistglue.h"
 #include "ui/main/fontmapeditor.h"
@@ -128,7 +129,10 @@ void MainWindow::buildMenus()
 
     m_helpAction = menuBar()->addAction(QString());
     m_helpAction->setObjectName(QStringLiteral("cmd_help"));
-    m_helpAction->setShortcut(QKeySequence::HelpContents);
+    m_helpContentsAction = new QAction(this);
+    m_helpContentsAction->setObjectName(QStringLiteral("helpContents"));
+    m_helpContentsAction->setShortcut(QKeySequence::HelpContents);
+    addAction(m_helpContentsAction);
 
     m_saveCommand = new SaveCommand(*m_document, m_sideWindows, *m_messages, *this, m_popupAction);
     connect(m_saveAction, &QAction::triggered, m_saveCommand, &SaveCommand::run);
@@ -136,8 +140,7 @@ void MainWindow::buildMenus()
         m_recent.add(path);
         rememberFontFiles(path);
         m_recovery->markSaved();
-        //: Saved: %1
-        m_statusLine->showMessage(tr("Salvato: %1").arg(QDir::toNativeSeparators(path)), savedMessageMs);
+        m_statusLine->showMessage(tr("Saved: %1").arg(QDir::toNativeSeparators(path)), savedMessageMs);
     });
     m_openCommand = new OpenCommand(*m_files, *m_messages, m_recent, *this);
     connect(m_openAction, &QAction::triggered, m_openCommand, &OpenCommand::choose);
@@ -145,6 +148,7 @@ void MainWindow::buildMenus()
     m_openCommand->findFontsWith(m_fontMemory);
     connect(m_openCommand, &OpenCommand::loaded, this, &MainWindow::loadMap);
     connect(m_helpAction, &QAction::triggered, this, [this] { m_sideWindows.about().showOver(this); });
+    connect(m_helpContentsAction, &QAction::triggered, this, [this] { m_sideWindows.help().showOver(this); });
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
     connect(m_languageAction, &QAction::triggered, this, &MainWindow::chooseLanguage);
     // The check mark has already flipped when triggered arrives.
@@ -167,9 +171,12 @@ void MainWindow::retranslate()
     m_popupAction->setText(tr("Show information &popup"));
     m_helpAction->setText(tr("&?"));
     retranslateViewMenu();
+    m_helpContentsAction->setText(tr("Help"));
     m_editor->retranslate();
     m_saveCommand->retranslate();
     m_statusLine->clearMessage(); // said in the language before
+    if (!m_targetPath.isEmpty())
+        showSaveTarget(m_targetPath);
     m_fontInfo->retranslate();
     if (m_undoActions) {
         m_undoActions->retranslate();
@@ -201,13 +208,14 @@ void MainWindow::buildFontInfo()
 void MainWindow::buildExportCommand(QMenu *file, QAction *before)
 {
     auto sources = [this] {
-        ExportSources sources{fontMap(), {}};
-        for (std::size_t i = 0; i < SlotCount; ++i)
+        ExportSources sources{fontMap(), {}, {}};
+        for (std::size_t i = 0; i < SlotCount; ++i) {
             sources.fontFiles[i] = sources.map.slotValues[i].file;
+            sources.fontNotes[i] = {m_fontInfo->postScriptOutlines(i), m_fontInfo->missing(i)};
+        }
         return sources;
     };
-    m_exportCommand = new ExportCommand(*this, *m_files, *m_messages, *m_userSettings, sources,
-                                        &CopyListDialog::heading);
+    m_exportCommand = new ExportCommand(*this, *m_files, *m_messages, *m_userSettings, sources);
     connect(m_exportCommand, &ExportCommand::exported, this,
             [this](const QString &iniPath, const FontFileMemory::SlotFiles &copies) { m_fontMemory.remember(iniPath, copies); });
     m_exportAction = new QAction(file);
@@ -372,6 +380,7 @@ void MainWindow::showSaveTarget(const QString &path)
 {
     // The status bar appears with the first file opened; before that the
     // window keeps its designed size.
+    m_targetPath = path;
     const QString shown = QDir::toNativeSeparators(path);
     m_statusLine->setSaveTarget(tr("Save writes to %1").arg(shown));
     m_saveAction->setToolTip(plainToolTip(tr("Writes %1").arg(shown)));

@@ -145,6 +145,7 @@ private:
     QAction *m_languageAction = nullptr;
     QAction *m_popupAction = nullptr;
     QAction *m_helpAction = nullptr;
+    QAction *m_helpContentsAction = nullptr; // F1, no menu item: "?" is the about box
     SaveCommand *m_saveCommand = nullptr;
     OpenCommand *m_openCommand = nullptr;
     QAction *m_saveAction = nullptr;
@@ -159,6 +160,7 @@ private:
     QMenu *m_viewMenu = nullptr;
     QAction *m_phonePixelsAction = nullptr;
     std::unique_ptr<PhonePixelsWindow> m_phonePixels;
+    QString m_targetPath; // what the status line names, said again after a language switch
     bool m_loading = false; // a whole map is being loaded: one redraw at the end
     ExportCommand *m_exportCommand = nullptr;
     SideWindows m_sideWindows;

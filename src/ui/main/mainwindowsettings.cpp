@@ -133,8 +133,7 @@ void MainWindow::chooseLanguage()
             // the language that worked.
             const QString chosen = m_languageDialog.fileName;
             m_languageDialog.fileName = previous;
-            //: Cannot read the language file %1:\n%2 (why)
-            m_messages->warn(this, tr("Impossibile leggere il file di lingua %1:\n%2")
+            m_messages->warn(this, tr("Cannot read the language file %1:\n%2")
                                        .arg(QFileInfo(chosen).absoluteFilePath(), why));
             saveSettings();
             return;

@@ -148,14 +148,13 @@ bool SaveCommand::writeIni()
     const QByteArray bytes = glyphmuxIniBytes(m_document.map());
     // What cannot be opened again is not written.
     if (bytes.size() > maxGlyphmuxIniBytes) {
-        //: Cannot save %1:\n%2 (why)
-        m_messages.warn(&m_window, tr("Impossibile salvare %1:\n%2").arg(shownPath(path), tooLargeText(bytes.size())));
+        m_messages.warn(&m_window, tr("Cannot save %1:\n%2").arg(shownPath(path), tooLargeText(bytes.size())));
         return false;
     }
     // Links stay links: their file gets the bytes, and its backup beside it.
     const SaveTarget real = followLinks(path);
     if (real.error.isError()) {
-        m_messages.warn(&m_window, tr("Impossibile salvare %1:\n%2").arg(shownPath(path), fileErrorText(real.error)));
+        m_messages.warn(&m_window, tr("Cannot save %1:\n%2").arg(shownPath(path), fileErrorText(real.error)));
         return false;
     }
     // Unchanged bytes leave the file and its backup alone.
@@ -172,7 +171,7 @@ bool SaveCommand::writeIni()
         const SaveOutcome outcome = saveFileAtomically(real.path, bytes);
         if (!outcome.ok) {
             m_messages.warn(&m_window,
-                            tr("Impossibile salvare %1:\n%2").arg(shownPath(path), fileErrorText(outcome.error)));
+                            tr("Cannot save %1:\n%2").arg(shownPath(path), fileErrorText(outcome.error)));
             return false;
         }
         m_backedUp.insert(real.path);

@@ -133,6 +133,12 @@ void SlotFontInfo::updateCoverage()
     }
 }
 
+bool SlotFontInfo::postScriptOutlines(std::size_t slot) const
+{
+    const std::optional<FontDetails> file = m_fonts.details(slot);
+    return file && file->outlines == TrueType::OutlineKind::PostScript;
+}
+
 QString SlotFontInfo::neededCharacters(std::size_t slot) const
 {
     QString texts;
@@ -168,7 +174,8 @@ void SlotFontInfo::showDetails(std::size_t slot)
         return;
     if (!m_details)
         m_details = std::make_unique<FontDetailsWindow>();
-    m_details->showDetails(QLatin1String(slotTable()[slot].key), *file, FontMessages::spaced(m_rows[slot].missing));
+    m_details->showDetails(QLatin1String(slotTable()[slot].key), *file, FontMessages::spaced(m_rows[slot].missing),
+                           m_rows[slot].face);
 }
 
 void SlotFontInfo::showContextMenu(std::size_t slot, const QPoint &at)
@@ -178,8 +185,7 @@ void SlotFontInfo::showContextMenu(std::size_t slot, const QPoint &at)
     if (m_adjustMenu)
         m_adjustMenu(*menu);
     menu->addSeparator();
-    //: Font details…
-    QAction *details = menu->addAction(tr("Dettagli del font…"), this, [this, slot] { showDetails(slot); });
+    QAction *details = menu->addAction(tr("Font details…"), this, [this, slot] { showDetails(slot); });
     details->setObjectName(QStringLiteral("fontDetailsAction"));
     details->setEnabled(m_fonts.details(slot).has_value());
     if (browseFonts) {

@@ -52,6 +52,8 @@ public:
     std::function<void(std::size_t slot)> browseFonts;
     // The characters the slot's face lacks, as the warning mark lists them.
     QString missing(std::size_t slot) const { return m_rows[slot].missing; }
+    // The slot's chosen file has PostScript (CFF) outlines.
+    bool postScriptOutlines(std::size_t slot) const;
     QAction *warningMark(std::size_t slot) const { return m_rows[slot].mark; }
     // The status-bar line about the last refused file (empty when none).
     QString statusText() const;

@@ -34,8 +34,7 @@ void QtMessageBoxes::showList(QWidget *parent, const QString &text, const QStrin
     constexpr int shownItems = 12;
     QStringList shown = items.mid(0, shownItems);
     if (items.size() > shownItems)
-        //: (%n more): the items a long list leaves out
-        shown << QCoreApplication::translate("MessageBoxes", "(altre %n)", nullptr, int(items.size() - shownItems));
+        shown << QCoreApplication::translate("MessageBoxes", "(%n more)", nullptr, int(items.size() - shownItems));
     // Plain text: the lines come from a file and may hold '<' or '&'.
     auto *box = new QMessageBox(QMessageBox::Information, AppTexts::programName(),
                                 text + QStringLiteral("\n\n") + shown.join(QLatin1Char('\n')), QMessageBox::Ok, parent);
