@@ -12,13 +12,18 @@
 #include "support/tempcwd.h"
 #include "support/ui.h"
 #include "ui/dialogs/aboutdialog.h"
+#include "ui/dialogs/fontdetailswindow.h"
+#include "ui/fontmessages.h"
 #include "ui/dialogs/copylistdialog.h"
+#include "ui/dialogs/exportdialog.h"
 #include "ui/dialogs/helpwindow.h"
 #include "preview/phonepreview.h"
 #include "ui/dialogs/phonemodeldialog.h"
 #include "ui/dialogs/fontlistwindow.h"
 #include "ui/main/fontlistglue.h"
+#include "ui/main/exportcommand.h"
 #include "ui/main/mainwindow.h"
+#include "ui/main/slotfontinfo.h"
 #include "ui/translators.h"
 
 #include <QtTest>
@@ -44,7 +49,7 @@ QString shown(QString text)
 QRegularExpression foreignIn(int i)
 {
     QStringList allowed = {QStringLiteral(R"(Glyphmux GUI( [\d.]+)?|Glyphmux\.dll|Latin(Bold|Plain)\d+|[-+?%]|[\d ()]*)"),
-                           QStringLiteral(R"(n70/n72/n90|6630/6680/6600|c:\\.*|\\data\\fonts\\\*\.\*|https://.*|\S+@\S+)")};
+                           QStringLiteral(R"(n70/n72/n90|6630/6680/6600|glyphmux\.(dll|ini)|freetype\.dll|\\data\\fonts\\\*\.\*|https://.*|\S+@\S+)")};
     QFile ts(QStringLiteral(GLYPHMUX_SOURCE_DIR "/translations/glyphmux_%1.ts").arg(languageCodes[qMax(i, 0)]));
     if (ts.open(QIODevice::ReadOnly)) {
         QXmlStreamReader xml(&ts);
@@ -55,10 +60,13 @@ QRegularExpression foreignIn(int i)
             if (xml.name() == QLatin1String("message"))
                 numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
             if (xml.name() == QLatin1String(i < 0 ? "source" : numerus ? "numerusform" : "translation"))
-                allowed << QRegularExpression::escape(shown(xml.readElementText()))
-                               .replace(QRegularExpression(QStringLiteral(R"(\\%(L?\d|n))")), QStringLiteral(".+"));
+                for (const QString &line : shown(xml.readElementText()).split(u'\n')) // texts are read by lines
+                    if (!line.contains(QRegularExpression(QStringLiteral(R"(\A[\s%\dLn:.]*\z)")))) // "%2" would allow anything
+                        allowed << QRegularExpression::escape(line).replace(QRegularExpression(QStringLiteral(R"(\\%(L?\d|n))")), QStringLiteral(".+"));
         }
     }
+    for (const char *button : {"OK", "Cancel", "Close"}) // Qt's own
+        allowed << QRegularExpression::escape(shown(QCoreApplication::translate("QPlatformTheme", button)));
     QFile lng(languagePath(qMax(i, 0)));
     if (lng.open(QIODevice::ReadOnly))
         for (const QString &field : QString::fromUtf8(lng.readLine()).trimmed().split(u'|'))
@@ -87,6 +95,25 @@ QStringList textsOf(const QWidget *window)
         texts << shown(action->text());
     texts.removeAll(QString());
     return texts;
+}
+
+// Texts line by line, without what the user or a font brought in ('data'),
+// the font details' captions apart from their values.
+QStringList wordsIn(const QStringList &texts, const QStringList &data)
+{
+    QStringList words;
+    for (QString text : texts) {
+        for (const QString &value : data)
+            text.replace(value, QStringLiteral("\x02"));
+        for (QString line : text.split(u'\n')) {
+            for (const FontMessages::DetailRow &row : FontMessages::detailRows(FontDetails()))
+                if (line.startsWith(row.caption + u' '))
+                    words << row.caption, line.remove(0, row.caption.size() + 1);
+            if (!QString(line).remove(u'\x02').trimmed().isEmpty()) // not data alone
+                words << line;
+        }
+    }
+    return words;
 }
 
 // Menus and items whose letter is missing, doubled or taken in their menu.
@@ -263,14 +290,21 @@ private slots:
         MainWindow form(&chooser, &messages);
         SideWindows &side = form.sideWindows();
         form.fontList().open(0);
-        const QList<QWidget *> windows = {&form, &side.phoneModel(), &side.copyList(), &side.about(), form.fontList().window()};
+        side.phoneModel(), side.copyList(), side.about(); // made, as a save or "?" would
+        // Every window there is, the copy list's lines without their phone folders.
+        const QString font = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+        QStringList data{cwd.filePath(QStringLiteral("card")), cwd.path(), font, QStringLiteral("DejaVu Sans")};
         const auto everything = [&] {
-            QStringList texts = messages.informed + messages.warned;
+            QStringList texts = messages.informed + messages.warned + messages.asked;
+            for (const QStringList &list : messages.lists)
+                texts << list;
             for (const FileDialogState &dialog : chooser.shown)
                 texts << dialog.title << dialog.filter;
-            for (QWidget *window : windows)
+            for (QWidget *window : QApplication::topLevelWidgets())
                 texts << textsOf(window);
-            return texts;
+            for (const QString &line : PhoneModelDialog::copyInstructions(PhoneFamily::Model6630).split("\r\n"))
+                texts << line.section(u'\\', 3);
+            return wordsIn(texts, data);
         };
         QCOMPARE(badLetters(form).join(" | "), QString());
         // Qt's own texts follow the language.
@@ -287,12 +321,32 @@ private slots:
         QCOMPARE(chooser.shown.last().filter, QCoreApplication::translate("MainWindow", "Language file (*.lng)"));
         child<QAction>(&form, "cmd_save")->trigger();
         QVERIFY(form.statusBar()->currentMessage().endsWith(cwd.filePath(QStringLiteral("Glyphmux.ini"))));
-        QVERIFY(everything().contains(QCoreApplication::translate("PhoneModelDialog", "Annulla")));
+        // The font details, the Open report and the status line, help, export.
+        chooser.answer(font);
+        child<QPushButton>(&form, "Apri2")->click();
+        form.fontInfo().showDetails(1);
+        for (const char *name : {"detailsSubfamily", "detailsVersion", "detailsCopyright", "detailsLicence"})
+            data << child<QLabel>(form.fontInfo().detailsWindow(), name)->text();
+        cwd.write(QStringLiteral("odd.ini"), "[FontMap]\r\nLatinBold12=DejaVu Sans@12:Y:W\r\nOdd=1\r\n[Odd]\r\n");
+        QVERIFY(form.openFile(cwd.filePath(QStringLiteral("odd.ini"))));
+        child<QAction>(&form, "helpContents")->trigger();
+        child<QAction>(&form, "cmd_export")->trigger();
+        chooser.answer(cwd.filePath(QStringLiteral("card")));
+        child<QPushButton>(form.exportCommand().dialog(), "exportChooseTarget")->click();
+        QStringList shown;
+        for (const QWidget *window : QApplication::topLevelWidgets())
+            if (window->isVisible() && window->isWindow())
+                shown << window->objectName();
+        for (const char *window : {"fontDetails", "helpWindow", "exportDialog"})
+            QVERIFY2(shown.contains(QLatin1String(window)), window);
+        QVERIFY(!messages.lists.isEmpty());
+        QVERIFY(everything().contains(QCoreApplication::translate("PhoneModelDialog", "Cancel")));
         QCOMPARE(everything().filter(foreignIn(start)).join(" | "), QString());
 
         // The next language chosen, then a file that cannot be read.
         messages.informed.clear();
         messages.warned.clear();
+        messages.lists.clear();
         chooser.shown.clear();
         QStringList behind;
         messages.whileShown = [&](const QString &) {

@@ -265,6 +265,23 @@ Sollen sie ersetzt werden?</translation>
         <translation>Nicht geschrieben:
 %1</translation>
     </message>
+    <message>
+        <source>Copy these files to the phone:</source>
+        <translation>Diese Dateien auf das Telefon kopieren:</translation>
+    </message>
+    <message>
+        <source>The phone may not be able to use:</source>
+        <translation>Das Telefon kann vielleicht nicht verwenden:</translation>
+    </message>
+    <message>
+        <source>%1: %2 has PostScript (CFF) outlines; the phone&apos;s font engine may not draw them.</source>
+        <translation>%1: %2 hat PostScript-Umrisse (CFF); die Schrift-Engine des Telefons zeichnet sie vielleicht nicht.</translation>
+    </message>
+    <message>
+        <source>%1: %2 lacks characters of the texts this font draws: %3</source>
+        <extracomment>%3 lists the characters, separated by spaces.</extracomment>
+        <translation>%1: %2 fehlen Zeichen der Texte, die diese Schrift zeichnet: %3</translation>
+    </message>
 </context>
 <context>
     <name>FileError</name>
@@ -296,6 +313,70 @@ Sollen sie ersetzt werden?</translation>
     <message>
         <source>its name is not valid UTF-8 and cannot be used without changing it</source>
         <translation>sein Name ist kein gültiges UTF-8 und kann nicht unverändert verwendet werden</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>Datei oder Ordner nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>Vorgang nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>das Speicherkontingent ist erschöpft</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>ein Teil des Pfads ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>it already exists</source>
+        <translation>das gibt es schon</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>der Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>too many links in the path</source>
+        <translation>zu viele Verknüpfungen im Pfad</translation>
+    </message>
+    <message>
+        <source>input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>it is busy</source>
+        <translation>das ist belegt</translation>
+    </message>
+    <message>
+        <source>too many open files</source>
+        <translation>zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>it is on another disk</source>
+        <translation>das liegt auf einem anderen Datenträger</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>der Ordner ist nicht leer</translation>
     </message>
 </context>
 <context>
@@ -600,6 +681,10 @@ Sollen sie ersetzt werden?</translation>
         <source>&amp;Phone pixels…</source>
         <translation>&amp;Telefonpixel…</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -675,6 +760,11 @@ Sollen sie ersetzt werden?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source> font in ttf</source>
+        <extracomment>Stands after the phone&apos;s fonts folder in the copy list, for the chosen TrueType files. Keep the leading space.</extracomment>
+        <translation> die .ttf-Schriftdateien</translation>
     </message>
 </context>
 <context>
@@ -950,6 +1040,104 @@ Sollen sie ersetzt werden?</translation>
     <message>
         <source>Reading… %1</source>
         <translation>Wird gelesen… %1</translation>
+    </message>
+</context>
+<context>
+    <name>ControlHelp</name>
+    <message>
+        <source>Choose the TrueType file (.ttf) for %1</source>
+        <translation>Die TrueType-Datei (.ttf) für %1 wählen</translation>
+    </message>
+    <message>
+        <source>Open a font for %1</source>
+        <translation>Schrift für %1 öffnen</translation>
+    </message>
+    <message>
+        <source>Which texts of the phone&apos;s screen %1 draws</source>
+        <translation>Welche Texte des Handybildschirms %1 zeichnet</translation>
+    </message>
+    <message>
+        <source>What %1 draws</source>
+        <translation>Was %1 zeichnet</translation>
+    </message>
+    <message>
+        <source>Smaller: the size of %1 one step down</source>
+        <translation>Kleiner: die Größe von %1 einen Schritt zurück</translation>
+    </message>
+    <message>
+        <source>Smaller %1</source>
+        <translation>Kleiner %1</translation>
+    </message>
+    <message>
+        <source>Larger: the size of %1 one step up</source>
+        <translation>Größer: die Größe von %1 einen Schritt weiter</translation>
+    </message>
+    <message>
+        <source>Larger %1</source>
+        <translation>Größer %1</translation>
+    </message>
+    <message>
+        <source>The size of %1, written after &quot;@&quot; on its line of Glyphmux.ini</source>
+        <translation>Die Größe von %1, geschrieben nach &quot;@&quot; in seiner Zeile von Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Height of %1: written as it stands after &quot;:Y&quot; on its line of Glyphmux.ini</source>
+        <translation>Höhe von %1: unverändert nach &quot;:Y&quot; in seine Zeile von Glyphmux.ini geschrieben</translation>
+    </message>
+    <message>
+        <source>Width of %1: written as it stands after &quot;:W&quot; on its line of Glyphmux.ini</source>
+        <translation>Breite von %1: unverändert nach &quot;:W&quot; in seine Zeile von Glyphmux.ini geschrieben</translation>
+    </message>
+    <message>
+        <source>Italic %1: writes &quot;:I&quot; on its line of Glyphmux.ini and slants the preview</source>
+        <translation>Kursiv %1: schreibt &quot;:I&quot; in seine Zeile von Glyphmux.ini und neigt die Vorschau</translation>
+    </message>
+    <message>
+        <source>Italic %1</source>
+        <translation>Kursiv %1</translation>
+    </message>
+    <message>
+        <source>Zoom, 1 to 300 %: written as ZoomRatio= in Glyphmux.ini; the preview&apos;s sizes follow it</source>
+        <translation>Zoom, 1 bis 300 %: als ZoomRatio= in Glyphmux.ini geschrieben; die Größen der Vorschau folgen ihm</translation>
+    </message>
+    <message>
+        <source>Chroma, 0 to 100: written as Chroma= in Glyphmux.ini; the preview shows its grey. The arrows beside it change it</source>
+        <translation>Chroma, 0 bis 100: als Chroma= in Glyphmux.ini geschrieben; die Vorschau zeigt sein Grau. Die Pfeile daneben ändern ihn</translation>
+    </message>
+    <message>
+        <source>Chroma</source>
+        <translation>Chroma</translation>
+    </message>
+    <message>
+        <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
+        <translation>Der Schriftpfad, unverändert als ExtraFontFile= in Glyphmux.ini geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Glyphmux GUI help</source>
+        <translation>Hilfe zu Glyphmux GUI</translation>
+    </message>
+    <message>
+        <source>Choose a TrueType file for each of the five phone fonts with the folder button of its row; the four phone screens above show at once how the phone would draw its texts. The red &quot;?&quot; of a row tells which texts that font draws.</source>
+        <translation>Wählen Sie für jede der fünf Schriften des Telefons mit dem Ordner-Knopf ihrer Zeile eine TrueType-Datei; die vier Handybildschirme oben zeigen sofort, wie das Telefon seine Texte zeichnen würde. Das rote &quot;?&quot; einer Zeile sagt, welche Texte diese Schrift zeichnet.</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; and &quot;+&quot; step a font&apos;s size; Height, Italic and Width tune it further; Zoom and Chroma apply to every font. Height and Width are written as they stand, after &quot;:Y&quot; and &quot;:W&quot; on the font&apos;s line of Glyphmux.ini.</source>
+        <translation>&quot;-&quot; und &quot;+&quot; ändern die Größe einer Schrift; Höhe, Kursiv und Breite stimmen sie weiter ab; Zoom und Chroma gelten für alle Schriften. Höhe und Breite werden unverändert nach &quot;:Y&quot; und &quot;:W&quot; in die Zeile der Schrift in Glyphmux.ini geschrieben.</translation>
+    </message>
+    <message>
+        <source>File &gt; Save to Glyphmux.ini (Ctrl+S) writes the file into the folder the editor was started from, or back to the file opened with File &gt; Open (Ctrl+O). With &quot;Show information popup&quot; checked in the Settings menu, it first asks for the phone model, then lists the files to copy to the phone.</source>
+        <translation>Datei &gt; In Glyphmux.ini speichern (Strg+S) schreibt die Datei in den Ordner, aus dem der Editor gestartet wurde, oder zurück in die mit Datei &gt; Öffnen (Strg+O) geöffnete Datei. Ist &quot;Informationsfenster anzeigen&quot; im Menü Einstellungen angehakt, fragt er zuerst nach dem Handymodell und listet dann die Dateien auf, die aufs Telefon gehören.</translation>
+    </message>
+    <message>
+        <source>File &gt; Export for the phone gathers Glyphmux.ini, the font files and the engine&apos;s files in one folder, laid out as on the phone&apos;s C: drive, and says first what the phone may not be able to use.</source>
+        <translation>Datei &gt; Für das Telefon exportieren sammelt Glyphmux.ini, die Schriftdateien und die Dateien der Engine in einem Ordner, angelegt wie auf Laufwerk C: des Telefons, und sagt vorher, was das Telefon vielleicht nicht verwenden kann.</translation>
+    </message>
+    <message>
+        <source>Settings &gt; Language changes the language. Every control explains itself in a tooltip. F1 shows this window, the &quot;?&quot; menu the program&apos;s information.</source>
+        <translation>Einstellungen &gt; Sprache wechselt die Sprache. Jedes Bedienelement erklärt sich in einem Tooltip. F1 zeigt dieses Fenster, das Menü &quot;?&quot; die Informationen zum Programm.</translation>
     </message>
 </context>
 </TS>

@@ -265,6 +265,23 @@ Replace them?</translation>
         <translation>Not written:
 %1</translation>
     </message>
+    <message>
+        <source>Copy these files to the phone:</source>
+        <translation>Copy these files to the phone:</translation>
+    </message>
+    <message>
+        <source>The phone may not be able to use:</source>
+        <translation>The phone may not be able to use:</translation>
+    </message>
+    <message>
+        <source>%1: %2 has PostScript (CFF) outlines; the phone&apos;s font engine may not draw them.</source>
+        <translation>%1: %2 has PostScript (CFF) outlines; the phone&apos;s font engine may not draw them.</translation>
+    </message>
+    <message>
+        <source>%1: %2 lacks characters of the texts this font draws: %3</source>
+        <extracomment>%3 lists the characters, separated by spaces.</extracomment>
+        <translation>%1: %2 lacks characters of the texts this font draws: %3</translation>
+    </message>
 </context>
 <context>
     <name>FileError</name>
@@ -296,6 +313,70 @@ Replace them?</translation>
     <message>
         <source>its name is not valid UTF-8 and cannot be used without changing it</source>
         <translation>its name is not valid UTF-8 and cannot be used without changing it</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operation not permitted</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>the disk quota is used up</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>it already exists</source>
+        <translation>it already exists</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>too many links in the path</source>
+        <translation>too many links in the path</translation>
+    </message>
+    <message>
+        <source>input/output error</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>it is busy</source>
+        <translation>it is busy</translation>
+    </message>
+    <message>
+        <source>too many open files</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>it is on another disk</source>
+        <translation>it is on another disk</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>the folder is not empty</translation>
     </message>
 </context>
 <context>
@@ -600,6 +681,10 @@ Replace them?</translation>
         <source>&amp;Phone pixels…</source>
         <translation>&amp;Phone pixels…</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -675,6 +760,11 @@ Replace them?</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source> font in ttf</source>
+        <extracomment>Stands after the phone&apos;s fonts folder in the copy list, for the chosen TrueType files. Keep the leading space.</extracomment>
+        <translation> the .ttf font files</translation>
     </message>
 </context>
 <context>
@@ -950,6 +1040,104 @@ Replace them?</translation>
     <message>
         <source>Reading… %1</source>
         <translation>Reading… %1</translation>
+    </message>
+</context>
+<context>
+    <name>ControlHelp</name>
+    <message>
+        <source>Choose the TrueType file (.ttf) for %1</source>
+        <translation>Choose the TrueType file (.ttf) for %1</translation>
+    </message>
+    <message>
+        <source>Open a font for %1</source>
+        <translation>Open a font for %1</translation>
+    </message>
+    <message>
+        <source>Which texts of the phone&apos;s screen %1 draws</source>
+        <translation>Which texts of the phone&apos;s screen %1 draws</translation>
+    </message>
+    <message>
+        <source>What %1 draws</source>
+        <translation>What %1 draws</translation>
+    </message>
+    <message>
+        <source>Smaller: the size of %1 one step down</source>
+        <translation>Smaller: the size of %1 one step down</translation>
+    </message>
+    <message>
+        <source>Smaller %1</source>
+        <translation>Smaller %1</translation>
+    </message>
+    <message>
+        <source>Larger: the size of %1 one step up</source>
+        <translation>Larger: the size of %1 one step up</translation>
+    </message>
+    <message>
+        <source>Larger %1</source>
+        <translation>Larger %1</translation>
+    </message>
+    <message>
+        <source>The size of %1, written after &quot;@&quot; on its line of Glyphmux.ini</source>
+        <translation>The size of %1, written after &quot;@&quot; on its line of Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Height of %1: written as it stands after &quot;:Y&quot; on its line of Glyphmux.ini</source>
+        <translation>Height of %1: written as it stands after &quot;:Y&quot; on its line of Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Width of %1: written as it stands after &quot;:W&quot; on its line of Glyphmux.ini</source>
+        <translation>Width of %1: written as it stands after &quot;:W&quot; on its line of Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Italic %1: writes &quot;:I&quot; on its line of Glyphmux.ini and slants the preview</source>
+        <translation>Italic %1: writes &quot;:I&quot; on its line of Glyphmux.ini and slants the preview</translation>
+    </message>
+    <message>
+        <source>Italic %1</source>
+        <translation>Italic %1</translation>
+    </message>
+    <message>
+        <source>Zoom, 1 to 300 %: written as ZoomRatio= in Glyphmux.ini; the preview&apos;s sizes follow it</source>
+        <translation>Zoom, 1 to 300 %: written as ZoomRatio= in Glyphmux.ini; the preview&apos;s sizes follow it</translation>
+    </message>
+    <message>
+        <source>Chroma, 0 to 100: written as Chroma= in Glyphmux.ini; the preview shows its grey. The arrows beside it change it</source>
+        <translation>Chroma, 0 to 100: written as Chroma= in Glyphmux.ini; the preview shows its grey. The arrows beside it change it</translation>
+    </message>
+    <message>
+        <source>Chroma</source>
+        <translation>Chroma</translation>
+    </message>
+    <message>
+        <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
+        <translation>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Glyphmux GUI help</source>
+        <translation>Glyphmux GUI help</translation>
+    </message>
+    <message>
+        <source>Choose a TrueType file for each of the five phone fonts with the folder button of its row; the four phone screens above show at once how the phone would draw its texts. The red &quot;?&quot; of a row tells which texts that font draws.</source>
+        <translation>Choose a TrueType file for each of the five phone fonts with the folder button of its row; the four phone screens above show at once how the phone would draw its texts. The red &quot;?&quot; of a row tells which texts that font draws.</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; and &quot;+&quot; step a font&apos;s size; Height, Italic and Width tune it further; Zoom and Chroma apply to every font. Height and Width are written as they stand, after &quot;:Y&quot; and &quot;:W&quot; on the font&apos;s line of Glyphmux.ini.</source>
+        <translation>&quot;-&quot; and &quot;+&quot; step a font&apos;s size; Height, Italic and Width tune it further; Zoom and Chroma apply to every font. Height and Width are written as they stand, after &quot;:Y&quot; and &quot;:W&quot; on the font&apos;s line of Glyphmux.ini.</translation>
+    </message>
+    <message>
+        <source>File &gt; Save to Glyphmux.ini (Ctrl+S) writes the file into the folder the editor was started from, or back to the file opened with File &gt; Open (Ctrl+O). With &quot;Show information popup&quot; checked in the Settings menu, it first asks for the phone model, then lists the files to copy to the phone.</source>
+        <translation>File &gt; Save to Glyphmux.ini (Ctrl+S) writes the file into the folder the editor was started from, or back to the file opened with File &gt; Open (Ctrl+O). With &quot;Show information popup&quot; checked in the Settings menu, it first asks for the phone model, then lists the files to copy to the phone.</translation>
+    </message>
+    <message>
+        <source>File &gt; Export for the phone gathers Glyphmux.ini, the font files and the engine&apos;s files in one folder, laid out as on the phone&apos;s C: drive, and says first what the phone may not be able to use.</source>
+        <translation>File &gt; Export for the phone gathers Glyphmux.ini, the font files and the engine&apos;s files in one folder, laid out as on the phone&apos;s C: drive, and says first what the phone may not be able to use.</translation>
+    </message>
+    <message>
+        <source>Settings &gt; Language changes the language. Every control explains itself in a tooltip. F1 shows this window, the &quot;?&quot; menu the program&apos;s information.</source>
+        <translation>Settings &gt; Language changes the language. Every control explains itself in a tooltip. F1 shows this window, the &quot;?&quot; menu the program&apos;s information.</translation>
     </message>
 </context>
 </TS>

@@ -265,6 +265,23 @@ Replace them?</source>
         <translation>No escritos:
 %1</translation>
     </message>
+    <message>
+        <source>Copy these files to the phone:</source>
+        <translation>Copie estos archivos en el teléfono:</translation>
+    </message>
+    <message>
+        <source>The phone may not be able to use:</source>
+        <translation>Puede que el teléfono no pueda usar:</translation>
+    </message>
+    <message>
+        <source>%1: %2 has PostScript (CFF) outlines; the phone&apos;s font engine may not draw them.</source>
+        <translation>%1: %2 tiene contornos PostScript (CFF); puede que el motor de fuentes del teléfono no los dibuje.</translation>
+    </message>
+    <message>
+        <source>%1: %2 lacks characters of the texts this font draws: %3</source>
+        <extracomment>%3 lists the characters, separated by spaces.</extracomment>
+        <translation>%1: a %2 le faltan caracteres de los textos que dibuja esta fuente: %3</translation>
+    </message>
 </context>
 <context>
     <name>FileError</name>
@@ -296,6 +313,70 @@ Replace them?</source>
     <message>
         <source>its name is not valid UTF-8 and cannot be used without changing it</source>
         <translation>su nombre no es UTF-8 válido y no puede usarse sin cambiarlo</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>no existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operación no permitida</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>el disco es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>la cuota de disco está agotada</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>el archivo es demasiado grande</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>una parte de la ruta no es una carpeta</translation>
+    </message>
+    <message>
+        <source>it already exists</source>
+        <translation>ya existe</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>el nombre es demasiado largo</translation>
+    </message>
+    <message>
+        <source>too many links in the path</source>
+        <translation>demasiados enlaces en la ruta</translation>
+    </message>
+    <message>
+        <source>input/output error</source>
+        <translation>error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>it is busy</source>
+        <translation>está ocupado</translation>
+    </message>
+    <message>
+        <source>too many open files</source>
+        <translation>demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>it is on another disk</source>
+        <translation>está en otro disco</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>la carpeta no está vacía</translation>
     </message>
 </context>
 <context>
@@ -600,6 +681,10 @@ Replace them?</source>
         <source>&amp;Phone pixels…</source>
         <translation>&amp;Píxeles del teléfono…</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -675,6 +760,11 @@ Replace them?</source>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source> font in ttf</source>
+        <extracomment>Stands after the phone&apos;s fonts folder in the copy list, for the chosen TrueType files. Keep the leading space.</extracomment>
+        <translation> los archivos de fuentes .ttf</translation>
     </message>
 </context>
 <context>
@@ -950,6 +1040,104 @@ Replace them?</source>
     <message>
         <source>Reading… %1</source>
         <translation>Leyendo… %1</translation>
+    </message>
+</context>
+<context>
+    <name>ControlHelp</name>
+    <message>
+        <source>Choose the TrueType file (.ttf) for %1</source>
+        <translation>Elegir el archivo TrueType (.ttf) para %1</translation>
+    </message>
+    <message>
+        <source>Open a font for %1</source>
+        <translation>Abrir una fuente para %1</translation>
+    </message>
+    <message>
+        <source>Which texts of the phone&apos;s screen %1 draws</source>
+        <translation>Qué textos de la pantalla del teléfono dibuja %1</translation>
+    </message>
+    <message>
+        <source>What %1 draws</source>
+        <translation>Qué dibuja %1</translation>
+    </message>
+    <message>
+        <source>Smaller: the size of %1 one step down</source>
+        <translation>Más pequeño: el tamaño de %1 un paso menos</translation>
+    </message>
+    <message>
+        <source>Smaller %1</source>
+        <translation>Más pequeño %1</translation>
+    </message>
+    <message>
+        <source>Larger: the size of %1 one step up</source>
+        <translation>Más grande: el tamaño de %1 un paso más</translation>
+    </message>
+    <message>
+        <source>Larger %1</source>
+        <translation>Más grande %1</translation>
+    </message>
+    <message>
+        <source>The size of %1, written after &quot;@&quot; on its line of Glyphmux.ini</source>
+        <translation>El tamaño de %1, escrito tras &quot;@&quot; en su línea de Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Height of %1: written as it stands after &quot;:Y&quot; on its line of Glyphmux.ini</source>
+        <translation>Altura de %1: se escribe tal cual tras &quot;:Y&quot; en su línea de Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Width of %1: written as it stands after &quot;:W&quot; on its line of Glyphmux.ini</source>
+        <translation>Anchura de %1: se escribe tal cual tras &quot;:W&quot; en su línea de Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Italic %1: writes &quot;:I&quot; on its line of Glyphmux.ini and slants the preview</source>
+        <translation>Cursiva %1: escribe &quot;:I&quot; en su línea de Glyphmux.ini e inclina la vista previa</translation>
+    </message>
+    <message>
+        <source>Italic %1</source>
+        <translation>Cursiva %1</translation>
+    </message>
+    <message>
+        <source>Zoom, 1 to 300 %: written as ZoomRatio= in Glyphmux.ini; the preview&apos;s sizes follow it</source>
+        <translation>Zoom, de 1 a 300 %: se escribe como ZoomRatio= en Glyphmux.ini; los tamaños de la vista previa lo siguen</translation>
+    </message>
+    <message>
+        <source>Chroma, 0 to 100: written as Chroma= in Glyphmux.ini; the preview shows its grey. The arrows beside it change it</source>
+        <translation>Croma, de 0 a 100: se escribe como Chroma= en Glyphmux.ini; la vista previa muestra su gris. Las flechas de al lado lo cambian</translation>
+    </message>
+    <message>
+        <source>Chroma</source>
+        <translation>Croma</translation>
+    </message>
+    <message>
+        <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
+        <translation>La ruta de fuentes, escrita tal cual como ExtraFontFile= en Glyphmux.ini</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Glyphmux GUI help</source>
+        <translation>Ayuda de Glyphmux GUI</translation>
+    </message>
+    <message>
+        <source>Choose a TrueType file for each of the five phone fonts with the folder button of its row; the four phone screens above show at once how the phone would draw its texts. The red &quot;?&quot; of a row tells which texts that font draws.</source>
+        <translation>Elija un archivo TrueType para cada una de las cinco fuentes del teléfono con el botón de carpeta de su fila; las cuatro pantallas de teléfono de arriba muestran al instante cómo dibujaría el teléfono sus textos. El &quot;?&quot; rojo de una fila dice qué textos dibuja esa fuente.</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; and &quot;+&quot; step a font&apos;s size; Height, Italic and Width tune it further; Zoom and Chroma apply to every font. Height and Width are written as they stand, after &quot;:Y&quot; and &quot;:W&quot; on the font&apos;s line of Glyphmux.ini.</source>
+        <translation>&quot;-&quot; y &quot;+&quot; cambian el tamaño de una fuente; Altura, Cursiva y Anchura la ajustan más; Zoom y Croma valen para todas las fuentes. Altura y Anchura se escriben tal cual, tras &quot;:Y&quot; y &quot;:W&quot; en la línea de la fuente en Glyphmux.ini.</translation>
+    </message>
+    <message>
+        <source>File &gt; Save to Glyphmux.ini (Ctrl+S) writes the file into the folder the editor was started from, or back to the file opened with File &gt; Open (Ctrl+O). With &quot;Show information popup&quot; checked in the Settings menu, it first asks for the phone model, then lists the files to copy to the phone.</source>
+        <translation>Archivo &gt; Guardar en Glyphmux.ini (Ctrl+S) escribe el archivo en la carpeta desde la que se inició el editor, o en el archivo abierto con Archivo &gt; Abrir (Ctrl+O). Con &quot;Mostrar ventana informativa&quot; marcado en el menú Configuración, primero pregunta el modelo de teléfono y luego enumera los archivos que hay que copiar al teléfono.</translation>
+    </message>
+    <message>
+        <source>File &gt; Export for the phone gathers Glyphmux.ini, the font files and the engine&apos;s files in one folder, laid out as on the phone&apos;s C: drive, and says first what the phone may not be able to use.</source>
+        <translation>Archivo &gt; Exportar para el teléfono reúne Glyphmux.ini, los archivos de fuentes y los del motor en una carpeta, dispuestos como en la unidad C: del teléfono, y dice antes qué puede que el teléfono no pueda usar.</translation>
+    </message>
+    <message>
+        <source>Settings &gt; Language changes the language. Every control explains itself in a tooltip. F1 shows this window, the &quot;?&quot; menu the program&apos;s information.</source>
+        <translation>Configuración &gt; Idioma cambia el idioma. Cada control se explica en una sugerencia. F1 muestra esta ventana, el menú &quot;?&quot; la información del programa.</translation>
     </message>
 </context>
 </TS>

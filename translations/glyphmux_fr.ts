@@ -265,6 +265,23 @@ Les remplacer ?</translation>
         <translation>Non écrits :
 %1</translation>
     </message>
+    <message>
+        <source>Copy these files to the phone:</source>
+        <translation>Copiez ces fichiers sur le téléphone :</translation>
+    </message>
+    <message>
+        <source>The phone may not be able to use:</source>
+        <translation>Le téléphone ne pourra peut-être pas utiliser :</translation>
+    </message>
+    <message>
+        <source>%1: %2 has PostScript (CFF) outlines; the phone&apos;s font engine may not draw them.</source>
+        <translation>%1 : %2 a des contours PostScript (CFF) ; le moteur de polices du téléphone risque de ne pas les dessiner.</translation>
+    </message>
+    <message>
+        <source>%1: %2 lacks characters of the texts this font draws: %3</source>
+        <extracomment>%3 lists the characters, separated by spaces.</extracomment>
+        <translation>%1 : il manque à %2 des caractères des textes que cette police dessine : %3</translation>
+    </message>
 </context>
 <context>
     <name>FileError</name>
@@ -296,6 +313,70 @@ Les remplacer ?</translation>
     <message>
         <source>its name is not valid UTF-8 and cannot be used without changing it</source>
         <translation>son nom n&apos;est pas de l&apos;UTF-8 valide et ne peut être utilisé sans être modifié</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>opération non permise</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>le disque est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>le quota disque est épuisé</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>le fichier est trop grand</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>une partie du chemin n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>it already exists</source>
+        <translation>il existe déjà</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>le nom est trop long</translation>
+    </message>
+    <message>
+        <source>too many links in the path</source>
+        <translation>trop de liens dans le chemin</translation>
+    </message>
+    <message>
+        <source>input/output error</source>
+        <translation>erreur d&apos;entrée/sortie</translation>
+    </message>
+    <message>
+        <source>it is busy</source>
+        <translation>il est occupé</translation>
+    </message>
+    <message>
+        <source>too many open files</source>
+        <translation>trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>it is on another disk</source>
+        <translation>il est sur un autre disque</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>le dossier n&apos;est pas vide</translation>
     </message>
 </context>
 <context>
@@ -600,6 +681,10 @@ Les remplacer ?</translation>
         <source>&amp;Phone pixels…</source>
         <translation>&amp;Pixels du téléphone…</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -675,6 +760,11 @@ Les remplacer ?</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source> font in ttf</source>
+        <extracomment>Stands after the phone&apos;s fonts folder in the copy list, for the chosen TrueType files. Keep the leading space.</extracomment>
+        <translation> les fichiers de polices .ttf</translation>
     </message>
 </context>
 <context>
@@ -950,6 +1040,104 @@ Les remplacer ?</translation>
     <message>
         <source>Reading… %1</source>
         <translation>Lecture… %1</translation>
+    </message>
+</context>
+<context>
+    <name>ControlHelp</name>
+    <message>
+        <source>Choose the TrueType file (.ttf) for %1</source>
+        <translation>Choisir le fichier TrueType (.ttf) pour %1</translation>
+    </message>
+    <message>
+        <source>Open a font for %1</source>
+        <translation>Ouvrir une police pour %1</translation>
+    </message>
+    <message>
+        <source>Which texts of the phone&apos;s screen %1 draws</source>
+        <translation>Les textes de l&apos;écran du téléphone que %1 dessine</translation>
+    </message>
+    <message>
+        <source>What %1 draws</source>
+        <translation>Ce que dessine %1</translation>
+    </message>
+    <message>
+        <source>Smaller: the size of %1 one step down</source>
+        <translation>Plus petit : la taille de %1 d&apos;un cran en moins</translation>
+    </message>
+    <message>
+        <source>Smaller %1</source>
+        <translation>Plus petit %1</translation>
+    </message>
+    <message>
+        <source>Larger: the size of %1 one step up</source>
+        <translation>Plus grand : la taille de %1 d&apos;un cran en plus</translation>
+    </message>
+    <message>
+        <source>Larger %1</source>
+        <translation>Plus grand %1</translation>
+    </message>
+    <message>
+        <source>The size of %1, written after &quot;@&quot; on its line of Glyphmux.ini</source>
+        <translation>La taille de %1, écrite après « @ » sur sa ligne de Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Height of %1: written as it stands after &quot;:Y&quot; on its line of Glyphmux.ini</source>
+        <translation>Hauteur de %1 : écrite telle quelle après « :Y » sur sa ligne de Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Width of %1: written as it stands after &quot;:W&quot; on its line of Glyphmux.ini</source>
+        <translation>Largeur de %1 : écrite telle quelle après « :W » sur sa ligne de Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Italic %1: writes &quot;:I&quot; on its line of Glyphmux.ini and slants the preview</source>
+        <translation>Italique %1 : écrit « :I » sur sa ligne de Glyphmux.ini et penche l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Italic %1</source>
+        <translation>Italique %1</translation>
+    </message>
+    <message>
+        <source>Zoom, 1 to 300 %: written as ZoomRatio= in Glyphmux.ini; the preview&apos;s sizes follow it</source>
+        <translation>Zoom, de 1 à 300 % : écrit comme ZoomRatio= dans Glyphmux.ini ; les tailles de l&apos;aperçu le suivent</translation>
+    </message>
+    <message>
+        <source>Chroma, 0 to 100: written as Chroma= in Glyphmux.ini; the preview shows its grey. The arrows beside it change it</source>
+        <translation>Chroma, de 0 à 100 : écrit comme Chroma= dans Glyphmux.ini ; l&apos;aperçu montre son gris. Les flèches à côté le changent</translation>
+    </message>
+    <message>
+        <source>Chroma</source>
+        <translation>Chroma</translation>
+    </message>
+    <message>
+        <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
+        <translation>Le chemin des polices, écrit tel quel comme ExtraFontFile= dans Glyphmux.ini</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Glyphmux GUI help</source>
+        <translation>Aide de Glyphmux GUI</translation>
+    </message>
+    <message>
+        <source>Choose a TrueType file for each of the five phone fonts with the folder button of its row; the four phone screens above show at once how the phone would draw its texts. The red &quot;?&quot; of a row tells which texts that font draws.</source>
+        <translation>Choisissez un fichier TrueType pour chacune des cinq polices du téléphone avec le bouton dossier de sa ligne ; les quatre écrans de téléphone du haut montrent aussitôt comment le téléphone dessinerait ses textes. Le « ? » rouge d&apos;une ligne dit quels textes cette police dessine.</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; and &quot;+&quot; step a font&apos;s size; Height, Italic and Width tune it further; Zoom and Chroma apply to every font. Height and Width are written as they stand, after &quot;:Y&quot; and &quot;:W&quot; on the font&apos;s line of Glyphmux.ini.</source>
+        <translation>« - » et « + » changent la taille d&apos;une police ; Haut., Ital. et Largeur l&apos;ajustent encore ; Zoom et Chroma valent pour toutes les polices. Hauteur et largeur sont écrites telles quelles, après « :Y » et « :W » sur la ligne de la police dans Glyphmux.ini.</translation>
+    </message>
+    <message>
+        <source>File &gt; Save to Glyphmux.ini (Ctrl+S) writes the file into the folder the editor was started from, or back to the file opened with File &gt; Open (Ctrl+O). With &quot;Show information popup&quot; checked in the Settings menu, it first asks for the phone model, then lists the files to copy to the phone.</source>
+        <translation>Fichier &gt; Enregistrer dans Glyphmux.ini (Ctrl+S) écrit le fichier dans le dossier d&apos;où l&apos;éditeur a été lancé, ou dans le fichier ouvert par Fichier &gt; Ouvrir (Ctrl+O). Avec « Afficher la fenêtre d&apos;information » coché dans le menu Paramètres, il demande d&apos;abord le modèle de téléphone, puis liste les fichiers à copier sur le téléphone.</translation>
+    </message>
+    <message>
+        <source>File &gt; Export for the phone gathers Glyphmux.ini, the font files and the engine&apos;s files in one folder, laid out as on the phone&apos;s C: drive, and says first what the phone may not be able to use.</source>
+        <translation>Fichier &gt; Exporter pour le téléphone rassemble Glyphmux.ini, les fichiers de polices et ceux du moteur dans un dossier, disposés comme sur le lecteur C: du téléphone, et dit d&apos;abord ce que le téléphone risque de ne pas pouvoir utiliser.</translation>
+    </message>
+    <message>
+        <source>Settings &gt; Language changes the language. Every control explains itself in a tooltip. F1 shows this window, the &quot;?&quot; menu the program&apos;s information.</source>
+        <translation>Paramètres &gt; Langue change la langue. Chaque contrôle s&apos;explique dans une infobulle. F1 montre cette fenêtre, le menu « ? » les informations sur le programme.</translation>
     </message>
 </context>
 </TS>

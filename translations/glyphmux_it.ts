@@ -265,6 +265,23 @@ Sostituirli?</translation>
         <translation>Non scritti:
 %1</translation>
     </message>
+    <message>
+        <source>Copy these files to the phone:</source>
+        <translation>Copia questi file sul telefono:</translation>
+    </message>
+    <message>
+        <source>The phone may not be able to use:</source>
+        <translation>Il telefono potrebbe non poter usare:</translation>
+    </message>
+    <message>
+        <source>%1: %2 has PostScript (CFF) outlines; the phone&apos;s font engine may not draw them.</source>
+        <translation>%1: %2 ha contorni PostScript (CFF); il motore dei font del telefono potrebbe non disegnarli.</translation>
+    </message>
+    <message>
+        <source>%1: %2 lacks characters of the texts this font draws: %3</source>
+        <extracomment>%3 lists the characters, separated by spaces.</extracomment>
+        <translation>%1: a %2 mancano caratteri dei testi che questo font disegna: %3</translation>
+    </message>
 </context>
 <context>
     <name>FileError</name>
@@ -296,6 +313,70 @@ Sostituirli?</translation>
     <message>
         <source>its name is not valid UTF-8 and cannot be used without changing it</source>
         <translation>il suo nome non è UTF-8 valido e non si può usare senza cambiarlo</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>file o cartella inesistente</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permesso negato</translation>
+    </message>
+    <message>
+        <source>operation not permitted</source>
+        <translation>operazione non permessa</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>il disco è di sola lettura</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>il disco è pieno</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>la quota del disco è esaurita</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>il file è troppo grande</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>una parte del percorso non è una cartella</translation>
+    </message>
+    <message>
+        <source>it already exists</source>
+        <translation>esiste già</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>il nome è troppo lungo</translation>
+    </message>
+    <message>
+        <source>too many links in the path</source>
+        <translation>troppi collegamenti nel percorso</translation>
+    </message>
+    <message>
+        <source>input/output error</source>
+        <translation>errore di input/output</translation>
+    </message>
+    <message>
+        <source>it is busy</source>
+        <translation>è occupato</translation>
+    </message>
+    <message>
+        <source>too many open files</source>
+        <translation>troppi file aperti</translation>
+    </message>
+    <message>
+        <source>it is on another disk</source>
+        <translation>è su un altro disco</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>la cartella non è vuota</translation>
     </message>
 </context>
 <context>
@@ -600,6 +681,10 @@ Sostituirli?</translation>
         <source>&amp;Phone pixels…</source>
         <translation>&amp;Pixel del telefono…</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -675,6 +760,11 @@ Sostituirli?</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source> font in ttf</source>
+        <extracomment>Stands after the phone&apos;s fonts folder in the copy list, for the chosen TrueType files. Keep the leading space.</extracomment>
+        <translation> i file dei font .ttf</translation>
     </message>
 </context>
 <context>
@@ -950,6 +1040,104 @@ Sostituirli?</translation>
     <message>
         <source>Reading… %1</source>
         <translation>Lettura… %1</translation>
+    </message>
+</context>
+<context>
+    <name>ControlHelp</name>
+    <message>
+        <source>Choose the TrueType file (.ttf) for %1</source>
+        <translation>Sceglie il file TrueType (.ttf) per %1</translation>
+    </message>
+    <message>
+        <source>Open a font for %1</source>
+        <translation>Apri un font per %1</translation>
+    </message>
+    <message>
+        <source>Which texts of the phone&apos;s screen %1 draws</source>
+        <translation>Quali testi dello schermo del telefono disegna %1</translation>
+    </message>
+    <message>
+        <source>What %1 draws</source>
+        <translation>Cosa disegna %1</translation>
+    </message>
+    <message>
+        <source>Smaller: the size of %1 one step down</source>
+        <translation>Più piccolo: la dimensione di %1 un passo in meno</translation>
+    </message>
+    <message>
+        <source>Smaller %1</source>
+        <translation>Più piccolo %1</translation>
+    </message>
+    <message>
+        <source>Larger: the size of %1 one step up</source>
+        <translation>Più grande: la dimensione di %1 un passo in più</translation>
+    </message>
+    <message>
+        <source>Larger %1</source>
+        <translation>Più grande %1</translation>
+    </message>
+    <message>
+        <source>The size of %1, written after &quot;@&quot; on its line of Glyphmux.ini</source>
+        <translation>La dimensione di %1, scritta dopo &quot;@&quot; sulla sua riga di Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Height of %1: written as it stands after &quot;:Y&quot; on its line of Glyphmux.ini</source>
+        <translation>Altezza di %1: scritta così com&apos;è dopo &quot;:Y&quot; sulla sua riga di Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Width of %1: written as it stands after &quot;:W&quot; on its line of Glyphmux.ini</source>
+        <translation>Larghezza di %1: scritta così com&apos;è dopo &quot;:W&quot; sulla sua riga di Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Italic %1: writes &quot;:I&quot; on its line of Glyphmux.ini and slants the preview</source>
+        <translation>Corsivo %1: scrive &quot;:I&quot; sulla sua riga di Glyphmux.ini e inclina l&apos;anteprima</translation>
+    </message>
+    <message>
+        <source>Italic %1</source>
+        <translation>Corsivo %1</translation>
+    </message>
+    <message>
+        <source>Zoom, 1 to 300 %: written as ZoomRatio= in Glyphmux.ini; the preview&apos;s sizes follow it</source>
+        <translation>Zoom, da 1 a 300 %: scritto come ZoomRatio= in Glyphmux.ini; le dimensioni dell&apos;anteprima lo seguono</translation>
+    </message>
+    <message>
+        <source>Chroma, 0 to 100: written as Chroma= in Glyphmux.ini; the preview shows its grey. The arrows beside it change it</source>
+        <translation>Chroma, da 0 a 100: scritto come Chroma= in Glyphmux.ini; l&apos;anteprima ne mostra il grigio. Le frecce accanto lo cambiano</translation>
+    </message>
+    <message>
+        <source>Chroma</source>
+        <translation>Chroma</translation>
+    </message>
+    <message>
+        <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
+        <translation>Il percorso dei font, scritto così com&apos;è come ExtraFontFile= in Glyphmux.ini</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Glyphmux GUI help</source>
+        <translation>Guida di Glyphmux GUI</translation>
+    </message>
+    <message>
+        <source>Choose a TrueType file for each of the five phone fonts with the folder button of its row; the four phone screens above show at once how the phone would draw its texts. The red &quot;?&quot; of a row tells which texts that font draws.</source>
+        <translation>Scegli un file TrueType per ciascuno dei cinque font del telefono con il pulsante cartella della sua riga; i quattro schermi del telefono in alto mostrano subito come il telefono disegnerebbe i suoi testi. Il &quot;?&quot; rosso di una riga dice quali testi disegna quel font.</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; and &quot;+&quot; step a font&apos;s size; Height, Italic and Width tune it further; Zoom and Chroma apply to every font. Height and Width are written as they stand, after &quot;:Y&quot; and &quot;:W&quot; on the font&apos;s line of Glyphmux.ini.</source>
+        <translation>&quot;-&quot; e &quot;+&quot; cambiano la dimensione di un font; Altezza, Corsivo e Larghezza lo regolano ancora; Zoom e Chroma valgono per tutti i font. Altezza e Larghezza sono scritte così come sono, dopo &quot;:Y&quot; e &quot;:W&quot; sulla riga del font in Glyphmux.ini.</translation>
+    </message>
+    <message>
+        <source>File &gt; Save to Glyphmux.ini (Ctrl+S) writes the file into the folder the editor was started from, or back to the file opened with File &gt; Open (Ctrl+O). With &quot;Show information popup&quot; checked in the Settings menu, it first asks for the phone model, then lists the files to copy to the phone.</source>
+        <translation>File &gt; Salva in Glyphmux.ini (Ctrl+S) scrive il file nella cartella da cui è stato avviato l&apos;editor, oppure nel file aperto con File &gt; Apri (Ctrl+O). Con &quot;Mostra popup informativo&quot; spuntato nel menu Impostazioni, chiede prima il modello di telefono, poi elenca i file da copiare sul telefono.</translation>
+    </message>
+    <message>
+        <source>File &gt; Export for the phone gathers Glyphmux.ini, the font files and the engine&apos;s files in one folder, laid out as on the phone&apos;s C: drive, and says first what the phone may not be able to use.</source>
+        <translation>File &gt; Esporta per il telefono raccoglie Glyphmux.ini, i file dei font e i file del motore in una cartella, disposti come sull&apos;unità C: del telefono, e dice prima cosa il telefono potrebbe non poter usare.</translation>
+    </message>
+    <message>
+        <source>Settings &gt; Language changes the language. Every control explains itself in a tooltip. F1 shows this window, the &quot;?&quot; menu the program&apos;s information.</source>
+        <translation>Impostazioni &gt; Lingua cambia la lingua. Ogni controllo si spiega in un suggerimento. F1 mostra questa finestra, il menu &quot;?&quot; le informazioni sul programma.</translation>
     </message>
 </context>
 </TS>

@@ -85,7 +85,7 @@ void PhoneModelDialog::placeCancel()
 QString PhoneModelDialog::copyInstructions(PhoneFamily family)
 {
     // The last line stands for the chosen TrueType files; its space is meant.
-    //: After the phone folder c:\data\fonts\ in the copy list: the chosen TrueType files go there. Keep the leading space.
+    //: Stands after the phone's fonts folder in the copy list, for the chosen TrueType files. Keep the leading space.
     return phoneCopyPaths(family, {tr(" font in ttf")}).join(QStringLiteral("\r\n"));
 }
 
