@@ -55,7 +55,7 @@ private slots:
         // One list of what was not taken and of each face's file; the target shows where saving goes.
         QCOMPARE(f.messages.lists.size(), 1);
         QCOMPARE(f.messages.lists[0].size(), 6);
-        QVERIFY(f.messages.lists[0][1].startsWith(QStringLiteral("Riga 5: Colour=red (")));
+        QVERIFY(f.messages.lists[0][1].startsWith(QStringLiteral("Line 5: Colour=red (")));
         QVERIFY(f.messages.lists[0][2].startsWith(QStringLiteral("LatinBold12 \"DejaVu Serif\": ") + dejaVuPath("DejaVuSerif.ttf")));
         QCOMPARE(f.messages.lists[0][3], QStringLiteral("LatinBold13 \"Nokia Sans\": no font file found for this face"));
         QVERIFY(f.messages.warned.isEmpty());

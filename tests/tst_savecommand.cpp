@@ -10,6 +10,7 @@
 #include "ui/dialogs/exportdialog.h"
 #include "ui/dialogs/phonemodeldialog.h"
 #include "ui/main/exportcommand.h"
+#include "ui/main/slotfontinfo.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,10 +30,9 @@ struct Fixture : EditorWindow {
     // window on screen, or of the main window when none is.
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        SideWindows &side = form.sideWindows();
         QWidget *window = &form;
-        for (QWidget *w : QList<QWidget *>{&side.phoneModel(), &side.copyList(), &side.about()})
-            window = w->isVisible() ? w : window;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            window = w->isVisible() && w != &form ? w : window;
         QApplication::setActiveWindow(window);
         QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key(key), modifiers);
     }
@@ -85,8 +85,8 @@ private slots:
         const auto saved = [](const QString &text) { return QStringList{"Form3: " + text, "Timer1", "written"}; };
         // p: popup item off, r: Glyphmux.ini cannot be written, s: save, 6/n: an option,
         // c: Form2's OK, x: Form2's close box, o: Form3's OK, h: "?", k: frmAbout's
-        // OK, w: wait for the progress title, q: close the main window at once.
-        // Keys: R Return, N Enter, E Escape, C Form2's Cancel; S Ctrl+S, F F1, Q Ctrl+Q.
+        // OK, d: a font's details, w: wait for the progress title, q: close the main window at once.
+        // Keys: R Return, N Enter, E Escape, A/L Right/Left arrow, C Form2's Cancel; S Ctrl+S, F F1, Q Ctrl+Q.
         // Events are handled before every step but q.
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QStringList>("state");
@@ -109,12 +109,18 @@ private slots:
         QTest::newRow("Form2, Return") << "sR" << saved(n70);
         QTest::newRow("Form2, Enter") << "sN" << saved(n70);
         QTest::newRow("Form2, Escape") << "sE" << QStringList();
+        QTest::newRow("Form2, arrow, Return") << "sAR" << saved("c:\\system\\fonts\\freetype.dll\r\n" + n70);
+        QTest::newRow("Form2, arrow back, Return") << "s6LR" << saved(n70);
         QTest::newRow("Form2, Cancel") << "sC" << QStringList();
         QTest::newRow("Form3, Return") << "scR" << QStringList{"Timer1", "written"};
         QTest::newRow("Form3, Escape") << "scE" << QStringList{"Timer1", "written"};
         QTest::newRow("frmAbout, Return") << "hR" << QStringList();
         QTest::newRow("frmAbout, Escape") << "hE" << QStringList();
-        QTest::newRow("shortcuts") << "pSF" << QStringList{"frmAbout", "Timer1", "written"};
+        QTest::newRow("shortcuts") << "pSF" << QStringList{"helpWindow", "Timer1", "written"};
+        QTest::newRow("help, Escape") << "FE" << QStringList();
+        QTest::newRow("details") << "d" << QStringList{"fontDetails"};
+        QTest::newRow("details, Return") << "dR" << QStringList();
+        QTest::newRow("details, Escape") << "dE" << QStringList();
         QTest::newRow("Ctrl+Q") << "Q" << QStringList{"ended"};
     }
 
@@ -142,6 +148,12 @@ private slots:
             case 'R': f.press(Qt::Key_Return); break;
             case 'N': f.press(Qt::Key_Enter); break;
             case 'E': f.press(Qt::Key_Escape); break;
+            case 'A': f.press(Qt::Key_Right); break;
+            case 'L': f.press(Qt::Key_Left); break;
+            case 'd':
+                f.choose(0, "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+                f.form.fontInfo().showDetails(0);
+                break;
             case 'C': f.click(&f.form.sideWindows().phoneModel(), "cmdCancel"); break;
             case 'S': f.press(Qt::Key_S, Qt::ControlModifier); break;
             case 'F': f.press(Qt::Key_F1); break;
@@ -150,6 +162,9 @@ private slots:
         }
         QCoreApplication::processEvents();
         QCOMPARE(f.state(), state);
+        for (QWidget *top : QApplication::topLevelWidgets()) // above the main window, keys never reach it
+            if (top->isVisible() && top != &f.form && !qobject_cast<QMenu *>(top))
+                QCOMPARE(top->windowHandle()->transientParent(), f.form.windowHandle());
         // The side windows' controls are not the main window's; the phone pictures are there.
         for (const char *name : {"lblTitle", "OptionN70", "testo"})
             QVERIFY2(!f.form.findChild<QObject *>(QLatin1String(name)), name);
