@@ -309,15 +309,9 @@ private slots:
         QCOMPARE(badLetters(form).join(" | "), QString());
         // Each control says what it does (a face field, once a file gave it a
         // face); buttons showing a sign or a picture have a name to be read.
-        QStringList mute;
-        for (const QWidget *w : form.centralWidget()->findChildren<QWidget *>()) {
-            const auto *button = qobject_cast<const QAbstractButton *>(w);
-            const bool control = button || qobject_cast<const QScrollBar *>(w) || qobject_cast<const QLineEdit *>(w);
-            if (control && (w->toolTip().isEmpty() || (button && button->text().size() < 2 && w->accessibleName().isEmpty()))
-                && !w->objectName().startsWith(QLatin1String("Latin")) && !w->objectName().isEmpty()) // not Qt's own parts
-                mute << w->objectName();
-        }
-        QCOMPARE(mute.join(u' '), QString());
+        for (const QWidget *w : form.centralWidget()->findChildren<QWidget *>(QRegularExpression("^(?!Latin).")))
+            if (auto *button = qobject_cast<const QAbstractButton *>(w); button || w->inherits("QScrollBar") || w->inherits("QLineEdit"))
+                QVERIFY2(!w->toolTip().isEmpty() && (!button || button->text().size() > 1 || !w->accessibleName().isEmpty()), qPrintable(w->objectName()));
         // Qt's own texts follow the language.
         const bool english = start < 0 || languageCodes[start] == QLatin1String("en");
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel") == QLatin1String("Cancel"), english);
@@ -344,20 +338,13 @@ private slots:
         child<QAction>(&form, "cmd_export")->trigger();
         chooser.answer(cwd.filePath(QStringLiteral("card")));
         child<QPushButton>(form.exportCommand().dialog(), "exportChooseTarget")->click();
-        QStringList shown;
-        for (const QWidget *window : QApplication::topLevelWidgets())
-            if (window->isVisible() && window->isWindow())
-                shown << window->objectName();
-        for (const char *window : {"fontDetails", "helpWindow", "exportDialog"})
-            QVERIFY2(shown.contains(QLatin1String(window)), window);
-        QVERIFY(!messages.lists.isEmpty());
+        for (const QWidget *window : {(QWidget *)form.fontInfo().detailsWindow(), (QWidget *)&side.help(), (QWidget *)form.exportCommand().dialog()})
+            QVERIFY(window->isVisible() && !messages.lists.isEmpty());
         QVERIFY(everything().contains(QCoreApplication::translate("PhoneModelDialog", "Cancel")));
         QCOMPARE(everything().filter(foreignIn(start)).join(" | "), QString());
 
         // The next language chosen, then a file that cannot be read.
-        messages.informed.clear();
-        messages.warned.clear();
-        messages.lists.clear();
+        messages = MessageRecorder();
         chooser.shown.clear();
         QStringList behind;
         messages.whileShown = [&](const QString &) {
@@ -383,52 +370,38 @@ private slots:
     }
 
     // Each shipped language's own captions (not the designed ones) fit their
-    // fixed-width boxes in the editor, and the side windows' titles fit the
-    // windows, within a small margin for the fonts installed.
-    void captionsFit_data()
-    {
-        QTest::addColumn<int>("language");
-        for (int i = 0; i < languageCodes.size(); ++i)
-            QTest::newRow(qPrintable(languageCodes[i])) << i;
-    }
+    // fixed-width boxes in the editor, and the side windows' titles a title
+    // bar (bold, a little larger, beside an icon and three buttons), within a
+    // small margin for the fonts installed.
+    void captionsFit_data() { everyWindowInEachLanguage_data(); }
     void captionsFit()
     {
-        QFETCH(int, language);
-        // A title bar: bold, a little larger than the controls' font, beside
-        // an icon and three buttons.
-        constexpr int margin = 3, titleBarButtons = 100;
-        QFont titleFont = QApplication::font();
-        titleFont.setBold(true);
-        titleFont.setPointSizeF(titleFont.pointSizeF() + 1);
-        // Each window's title and the editor's fixed captions: text, font, room.
+        QFETCH(int, start);
         struct Box { QString text; QFont font; int room; };
-        const auto boxesIn = [&](const QString &lng) {
+        QFont title = QApplication::font();
+        title.setBold(true);
+        title.setPointSizeF(title.pointSizeF() + 1);
+        const auto boxesIn = [&](int language) {
             Translators::use(QString());
             TempCwd cwd;
-            cwd.write(QStringLiteral("settings.fs"), "False|" + lng.toUtf8());
+            cwd.write(QStringLiteral("settings.fs"), "False|" + (language < 0 ? QString() : languagePath(language)).toUtf8());
             MainWindow form;
             SideWindows &side = form.sideWindows();
             QMap<QString, Box> boxes;
-            for (QWidget *window : QList<QWidget *>{&form, &side.phoneModel(), &side.copyList(), &side.about(), &side.help()}) {
-                window->adjustSize(); // the side windows' layouts make room for their captions
-                boxes[window->objectName()] = {window->windowTitle().simplified(), titleFont, window->width() - titleBarButtons};
-            }
-            for (QWidget *w : form.centralWidget()->findChildren<QWidget *>()) {
+            for (QWidget *window : QList<QWidget *>{&form, &side.phoneModel(), &side.copyList(), &side.about(), &side.help()})
+                window->adjustSize(), boxes[window->objectName()] = {window->windowTitle().simplified(), title, window->width() - 100};
+            for (QWidget *w : form.centralWidget()->findChildren<QWidget *>()) // the preview fits its own
                 if (auto *label = qobject_cast<QLabel *>(w); label && !qobject_cast<PhonePreview *>(w->parentWidget()))
                     boxes[w->objectName()] = {label->text(), w->font(), w->width()};
                 else if (auto *frame = qobject_cast<QGroupBox *>(w))
                     boxes[w->objectName()] = {frame->title(), w->font(), w->width() - 2 * w->fontMetrics().averageCharWidth()};
-            }
             return boxes;
         };
-        const QMap<QString, Box> designed = boxesIn(QString());
-        const QMap<QString, Box> translated = boxesIn(languagePath(language));
+        const QMap<QString, Box> designed = boxesIn(-1), translated = boxesIn(start);
         QStringList overflowing;
-        for (auto box = translated.cbegin(); box != translated.cend(); ++box) {
-            const int width = QFontMetrics(box->font).horizontalAdvance(box->text);
-            if (box->text != designed.value(box.key()).text && width > box->room + margin)
+        for (auto box = translated.cbegin(); box != translated.cend(); ++box)
+            if (const int width = QFontMetrics(box->font).horizontalAdvance(box->text); box->text != designed[box.key()].text && width > box->room + 3)
                 overflowing << QStringLiteral("%1 \"%2\": %3 > %4").arg(box.key(), box->text).arg(width).arg(box->room);
-        }
         Translators::use(QString());
         QCOMPARE(overflowing.join(QStringLiteral(" | ")), QString());
     }
