@@ -27,11 +27,6 @@ HelpWindow::HelpWindow()
     retranslate();
 }
 
-QString HelpWindow::text() const
-{
-    return m_text->text();
-}
-
 void HelpWindow::retranslate()
 {
     SideWindow::retranslate();

@@ -12,8 +12,6 @@ class HelpWindow final : public SideWindow
 public:
     HelpWindow();
 
-    QString text() const;
-
 protected:
     void retranslate() override;
 
