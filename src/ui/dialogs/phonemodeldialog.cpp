@@ -105,6 +105,7 @@ void PhoneModelDialog::showEvent(QShowEvent *event)
     // The chosen phone holds the focus, shown: arrows move to the other
     // phone and choose it, Return confirms (see SideWindow).
     (m_6630->isChecked() ? m_6630 : m_n70)->setFocus(Qt::TabFocusReason);
+    setAttribute(Qt::WA_KeyboardFocusChange); // styles draw the focus frame only after keyboard use
     SideWindow::showEvent(event);
 }
 
