@@ -27,7 +27,7 @@ QByteArray drawnNames(const MainWindow &form, std::size_t slot)
 // The files an export of 'map' would copy.
 QStringList exportedFiles(const FontMap &map, const QString &target)
 {
-    ExportRequest request{map, {}, PhoneFamily::N70, {}, target};
+    ExportRequest request{map, {}, {}, PhoneFamily::N70, {}, target};
     for (std::size_t i = 0; i < SlotCount; ++i)
         request.fontFiles[i] = map.slotValues[i].file;
     QStringList sources;

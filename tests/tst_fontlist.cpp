@@ -224,7 +224,7 @@ private slots:
     {
         EditorWindow w;
         QAction *action = w.form.fontList().action();
-        QCOMPARE(w.get<QMenu>("viewMenu")->actions(), QList<QAction *>{action});
+        QVERIFY(w.get<QMenu>("viewMenu")->actions().contains(action));
         QCOMPARE(action->shortcut(), QKeySequence("Ctrl+T"));
         action->trigger();
         QVERIFY(w.form.fontList().window()->isVisible());

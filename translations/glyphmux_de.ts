@@ -5,18 +5,22 @@
     <name>AboutDialog</name>
     <message>
         <source>Informazioni su %1</source>
+        <extracomment>About %1</extracomment>
         <translation>Über %1</translation>
     </message>
     <message>
         <source>Versione %1</source>
+        <extracomment>Version %1</extracomment>
         <translation>Version %1</translation>
     </message>
     <message>
         <source>Programma: il gruppo di Glyphmux GUI</source>
+        <extracomment>Program: the Glyphmux GUI team</extracomment>
         <translation>Programm: das Glyphmux-GUI-Team</translation>
     </message>
     <message>
         <source>Motore dei font: gli autori di Glyphmux</source>
+        <extracomment>Font engine: the authors of Glyphmux</extracomment>
         <translation>Schrift-Engine: die Autoren von Glyphmux</translation>
     </message>
 </context>
@@ -51,14 +55,136 @@ wird stattdessen in sich selbst zurückgespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>ControlHelp</name>
+    <message>
+        <source>Choose the TrueType file (.ttf) for %1</source>
+        <translation>Die TrueType-Datei (.ttf) für %1 wählen</translation>
+    </message>
+    <message>
+        <source>Open a font for %1</source>
+        <translation>Schrift für %1 öffnen</translation>
+    </message>
+    <message>
+        <source>Which texts of the phone&apos;s screen %1 draws</source>
+        <translation>Welche Texte des Handybildschirms %1 zeichnet</translation>
+    </message>
+    <message>
+        <source>What %1 draws</source>
+        <translation>Was %1 zeichnet</translation>
+    </message>
+    <message>
+        <source>Smaller: the size of %1 one step down</source>
+        <translation>Kleiner: die Größe von %1 einen Schritt zurück</translation>
+    </message>
+    <message>
+        <source>Smaller %1</source>
+        <translation>Kleiner %1</translation>
+    </message>
+    <message>
+        <source>Larger: the size of %1 one step up</source>
+        <translation>Größer: die Größe von %1 einen Schritt weiter</translation>
+    </message>
+    <message>
+        <source>Larger %1</source>
+        <translation>Größer %1</translation>
+    </message>
+    <message>
+        <source>The size of %1, written after &quot;@&quot; on its line of Glyphmux.ini</source>
+        <translation>Die Größe von %1, geschrieben nach &quot;@&quot; in seiner Zeile von Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Height of %1: written as it stands after &quot;:Y&quot; on its line of Glyphmux.ini</source>
+        <translation>Höhe von %1: unverändert nach &quot;:Y&quot; in seine Zeile von Glyphmux.ini geschrieben</translation>
+    </message>
+    <message>
+        <source>Width of %1: written as it stands after &quot;:W&quot; on its line of Glyphmux.ini</source>
+        <translation>Breite von %1: unverändert nach &quot;:W&quot; in seine Zeile von Glyphmux.ini geschrieben</translation>
+    </message>
+    <message>
+        <source>Italic %1: writes &quot;:I&quot; on its line of Glyphmux.ini and slants the preview</source>
+        <translation>Kursiv %1: schreibt &quot;:I&quot; in seine Zeile von Glyphmux.ini und neigt die Vorschau</translation>
+    </message>
+    <message>
+        <source>Italic %1</source>
+        <translation>Kursiv %1</translation>
+    </message>
+    <message>
+        <source>Zoom, 1 to 300 %: written as ZoomRatio= in Glyphmux.ini; the preview&apos;s sizes follow it</source>
+        <translation>Zoom, 1 bis 300 %: als ZoomRatio= in Glyphmux.ini geschrieben; die Größen der Vorschau folgen ihm</translation>
+    </message>
+    <message>
+        <source>Chroma, 0 to 100: written as Chroma= in Glyphmux.ini; the preview shows its grey. The arrows beside it change it</source>
+        <translation>Chroma, 0 bis 100: als Chroma= in Glyphmux.ini geschrieben; die Vorschau zeigt sein Grau. Die Pfeile daneben ändern ihn</translation>
+    </message>
+    <message>
+        <source>Chroma</source>
+        <translation>Chroma</translation>
+    </message>
+    <message>
+        <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
+        <translation>Der Schriftpfad, unverändert als ExtraFontFile= in Glyphmux.ini geschrieben</translation>
+    </message>
+</context>
+<context>
     <name>CopyListDialog</name>
     <message>
         <source>Copia i seguenti file:</source>
+        <extracomment>Copy the following files: (the window&apos;s title, and the heading of the exported copy list)</extracomment>
         <translation>Diese Dateien kopieren:</translation>
     </message>
     <message>
         <source>Export…</source>
         <translation>Exportieren…</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentHistory</name>
+    <message>
+        <source>font of %1</source>
+        <extracomment>Completes &quot;Undo %1&quot;; %1 is a font slot such as LatinBold13.</extracomment>
+        <translation>Schrift von %1</translation>
+    </message>
+    <message>
+        <source>size of %1</source>
+        <translation>Größe von %1</translation>
+    </message>
+    <message>
+        <source>italics of %1</source>
+        <translation>Kursivschrift von %1</translation>
+    </message>
+    <message>
+        <source>face name of %1</source>
+        <extracomment>Typing a face name into the slot&apos;s field.</extracomment>
+        <translation>Schriftname von %1</translation>
+    </message>
+    <message>
+        <source>height of %1</source>
+        <translation>Höhe von %1</translation>
+    </message>
+    <message>
+        <source>width of %1</source>
+        <translation>Breite von %1</translation>
+    </message>
+    <message>
+        <source>font path</source>
+        <translation>Schriftpfad</translation>
+    </message>
+    <message>
+        <source>zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>chroma</source>
+        <translation>Chroma</translation>
+    </message>
+    <message>
+        <source>opening %1</source>
+        <extracomment>%1 is the name of the Glyphmux.ini file opened.</extracomment>
+        <translation>Öffnen von %1</translation>
+    </message>
+    <message>
+        <source>restoring unsaved changes</source>
+        <translation>Wiederherstellen ungesicherter Änderungen</translation>
     </message>
 </context>
 <context>
@@ -254,18 +380,6 @@ Sollen sie ersetzt werden?</translation>
         <translation>%1: Die Schrift &quot;%2&quot; kommt in einem anderen Slot auch aus einer anderen Datei (%3); das Telefon findet eine Schrift nur am Namen und kann die beiden nicht unterscheiden.</translation>
     </message>
     <message>
-        <source>Written, complete:
-%1</source>
-        <translation>Vollständig geschrieben:
-%1</translation>
-    </message>
-    <message>
-        <source>Not written:
-%1</source>
-        <translation>Nicht geschrieben:
-%1</translation>
-    </message>
-    <message>
         <source>Copy these files to the phone:</source>
         <translation>Diese Dateien auf das Telefon kopieren:</translation>
     </message>
@@ -388,6 +502,106 @@ Sollen sie ersetzt werden?</translation>
     <message>
         <source>Font details: %1</source>
         <translation>Schriftdetails: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontListGlue</name>
+    <message>
+        <source>&amp;Font list…</source>
+        <translation>&amp;Schriftenliste…</translation>
+    </message>
+</context>
+<context>
+    <name>FontListModel</name>
+    <message>
+        <source>Sample</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Familie</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+</context>
+<context>
+    <name>FontListWindow</name>
+    <message>
+        <source>Font list</source>
+        <translation>Schriftenliste</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Installed fonts</source>
+        <translation>Installierte Schriften</translation>
+    </message>
+    <message>
+        <source>Document fonts</source>
+        <translation>Schriften des Dokuments</translation>
+    </message>
+    <message>
+        <source>Choose &amp;folder…</source>
+        <translation>&amp;Ordner wählen…</translation>
+    </message>
+    <message>
+        <source>Slot:</source>
+        <translation>Platz:</translation>
+    </message>
+    <message>
+        <source>Search names</source>
+        <translation>Namen durchsuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Only faces with every character</source>
+        <translation>&amp;Nur Schriften mit allen Zeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Hide unusable files</source>
+        <extracomment>Files that are no usable TrueType face (collections, PostScript outlines, damaged)</extracomment>
+        <translation>&amp;Unbrauchbare Dateien ausblenden</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>&amp;Verwenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Font folder</source>
+        <translation>Schriftenordner</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n face(s)</source>
+        <translation>
+            <numerusform>%n Schrift</numerusform>
+            <numerusform>%n Schriften</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n face(s)</source>
+        <translation>
+            <numerusform>%1 von %n Schrift</numerusform>
+            <numerusform>%1 von %n Schriften</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading… %1</source>
+        <translation>Wird gelesen… %1</translation>
     </message>
 </context>
 <context>
@@ -602,6 +816,33 @@ Sollen sie ersetzt werden?</translation>
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Glyphmux GUI help</source>
+        <translation>Hilfe zu Glyphmux GUI</translation>
+    </message>
+    <message>
+        <source>Choose a TrueType file for each of the five phone fonts with the folder button of its row; the four phone screens above show at once how the phone would draw its texts. The red &quot;?&quot; of a row tells which texts that font draws.</source>
+        <translation>Wählen Sie für jede der fünf Schriften des Telefons mit dem Ordner-Knopf ihrer Zeile eine TrueType-Datei; die vier Handybildschirme oben zeigen sofort, wie das Telefon seine Texte zeichnen würde. Das rote &quot;?&quot; einer Zeile sagt, welche Texte diese Schrift zeichnet.</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; and &quot;+&quot; step a font&apos;s size; Height, Italic and Width tune it further; Zoom and Chroma apply to every font. Height and Width are written as they stand, after &quot;:Y&quot; and &quot;:W&quot; on the font&apos;s line of Glyphmux.ini.</source>
+        <translation>&quot;-&quot; und &quot;+&quot; ändern die Größe einer Schrift; Höhe, Kursiv und Breite stimmen sie weiter ab; Zoom und Chroma gelten für alle Schriften. Höhe und Breite werden unverändert nach &quot;:Y&quot; und &quot;:W&quot; in die Zeile der Schrift in Glyphmux.ini geschrieben.</translation>
+    </message>
+    <message>
+        <source>File &gt; Save to Glyphmux.ini (Ctrl+S) writes the file into the folder the editor was started from, or back to the file opened with File &gt; Open (Ctrl+O). With &quot;Show information popup&quot; checked in the Settings menu, it first asks for the phone model, then lists the files to copy to the phone.</source>
+        <translation>Datei &gt; In Glyphmux.ini speichern (Strg+S) schreibt die Datei in den Ordner, aus dem der Editor gestartet wurde, oder zurück in die mit Datei &gt; Öffnen (Strg+O) geöffnete Datei. Ist &quot;Informationsfenster anzeigen&quot; im Menü Einstellungen angehakt, fragt er zuerst nach dem Handymodell und listet dann die Dateien auf, die aufs Telefon gehören.</translation>
+    </message>
+    <message>
+        <source>File &gt; Export for the phone gathers Glyphmux.ini, the font files and the engine&apos;s files in one folder, laid out as on the phone&apos;s C: drive, and says first what the phone may not be able to use.</source>
+        <translation>Datei &gt; Für das Telefon exportieren sammelt Glyphmux.ini, die Schriftdateien und die Dateien der Engine in einem Ordner, angelegt wie auf Laufwerk C: des Telefons, und sagt vorher, was das Telefon vielleicht nicht verwenden kann.</translation>
+    </message>
+    <message>
+        <source>Settings &gt; Language changes the language. Every control explains itself in a tooltip. F1 shows this window, the &quot;?&quot; menu the program&apos;s information.</source>
+        <translation>Einstellungen &gt; Sprache wechselt die Sprache. Jedes Bedienelement erklärt sich in einem Tooltip. F1 zeigt dieses Fenster, das Menü &quot;?&quot; die Informationen zum Programm.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Saved: %1</source>
@@ -784,9 +1025,26 @@ Sollen sie ersetzt werden?</translation>
     </message>
 </context>
 <context>
+    <name>RecoveryKeeper</name>
+    <message>
+        <source>Unsaved changes from %1:</source>
+        <extracomment>Followed by the buttons Restore and Discard; %1 is a date and time.</extracomment>
+        <translation>Ungesicherte Änderungen vom %1:</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+</context>
+<context>
     <name>SaveCommand</name>
     <message>
         <source>salvataggio in corso</source>
+        <extracomment>saving in progress (runs through the title bar)</extracomment>
         <translation>wird gespeichert</translation>
     </message>
     <message>
@@ -816,6 +1074,7 @@ Sollen sie ersetzt werden?</translation>
     </message>
     <message>
         <source>Apri TTF</source>
+        <extracomment>Open TTF (the font dialog&apos;s title)</extracomment>
         <translation>TTF öffnen</translation>
     </message>
 </context>
@@ -834,89 +1093,28 @@ Sollen sie ersetzt werden?</translation>
     <name>SlotInfo</name>
     <message>
         <source>Font degli sms e modo d&apos;uso</source>
+        <extracomment>Font of text messages and of the usage texts</extracomment>
         <translation>Schrift der SMS und des Profils</translation>
     </message>
     <message>
         <source>Font del menu popup</source>
+        <extracomment>Font of the pop-up menu</extracomment>
         <translation>Schrift des Popup-Menüs</translation>
     </message>
     <message>
         <source>Font del testo nella parte bassa dello schermo</source>
+        <extracomment>Font of the text at the bottom of the screen</extracomment>
         <translation>Schrift des Textes unten auf dem Bildschirm</translation>
     </message>
     <message>
         <source>Font del testo nella parte alta dello schermo</source>
+        <extracomment>Font of the text at the top of the screen</extracomment>
         <translation>Schrift des Textes oben auf dem Bildschirm</translation>
     </message>
     <message>
         <source>Font del testo nel menu</source>
+        <extracomment>Font of the text in the menu</extracomment>
         <translation>Schrift des Textes im Menü</translation>
-    </message>
-</context>
-<context>
-    <name>DocumentHistory</name>
-    <message>
-        <source>font of %1</source>
-        <extracomment>Completes &quot;Undo %1&quot;; %1 is a font slot such as LatinBold13.</extracomment>
-        <translation>Schrift von %1</translation>
-    </message>
-    <message>
-        <source>size of %1</source>
-        <translation>Größe von %1</translation>
-    </message>
-    <message>
-        <source>italics of %1</source>
-        <translation>Kursivschrift von %1</translation>
-    </message>
-    <message>
-        <source>face name of %1</source>
-        <extracomment>Typing a face name into the slot&apos;s field.</extracomment>
-        <translation>Schriftname von %1</translation>
-    </message>
-    <message>
-        <source>height of %1</source>
-        <translation>Höhe von %1</translation>
-    </message>
-    <message>
-        <source>width of %1</source>
-        <translation>Breite von %1</translation>
-    </message>
-    <message>
-        <source>font path</source>
-        <translation>Schriftpfad</translation>
-    </message>
-    <message>
-        <source>zoom</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>chroma</source>
-        <translation>Chroma</translation>
-    </message>
-    <message>
-        <source>opening %1</source>
-        <extracomment>%1 is the name of the Glyphmux.ini file opened.</extracomment>
-        <translation>Öffnen von %1</translation>
-    </message>
-    <message>
-        <source>restoring unsaved changes</source>
-        <translation>Wiederherstellen ungesicherter Änderungen</translation>
-    </message>
-</context>
-<context>
-    <name>RecoveryKeeper</name>
-    <message>
-        <source>Unsaved changes from %1:</source>
-        <extracomment>Followed by the buttons Restore and Discard; %1 is a date and time.</extracomment>
-        <translation>Ungesicherte Änderungen vom %1:</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Wiederherstellen</translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation>Verwerfen</translation>
     </message>
 </context>
 <context>
@@ -940,204 +1138,6 @@ Sollen sie ersetzt werden?</translation>
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederholen: %1</translation>
-    </message>
-</context>
-<context>
-    <name>FontListGlue</name>
-    <message>
-        <source>&amp;Font list…</source>
-        <translation>&amp;Schriftenliste…</translation>
-    </message>
-</context>
-<context>
-    <name>FontListModel</name>
-    <message>
-        <source>Sample</source>
-        <translation>Muster</translation>
-    </message>
-    <message>
-        <source>Family</source>
-        <translation>Familie</translation>
-    </message>
-    <message>
-        <source>Style</source>
-        <translation>Stil</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-</context>
-<context>
-    <name>FontListWindow</name>
-    <message>
-        <source>Font list</source>
-        <translation>Schriftenliste</translation>
-    </message>
-    <message>
-        <source>Folder</source>
-        <translation>Ordner</translation>
-    </message>
-    <message>
-        <source>Installed fonts</source>
-        <translation>Installierte Schriften</translation>
-    </message>
-    <message>
-        <source>Document fonts</source>
-        <translation>Schriften des Dokuments</translation>
-    </message>
-    <message>
-        <source>Choose &amp;folder…</source>
-        <translation>&amp;Ordner wählen…</translation>
-    </message>
-    <message>
-        <source>Slot:</source>
-        <translation>Platz:</translation>
-    </message>
-    <message>
-        <source>Search names</source>
-        <translation>Namen durchsuchen</translation>
-    </message>
-    <message>
-        <source>&amp;Only faces with every character</source>
-        <translation>&amp;Nur Schriften mit allen Zeichen</translation>
-    </message>
-    <message>
-        <source>&amp;Hide unusable files</source>
-        <extracomment>Files that are no usable TrueType face (collections, PostScript outlines, damaged)</extracomment>
-        <translation>&amp;Unbrauchbare Dateien ausblenden</translation>
-    </message>
-    <message>
-        <source>S&amp;top</source>
-        <translation>&amp;Stopp</translation>
-    </message>
-    <message>
-        <source>&amp;Use</source>
-        <translation>&amp;Verwenden</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Font folder</source>
-        <translation>Schriftenordner</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n face(s)</source>
-        <translation>
-            <numerusform>%n Schrift</numerusform>
-            <numerusform>%n Schriften</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n face(s)</source>
-        <translation>
-            <numerusform>%1 von %n Schrift</numerusform>
-            <numerusform>%1 von %n Schriften</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Reading… %1</source>
-        <translation>Wird gelesen… %1</translation>
-    </message>
-</context>
-<context>
-    <name>ControlHelp</name>
-    <message>
-        <source>Choose the TrueType file (.ttf) for %1</source>
-        <translation>Die TrueType-Datei (.ttf) für %1 wählen</translation>
-    </message>
-    <message>
-        <source>Open a font for %1</source>
-        <translation>Schrift für %1 öffnen</translation>
-    </message>
-    <message>
-        <source>Which texts of the phone&apos;s screen %1 draws</source>
-        <translation>Welche Texte des Handybildschirms %1 zeichnet</translation>
-    </message>
-    <message>
-        <source>What %1 draws</source>
-        <translation>Was %1 zeichnet</translation>
-    </message>
-    <message>
-        <source>Smaller: the size of %1 one step down</source>
-        <translation>Kleiner: die Größe von %1 einen Schritt zurück</translation>
-    </message>
-    <message>
-        <source>Smaller %1</source>
-        <translation>Kleiner %1</translation>
-    </message>
-    <message>
-        <source>Larger: the size of %1 one step up</source>
-        <translation>Größer: die Größe von %1 einen Schritt weiter</translation>
-    </message>
-    <message>
-        <source>Larger %1</source>
-        <translation>Größer %1</translation>
-    </message>
-    <message>
-        <source>The size of %1, written after &quot;@&quot; on its line of Glyphmux.ini</source>
-        <translation>Die Größe von %1, geschrieben nach &quot;@&quot; in seiner Zeile von Glyphmux.ini</translation>
-    </message>
-    <message>
-        <source>Height of %1: written as it stands after &quot;:Y&quot; on its line of Glyphmux.ini</source>
-        <translation>Höhe von %1: unverändert nach &quot;:Y&quot; in seine Zeile von Glyphmux.ini geschrieben</translation>
-    </message>
-    <message>
-        <source>Width of %1: written as it stands after &quot;:W&quot; on its line of Glyphmux.ini</source>
-        <translation>Breite von %1: unverändert nach &quot;:W&quot; in seine Zeile von Glyphmux.ini geschrieben</translation>
-    </message>
-    <message>
-        <source>Italic %1: writes &quot;:I&quot; on its line of Glyphmux.ini and slants the preview</source>
-        <translation>Kursiv %1: schreibt &quot;:I&quot; in seine Zeile von Glyphmux.ini und neigt die Vorschau</translation>
-    </message>
-    <message>
-        <source>Italic %1</source>
-        <translation>Kursiv %1</translation>
-    </message>
-    <message>
-        <source>Zoom, 1 to 300 %: written as ZoomRatio= in Glyphmux.ini; the preview&apos;s sizes follow it</source>
-        <translation>Zoom, 1 bis 300 %: als ZoomRatio= in Glyphmux.ini geschrieben; die Größen der Vorschau folgen ihm</translation>
-    </message>
-    <message>
-        <source>Chroma, 0 to 100: written as Chroma= in Glyphmux.ini; the preview shows its grey. The arrows beside it change it</source>
-        <translation>Chroma, 0 bis 100: als Chroma= in Glyphmux.ini geschrieben; die Vorschau zeigt sein Grau. Die Pfeile daneben ändern ihn</translation>
-    </message>
-    <message>
-        <source>Chroma</source>
-        <translation>Chroma</translation>
-    </message>
-    <message>
-        <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
-        <translation>Der Schriftpfad, unverändert als ExtraFontFile= in Glyphmux.ini geschrieben</translation>
-    </message>
-</context>
-<context>
-    <name>HelpWindow</name>
-    <message>
-        <source>Glyphmux GUI help</source>
-        <translation>Hilfe zu Glyphmux GUI</translation>
-    </message>
-    <message>
-        <source>Choose a TrueType file for each of the five phone fonts with the folder button of its row; the four phone screens above show at once how the phone would draw its texts. The red &quot;?&quot; of a row tells which texts that font draws.</source>
-        <translation>Wählen Sie für jede der fünf Schriften des Telefons mit dem Ordner-Knopf ihrer Zeile eine TrueType-Datei; die vier Handybildschirme oben zeigen sofort, wie das Telefon seine Texte zeichnen würde. Das rote &quot;?&quot; einer Zeile sagt, welche Texte diese Schrift zeichnet.</translation>
-    </message>
-    <message>
-        <source>&quot;-&quot; and &quot;+&quot; step a font&apos;s size; Height, Italic and Width tune it further; Zoom and Chroma apply to every font. Height and Width are written as they stand, after &quot;:Y&quot; and &quot;:W&quot; on the font&apos;s line of Glyphmux.ini.</source>
-        <translation>&quot;-&quot; und &quot;+&quot; ändern die Größe einer Schrift; Höhe, Kursiv und Breite stimmen sie weiter ab; Zoom und Chroma gelten für alle Schriften. Höhe und Breite werden unverändert nach &quot;:Y&quot; und &quot;:W&quot; in die Zeile der Schrift in Glyphmux.ini geschrieben.</translation>
-    </message>
-    <message>
-        <source>File &gt; Save to Glyphmux.ini (Ctrl+S) writes the file into the folder the editor was started from, or back to the file opened with File &gt; Open (Ctrl+O). With &quot;Show information popup&quot; checked in the Settings menu, it first asks for the phone model, then lists the files to copy to the phone.</source>
-        <translation>Datei &gt; In Glyphmux.ini speichern (Strg+S) schreibt die Datei in den Ordner, aus dem der Editor gestartet wurde, oder zurück in die mit Datei &gt; Öffnen (Strg+O) geöffnete Datei. Ist &quot;Informationsfenster anzeigen&quot; im Menü Einstellungen angehakt, fragt er zuerst nach dem Handymodell und listet dann die Dateien auf, die aufs Telefon gehören.</translation>
-    </message>
-    <message>
-        <source>File &gt; Export for the phone gathers Glyphmux.ini, the font files and the engine&apos;s files in one folder, laid out as on the phone&apos;s C: drive, and says first what the phone may not be able to use.</source>
-        <translation>Datei &gt; Für das Telefon exportieren sammelt Glyphmux.ini, die Schriftdateien und die Dateien der Engine in einem Ordner, angelegt wie auf Laufwerk C: des Telefons, und sagt vorher, was das Telefon vielleicht nicht verwenden kann.</translation>
-    </message>
-    <message>
-        <source>Settings &gt; Language changes the language. Every control explains itself in a tooltip. F1 shows this window, the &quot;?&quot; menu the program&apos;s information.</source>
-        <translation>Einstellungen &gt; Sprache wechselt die Sprache. Jedes Bedienelement erklärt sich in einem Tooltip. F1 zeigt dieses Fenster, das Menü &quot;?&quot; die Informationen zum Programm.</translation>
     </message>
 </context>
 </TS>

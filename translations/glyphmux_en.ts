@@ -5,18 +5,22 @@
     <name>AboutDialog</name>
     <message>
         <source>Informazioni su %1</source>
+        <extracomment>About %1</extracomment>
         <translation>About %1</translation>
     </message>
     <message>
         <source>Versione %1</source>
+        <extracomment>Version %1</extracomment>
         <translation>Version %1</translation>
     </message>
     <message>
         <source>Programma: il gruppo di Glyphmux GUI</source>
+        <extracomment>Program: the Glyphmux GUI team</extracomment>
         <translation>Program: the Glyphmux GUI team</translation>
     </message>
     <message>
         <source>Motore dei font: gli autori di Glyphmux</source>
+        <extracomment>Font engine: the authors of Glyphmux</extracomment>
         <translation>Font engine: the Glyphmux authors</translation>
     </message>
 </context>
@@ -51,14 +55,136 @@ is saved back to itself instead.</translation>
     </message>
 </context>
 <context>
+    <name>ControlHelp</name>
+    <message>
+        <source>Choose the TrueType file (.ttf) for %1</source>
+        <translation>Choose the TrueType file (.ttf) for %1</translation>
+    </message>
+    <message>
+        <source>Open a font for %1</source>
+        <translation>Open a font for %1</translation>
+    </message>
+    <message>
+        <source>Which texts of the phone&apos;s screen %1 draws</source>
+        <translation>Which texts of the phone&apos;s screen %1 draws</translation>
+    </message>
+    <message>
+        <source>What %1 draws</source>
+        <translation>What %1 draws</translation>
+    </message>
+    <message>
+        <source>Smaller: the size of %1 one step down</source>
+        <translation>Smaller: the size of %1 one step down</translation>
+    </message>
+    <message>
+        <source>Smaller %1</source>
+        <translation>Smaller %1</translation>
+    </message>
+    <message>
+        <source>Larger: the size of %1 one step up</source>
+        <translation>Larger: the size of %1 one step up</translation>
+    </message>
+    <message>
+        <source>Larger %1</source>
+        <translation>Larger %1</translation>
+    </message>
+    <message>
+        <source>The size of %1, written after &quot;@&quot; on its line of Glyphmux.ini</source>
+        <translation>The size of %1, written after &quot;@&quot; on its line of Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Height of %1: written as it stands after &quot;:Y&quot; on its line of Glyphmux.ini</source>
+        <translation>Height of %1: written as it stands after &quot;:Y&quot; on its line of Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Width of %1: written as it stands after &quot;:W&quot; on its line of Glyphmux.ini</source>
+        <translation>Width of %1: written as it stands after &quot;:W&quot; on its line of Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Italic %1: writes &quot;:I&quot; on its line of Glyphmux.ini and slants the preview</source>
+        <translation>Italic %1: writes &quot;:I&quot; on its line of Glyphmux.ini and slants the preview</translation>
+    </message>
+    <message>
+        <source>Italic %1</source>
+        <translation>Italic %1</translation>
+    </message>
+    <message>
+        <source>Zoom, 1 to 300 %: written as ZoomRatio= in Glyphmux.ini; the preview&apos;s sizes follow it</source>
+        <translation>Zoom, 1 to 300 %: written as ZoomRatio= in Glyphmux.ini; the preview&apos;s sizes follow it</translation>
+    </message>
+    <message>
+        <source>Chroma, 0 to 100: written as Chroma= in Glyphmux.ini; the preview shows its grey. The arrows beside it change it</source>
+        <translation>Chroma, 0 to 100: written as Chroma= in Glyphmux.ini; the preview shows its grey. The arrows beside it change it</translation>
+    </message>
+    <message>
+        <source>Chroma</source>
+        <translation>Chroma</translation>
+    </message>
+    <message>
+        <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
+        <translation>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</translation>
+    </message>
+</context>
+<context>
     <name>CopyListDialog</name>
     <message>
         <source>Copia i seguenti file:</source>
+        <extracomment>Copy the following files: (the window&apos;s title, and the heading of the exported copy list)</extracomment>
         <translation>Copy the following files:</translation>
     </message>
     <message>
         <source>Export…</source>
         <translation>Export…</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentHistory</name>
+    <message>
+        <source>font of %1</source>
+        <extracomment>Completes &quot;Undo %1&quot;; %1 is a font slot such as LatinBold13.</extracomment>
+        <translation>font of %1</translation>
+    </message>
+    <message>
+        <source>size of %1</source>
+        <translation>size of %1</translation>
+    </message>
+    <message>
+        <source>italics of %1</source>
+        <translation>italics of %1</translation>
+    </message>
+    <message>
+        <source>face name of %1</source>
+        <extracomment>Typing a face name into the slot&apos;s field.</extracomment>
+        <translation>face name of %1</translation>
+    </message>
+    <message>
+        <source>height of %1</source>
+        <translation>height of %1</translation>
+    </message>
+    <message>
+        <source>width of %1</source>
+        <translation>width of %1</translation>
+    </message>
+    <message>
+        <source>font path</source>
+        <translation>font path</translation>
+    </message>
+    <message>
+        <source>zoom</source>
+        <translation>zoom</translation>
+    </message>
+    <message>
+        <source>chroma</source>
+        <translation>chroma</translation>
+    </message>
+    <message>
+        <source>opening %1</source>
+        <extracomment>%1 is the name of the Glyphmux.ini file opened.</extracomment>
+        <translation>opening %1</translation>
+    </message>
+    <message>
+        <source>restoring unsaved changes</source>
+        <translation>restoring unsaved changes</translation>
     </message>
 </context>
 <context>
@@ -254,18 +380,6 @@ Replace them?</translation>
         <translation>%1: the face &quot;%2&quot; comes from another file in another slot too (%3); the phone finds a face by its name alone and cannot tell the two apart.</translation>
     </message>
     <message>
-        <source>Written, complete:
-%1</source>
-        <translation>Written, complete:
-%1</translation>
-    </message>
-    <message>
-        <source>Not written:
-%1</source>
-        <translation>Not written:
-%1</translation>
-    </message>
-    <message>
         <source>Copy these files to the phone:</source>
         <translation>Copy these files to the phone:</translation>
     </message>
@@ -388,6 +502,106 @@ Replace them?</translation>
     <message>
         <source>Font details: %1</source>
         <translation>Font details: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontListGlue</name>
+    <message>
+        <source>&amp;Font list…</source>
+        <translation>&amp;Font list…</translation>
+    </message>
+</context>
+<context>
+    <name>FontListModel</name>
+    <message>
+        <source>Sample</source>
+        <translation>Sample</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Family</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+</context>
+<context>
+    <name>FontListWindow</name>
+    <message>
+        <source>Font list</source>
+        <translation>Font list</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Installed fonts</source>
+        <translation>Installed fonts</translation>
+    </message>
+    <message>
+        <source>Document fonts</source>
+        <translation>Document fonts</translation>
+    </message>
+    <message>
+        <source>Choose &amp;folder…</source>
+        <translation>Choose &amp;folder…</translation>
+    </message>
+    <message>
+        <source>Slot:</source>
+        <translation>Slot:</translation>
+    </message>
+    <message>
+        <source>Search names</source>
+        <translation>Search names</translation>
+    </message>
+    <message>
+        <source>&amp;Only faces with every character</source>
+        <translation>&amp;Only faces with every character</translation>
+    </message>
+    <message>
+        <source>&amp;Hide unusable files</source>
+        <extracomment>Files that are no usable TrueType face (collections, PostScript outlines, damaged)</extracomment>
+        <translation>&amp;Hide unusable files</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>S&amp;top</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>&amp;Use</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Font folder</source>
+        <translation>Font folder</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n face(s)</source>
+        <translation>
+            <numerusform>%n face</numerusform>
+            <numerusform>%n faces</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n face(s)</source>
+        <translation>
+            <numerusform>%1 of %n face</numerusform>
+            <numerusform>%1 of %n faces</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading… %1</source>
+        <translation>Reading… %1</translation>
     </message>
 </context>
 <context>
@@ -602,6 +816,33 @@ Replace them?</translation>
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Glyphmux GUI help</source>
+        <translation>Glyphmux GUI help</translation>
+    </message>
+    <message>
+        <source>Choose a TrueType file for each of the five phone fonts with the folder button of its row; the four phone screens above show at once how the phone would draw its texts. The red &quot;?&quot; of a row tells which texts that font draws.</source>
+        <translation>Choose a TrueType file for each of the five phone fonts with the folder button of its row; the four phone screens above show at once how the phone would draw its texts. The red &quot;?&quot; of a row tells which texts that font draws.</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; and &quot;+&quot; step a font&apos;s size; Height, Italic and Width tune it further; Zoom and Chroma apply to every font. Height and Width are written as they stand, after &quot;:Y&quot; and &quot;:W&quot; on the font&apos;s line of Glyphmux.ini.</source>
+        <translation>&quot;-&quot; and &quot;+&quot; step a font&apos;s size; Height, Italic and Width tune it further; Zoom and Chroma apply to every font. Height and Width are written as they stand, after &quot;:Y&quot; and &quot;:W&quot; on the font&apos;s line of Glyphmux.ini.</translation>
+    </message>
+    <message>
+        <source>File &gt; Save to Glyphmux.ini (Ctrl+S) writes the file into the folder the editor was started from, or back to the file opened with File &gt; Open (Ctrl+O). With &quot;Show information popup&quot; checked in the Settings menu, it first asks for the phone model, then lists the files to copy to the phone.</source>
+        <translation>File &gt; Save to Glyphmux.ini (Ctrl+S) writes the file into the folder the editor was started from, or back to the file opened with File &gt; Open (Ctrl+O). With &quot;Show information popup&quot; checked in the Settings menu, it first asks for the phone model, then lists the files to copy to the phone.</translation>
+    </message>
+    <message>
+        <source>File &gt; Export for the phone gathers Glyphmux.ini, the font files and the engine&apos;s files in one folder, laid out as on the phone&apos;s C: drive, and says first what the phone may not be able to use.</source>
+        <translation>File &gt; Export for the phone gathers Glyphmux.ini, the font files and the engine&apos;s files in one folder, laid out as on the phone&apos;s C: drive, and says first what the phone may not be able to use.</translation>
+    </message>
+    <message>
+        <source>Settings &gt; Language changes the language. Every control explains itself in a tooltip. F1 shows this window, the &quot;?&quot; menu the program&apos;s information.</source>
+        <translation>Settings &gt; Language changes the language. Every control explains itself in a tooltip. F1 shows this window, the &quot;?&quot; menu the program&apos;s information.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Saved: %1</source>
@@ -784,9 +1025,26 @@ Replace them?</translation>
     </message>
 </context>
 <context>
+    <name>RecoveryKeeper</name>
+    <message>
+        <source>Unsaved changes from %1:</source>
+        <extracomment>Followed by the buttons Restore and Discard; %1 is a date and time.</extracomment>
+        <translation>Unsaved changes from %1:</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+</context>
+<context>
     <name>SaveCommand</name>
     <message>
         <source>salvataggio in corso</source>
+        <extracomment>saving in progress (runs through the title bar)</extracomment>
         <translation>saving</translation>
     </message>
     <message>
@@ -816,6 +1074,7 @@ Replace them?</translation>
     </message>
     <message>
         <source>Apri TTF</source>
+        <extracomment>Open TTF (the font dialog&apos;s title)</extracomment>
         <translation>Open TTF</translation>
     </message>
 </context>
@@ -834,89 +1093,28 @@ Replace them?</translation>
     <name>SlotInfo</name>
     <message>
         <source>Font degli sms e modo d&apos;uso</source>
+        <extracomment>Font of text messages and of the usage texts</extracomment>
         <translation>Font of the text messages and the profile</translation>
     </message>
     <message>
         <source>Font del menu popup</source>
+        <extracomment>Font of the pop-up menu</extracomment>
         <translation>Font of the pop-up menu</translation>
     </message>
     <message>
         <source>Font del testo nella parte bassa dello schermo</source>
+        <extracomment>Font of the text at the bottom of the screen</extracomment>
         <translation>Font of the text at the bottom of the screen</translation>
     </message>
     <message>
         <source>Font del testo nella parte alta dello schermo</source>
+        <extracomment>Font of the text at the top of the screen</extracomment>
         <translation>Font of the text at the top of the screen</translation>
     </message>
     <message>
         <source>Font del testo nel menu</source>
+        <extracomment>Font of the text in the menu</extracomment>
         <translation>Font of the text in the menu</translation>
-    </message>
-</context>
-<context>
-    <name>DocumentHistory</name>
-    <message>
-        <source>font of %1</source>
-        <extracomment>Completes &quot;Undo %1&quot;; %1 is a font slot such as LatinBold13.</extracomment>
-        <translation>font of %1</translation>
-    </message>
-    <message>
-        <source>size of %1</source>
-        <translation>size of %1</translation>
-    </message>
-    <message>
-        <source>italics of %1</source>
-        <translation>italics of %1</translation>
-    </message>
-    <message>
-        <source>face name of %1</source>
-        <extracomment>Typing a face name into the slot&apos;s field.</extracomment>
-        <translation>face name of %1</translation>
-    </message>
-    <message>
-        <source>height of %1</source>
-        <translation>height of %1</translation>
-    </message>
-    <message>
-        <source>width of %1</source>
-        <translation>width of %1</translation>
-    </message>
-    <message>
-        <source>font path</source>
-        <translation>font path</translation>
-    </message>
-    <message>
-        <source>zoom</source>
-        <translation>zoom</translation>
-    </message>
-    <message>
-        <source>chroma</source>
-        <translation>chroma</translation>
-    </message>
-    <message>
-        <source>opening %1</source>
-        <extracomment>%1 is the name of the Glyphmux.ini file opened.</extracomment>
-        <translation>opening %1</translation>
-    </message>
-    <message>
-        <source>restoring unsaved changes</source>
-        <translation>restoring unsaved changes</translation>
-    </message>
-</context>
-<context>
-    <name>RecoveryKeeper</name>
-    <message>
-        <source>Unsaved changes from %1:</source>
-        <extracomment>Followed by the buttons Restore and Discard; %1 is a date and time.</extracomment>
-        <translation>Unsaved changes from %1:</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Restore</translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation>Discard</translation>
     </message>
 </context>
 <context>
@@ -940,204 +1138,6 @@ Replace them?</translation>
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Redo %1</translation>
-    </message>
-</context>
-<context>
-    <name>FontListGlue</name>
-    <message>
-        <source>&amp;Font list…</source>
-        <translation>&amp;Font list…</translation>
-    </message>
-</context>
-<context>
-    <name>FontListModel</name>
-    <message>
-        <source>Sample</source>
-        <translation>Sample</translation>
-    </message>
-    <message>
-        <source>Family</source>
-        <translation>Family</translation>
-    </message>
-    <message>
-        <source>Style</source>
-        <translation>Style</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-</context>
-<context>
-    <name>FontListWindow</name>
-    <message>
-        <source>Font list</source>
-        <translation>Font list</translation>
-    </message>
-    <message>
-        <source>Folder</source>
-        <translation>Folder</translation>
-    </message>
-    <message>
-        <source>Installed fonts</source>
-        <translation>Installed fonts</translation>
-    </message>
-    <message>
-        <source>Document fonts</source>
-        <translation>Document fonts</translation>
-    </message>
-    <message>
-        <source>Choose &amp;folder…</source>
-        <translation>Choose &amp;folder…</translation>
-    </message>
-    <message>
-        <source>Slot:</source>
-        <translation>Slot:</translation>
-    </message>
-    <message>
-        <source>Search names</source>
-        <translation>Search names</translation>
-    </message>
-    <message>
-        <source>&amp;Only faces with every character</source>
-        <translation>&amp;Only faces with every character</translation>
-    </message>
-    <message>
-        <source>&amp;Hide unusable files</source>
-        <extracomment>Files that are no usable TrueType face (collections, PostScript outlines, damaged)</extracomment>
-        <translation>&amp;Hide unusable files</translation>
-    </message>
-    <message>
-        <source>S&amp;top</source>
-        <translation>S&amp;top</translation>
-    </message>
-    <message>
-        <source>&amp;Use</source>
-        <translation>&amp;Use</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>Font folder</source>
-        <translation>Font folder</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n face(s)</source>
-        <translation>
-            <numerusform>%n face</numerusform>
-            <numerusform>%n faces</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n face(s)</source>
-        <translation>
-            <numerusform>%1 of %n face</numerusform>
-            <numerusform>%1 of %n faces</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Reading… %1</source>
-        <translation>Reading… %1</translation>
-    </message>
-</context>
-<context>
-    <name>ControlHelp</name>
-    <message>
-        <source>Choose the TrueType file (.ttf) for %1</source>
-        <translation>Choose the TrueType file (.ttf) for %1</translation>
-    </message>
-    <message>
-        <source>Open a font for %1</source>
-        <translation>Open a font for %1</translation>
-    </message>
-    <message>
-        <source>Which texts of the phone&apos;s screen %1 draws</source>
-        <translation>Which texts of the phone&apos;s screen %1 draws</translation>
-    </message>
-    <message>
-        <source>What %1 draws</source>
-        <translation>What %1 draws</translation>
-    </message>
-    <message>
-        <source>Smaller: the size of %1 one step down</source>
-        <translation>Smaller: the size of %1 one step down</translation>
-    </message>
-    <message>
-        <source>Smaller %1</source>
-        <translation>Smaller %1</translation>
-    </message>
-    <message>
-        <source>Larger: the size of %1 one step up</source>
-        <translation>Larger: the size of %1 one step up</translation>
-    </message>
-    <message>
-        <source>Larger %1</source>
-        <translation>Larger %1</translation>
-    </message>
-    <message>
-        <source>The size of %1, written after &quot;@&quot; on its line of Glyphmux.ini</source>
-        <translation>The size of %1, written after &quot;@&quot; on its line of Glyphmux.ini</translation>
-    </message>
-    <message>
-        <source>Height of %1: written as it stands after &quot;:Y&quot; on its line of Glyphmux.ini</source>
-        <translation>Height of %1: written as it stands after &quot;:Y&quot; on its line of Glyphmux.ini</translation>
-    </message>
-    <message>
-        <source>Width of %1: written as it stands after &quot;:W&quot; on its line of Glyphmux.ini</source>
-        <translation>Width of %1: written as it stands after &quot;:W&quot; on its line of Glyphmux.ini</translation>
-    </message>
-    <message>
-        <source>Italic %1: writes &quot;:I&quot; on its line of Glyphmux.ini and slants the preview</source>
-        <translation>Italic %1: writes &quot;:I&quot; on its line of Glyphmux.ini and slants the preview</translation>
-    </message>
-    <message>
-        <source>Italic %1</source>
-        <translation>Italic %1</translation>
-    </message>
-    <message>
-        <source>Zoom, 1 to 300 %: written as ZoomRatio= in Glyphmux.ini; the preview&apos;s sizes follow it</source>
-        <translation>Zoom, 1 to 300 %: written as ZoomRatio= in Glyphmux.ini; the preview&apos;s sizes follow it</translation>
-    </message>
-    <message>
-        <source>Chroma, 0 to 100: written as Chroma= in Glyphmux.ini; the preview shows its grey. The arrows beside it change it</source>
-        <translation>Chroma, 0 to 100: written as Chroma= in Glyphmux.ini; the preview shows its grey. The arrows beside it change it</translation>
-    </message>
-    <message>
-        <source>Chroma</source>
-        <translation>Chroma</translation>
-    </message>
-    <message>
-        <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
-        <translation>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</translation>
-    </message>
-</context>
-<context>
-    <name>HelpWindow</name>
-    <message>
-        <source>Glyphmux GUI help</source>
-        <translation>Glyphmux GUI help</translation>
-    </message>
-    <message>
-        <source>Choose a TrueType file for each of the five phone fonts with the folder button of its row; the four phone screens above show at once how the phone would draw its texts. The red &quot;?&quot; of a row tells which texts that font draws.</source>
-        <translation>Choose a TrueType file for each of the five phone fonts with the folder button of its row; the four phone screens above show at once how the phone would draw its texts. The red &quot;?&quot; of a row tells which texts that font draws.</translation>
-    </message>
-    <message>
-        <source>&quot;-&quot; and &quot;+&quot; step a font&apos;s size; Height, Italic and Width tune it further; Zoom and Chroma apply to every font. Height and Width are written as they stand, after &quot;:Y&quot; and &quot;:W&quot; on the font&apos;s line of Glyphmux.ini.</source>
-        <translation>&quot;-&quot; and &quot;+&quot; step a font&apos;s size; Height, Italic and Width tune it further; Zoom and Chroma apply to every font. Height and Width are written as they stand, after &quot;:Y&quot; and &quot;:W&quot; on the font&apos;s line of Glyphmux.ini.</translation>
-    </message>
-    <message>
-        <source>File &gt; Save to Glyphmux.ini (Ctrl+S) writes the file into the folder the editor was started from, or back to the file opened with File &gt; Open (Ctrl+O). With &quot;Show information popup&quot; checked in the Settings menu, it first asks for the phone model, then lists the files to copy to the phone.</source>
-        <translation>File &gt; Save to Glyphmux.ini (Ctrl+S) writes the file into the folder the editor was started from, or back to the file opened with File &gt; Open (Ctrl+O). With &quot;Show information popup&quot; checked in the Settings menu, it first asks for the phone model, then lists the files to copy to the phone.</translation>
-    </message>
-    <message>
-        <source>File &gt; Export for the phone gathers Glyphmux.ini, the font files and the engine&apos;s files in one folder, laid out as on the phone&apos;s C: drive, and says first what the phone may not be able to use.</source>
-        <translation>File &gt; Export for the phone gathers Glyphmux.ini, the font files and the engine&apos;s files in one folder, laid out as on the phone&apos;s C: drive, and says first what the phone may not be able to use.</translation>
-    </message>
-    <message>
-        <source>Settings &gt; Language changes the language. Every control explains itself in a tooltip. F1 shows this window, the &quot;?&quot; menu the program&apos;s information.</source>
-        <translation>Settings &gt; Language changes the language. Every control explains itself in a tooltip. F1 shows this window, the &quot;?&quot; menu the program&apos;s information.</translation>
     </message>
 </context>
 </TS>

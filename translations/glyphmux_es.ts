@@ -5,18 +5,22 @@
     <name>AboutDialog</name>
     <message>
         <source>Informazioni su %1</source>
+        <extracomment>About %1</extracomment>
         <translation>Acerca de %1</translation>
     </message>
     <message>
         <source>Versione %1</source>
+        <extracomment>Version %1</extracomment>
         <translation>Versión %1</translation>
     </message>
     <message>
         <source>Programma: il gruppo di Glyphmux GUI</source>
+        <extracomment>Program: the Glyphmux GUI team</extracomment>
         <translation>Programa: el equipo de Glyphmux GUI</translation>
     </message>
     <message>
         <source>Motore dei font: gli autori di Glyphmux</source>
+        <extracomment>Font engine: the authors of Glyphmux</extracomment>
         <translation>Motor de fuentes: los autores de Glyphmux</translation>
     </message>
 </context>
@@ -51,14 +55,136 @@ se guarda, en cambio, sobre sí mismo.</translation>
     </message>
 </context>
 <context>
+    <name>ControlHelp</name>
+    <message>
+        <source>Choose the TrueType file (.ttf) for %1</source>
+        <translation>Elegir el archivo TrueType (.ttf) para %1</translation>
+    </message>
+    <message>
+        <source>Open a font for %1</source>
+        <translation>Abrir una fuente para %1</translation>
+    </message>
+    <message>
+        <source>Which texts of the phone&apos;s screen %1 draws</source>
+        <translation>Qué textos de la pantalla del teléfono dibuja %1</translation>
+    </message>
+    <message>
+        <source>What %1 draws</source>
+        <translation>Qué dibuja %1</translation>
+    </message>
+    <message>
+        <source>Smaller: the size of %1 one step down</source>
+        <translation>Más pequeño: el tamaño de %1 un paso menos</translation>
+    </message>
+    <message>
+        <source>Smaller %1</source>
+        <translation>Más pequeño %1</translation>
+    </message>
+    <message>
+        <source>Larger: the size of %1 one step up</source>
+        <translation>Más grande: el tamaño de %1 un paso más</translation>
+    </message>
+    <message>
+        <source>Larger %1</source>
+        <translation>Más grande %1</translation>
+    </message>
+    <message>
+        <source>The size of %1, written after &quot;@&quot; on its line of Glyphmux.ini</source>
+        <translation>El tamaño de %1, escrito tras &quot;@&quot; en su línea de Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Height of %1: written as it stands after &quot;:Y&quot; on its line of Glyphmux.ini</source>
+        <translation>Altura de %1: se escribe tal cual tras &quot;:Y&quot; en su línea de Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Width of %1: written as it stands after &quot;:W&quot; on its line of Glyphmux.ini</source>
+        <translation>Anchura de %1: se escribe tal cual tras &quot;:W&quot; en su línea de Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Italic %1: writes &quot;:I&quot; on its line of Glyphmux.ini and slants the preview</source>
+        <translation>Cursiva %1: escribe &quot;:I&quot; en su línea de Glyphmux.ini e inclina la vista previa</translation>
+    </message>
+    <message>
+        <source>Italic %1</source>
+        <translation>Cursiva %1</translation>
+    </message>
+    <message>
+        <source>Zoom, 1 to 300 %: written as ZoomRatio= in Glyphmux.ini; the preview&apos;s sizes follow it</source>
+        <translation>Zoom, de 1 a 300 %: se escribe como ZoomRatio= en Glyphmux.ini; los tamaños de la vista previa lo siguen</translation>
+    </message>
+    <message>
+        <source>Chroma, 0 to 100: written as Chroma= in Glyphmux.ini; the preview shows its grey. The arrows beside it change it</source>
+        <translation>Croma, de 0 a 100: se escribe como Chroma= en Glyphmux.ini; la vista previa muestra su gris. Las flechas de al lado lo cambian</translation>
+    </message>
+    <message>
+        <source>Chroma</source>
+        <translation>Croma</translation>
+    </message>
+    <message>
+        <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
+        <translation>La ruta de fuentes, escrita tal cual como ExtraFontFile= en Glyphmux.ini</translation>
+    </message>
+</context>
+<context>
     <name>CopyListDialog</name>
     <message>
         <source>Copia i seguenti file:</source>
+        <extracomment>Copy the following files: (the window&apos;s title, and the heading of the exported copy list)</extracomment>
         <translation>Copie los siguientes archivos:</translation>
     </message>
     <message>
         <source>Export…</source>
         <translation>Exportar…</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentHistory</name>
+    <message>
+        <source>font of %1</source>
+        <extracomment>Completes &quot;Undo %1&quot;; %1 is a font slot such as LatinBold13.</extracomment>
+        <translation>fuente de %1</translation>
+    </message>
+    <message>
+        <source>size of %1</source>
+        <translation>tamaño de %1</translation>
+    </message>
+    <message>
+        <source>italics of %1</source>
+        <translation>cursiva de %1</translation>
+    </message>
+    <message>
+        <source>face name of %1</source>
+        <extracomment>Typing a face name into the slot&apos;s field.</extracomment>
+        <translation>nombre de fuente de %1</translation>
+    </message>
+    <message>
+        <source>height of %1</source>
+        <translation>altura de %1</translation>
+    </message>
+    <message>
+        <source>width of %1</source>
+        <translation>anchura de %1</translation>
+    </message>
+    <message>
+        <source>font path</source>
+        <translation>ruta de fuentes</translation>
+    </message>
+    <message>
+        <source>zoom</source>
+        <translation>zoom</translation>
+    </message>
+    <message>
+        <source>chroma</source>
+        <translation>chroma</translation>
+    </message>
+    <message>
+        <source>opening %1</source>
+        <extracomment>%1 is the name of the Glyphmux.ini file opened.</extracomment>
+        <translation>apertura de %1</translation>
+    </message>
+    <message>
+        <source>restoring unsaved changes</source>
+        <translation>restauración de cambios sin guardar</translation>
     </message>
 </context>
 <context>
@@ -254,18 +380,6 @@ Replace them?</source>
         <translation>%1: la fuente &quot;%2&quot; también viene de otro archivo en otra ranura (%3); el teléfono encuentra una fuente solo por su nombre y no puede distinguirlas.</translation>
     </message>
     <message>
-        <source>Written, complete:
-%1</source>
-        <translation>Escritos, completos:
-%1</translation>
-    </message>
-    <message>
-        <source>Not written:
-%1</source>
-        <translation>No escritos:
-%1</translation>
-    </message>
-    <message>
         <source>Copy these files to the phone:</source>
         <translation>Copie estos archivos en el teléfono:</translation>
     </message>
@@ -388,6 +502,106 @@ Replace them?</source>
     <message>
         <source>Font details: %1</source>
         <translation>Detalles de la fuente: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontListGlue</name>
+    <message>
+        <source>&amp;Font list…</source>
+        <translation>&amp;Lista de fuentes…</translation>
+    </message>
+</context>
+<context>
+    <name>FontListModel</name>
+    <message>
+        <source>Sample</source>
+        <translation>Muestra</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Familia</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+</context>
+<context>
+    <name>FontListWindow</name>
+    <message>
+        <source>Font list</source>
+        <translation>Lista de fuentes</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Installed fonts</source>
+        <translation>Fuentes instaladas</translation>
+    </message>
+    <message>
+        <source>Document fonts</source>
+        <translation>Fuentes del documento</translation>
+    </message>
+    <message>
+        <source>Choose &amp;folder…</source>
+        <translation>Elegir &amp;carpeta…</translation>
+    </message>
+    <message>
+        <source>Slot:</source>
+        <translation>Ranura:</translation>
+    </message>
+    <message>
+        <source>Search names</source>
+        <translation>Buscar en los nombres</translation>
+    </message>
+    <message>
+        <source>&amp;Only faces with every character</source>
+        <translation>&amp;Solo fuentes con todos los caracteres</translation>
+    </message>
+    <message>
+        <source>&amp;Hide unusable files</source>
+        <extracomment>Files that are no usable TrueType face (collections, PostScript outlines, damaged)</extracomment>
+        <translation>&amp;Ocultar archivos inutilizables</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>&amp;Usar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Font folder</source>
+        <translation>Carpeta de fuentes</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n face(s)</source>
+        <translation>
+            <numerusform>%n fuente</numerusform>
+            <numerusform>%n fuentes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n face(s)</source>
+        <translation>
+            <numerusform>%1 de %n fuente</numerusform>
+            <numerusform>%1 de %n fuentes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading… %1</source>
+        <translation>Leyendo… %1</translation>
     </message>
 </context>
 <context>
@@ -602,6 +816,33 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Glyphmux GUI help</source>
+        <translation>Ayuda de Glyphmux GUI</translation>
+    </message>
+    <message>
+        <source>Choose a TrueType file for each of the five phone fonts with the folder button of its row; the four phone screens above show at once how the phone would draw its texts. The red &quot;?&quot; of a row tells which texts that font draws.</source>
+        <translation>Elija un archivo TrueType para cada una de las cinco fuentes del teléfono con el botón de carpeta de su fila; las cuatro pantallas de teléfono de arriba muestran al instante cómo dibujaría el teléfono sus textos. El &quot;?&quot; rojo de una fila dice qué textos dibuja esa fuente.</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; and &quot;+&quot; step a font&apos;s size; Height, Italic and Width tune it further; Zoom and Chroma apply to every font. Height and Width are written as they stand, after &quot;:Y&quot; and &quot;:W&quot; on the font&apos;s line of Glyphmux.ini.</source>
+        <translation>&quot;-&quot; y &quot;+&quot; cambian el tamaño de una fuente; Altura, Cursiva y Anchura la ajustan más; Zoom y Croma valen para todas las fuentes. Altura y Anchura se escriben tal cual, tras &quot;:Y&quot; y &quot;:W&quot; en la línea de la fuente en Glyphmux.ini.</translation>
+    </message>
+    <message>
+        <source>File &gt; Save to Glyphmux.ini (Ctrl+S) writes the file into the folder the editor was started from, or back to the file opened with File &gt; Open (Ctrl+O). With &quot;Show information popup&quot; checked in the Settings menu, it first asks for the phone model, then lists the files to copy to the phone.</source>
+        <translation>Archivo &gt; Guardar en Glyphmux.ini (Ctrl+S) escribe el archivo en la carpeta desde la que se inició el editor, o en el archivo abierto con Archivo &gt; Abrir (Ctrl+O). Con &quot;Mostrar ventana informativa&quot; marcado en el menú Configuración, primero pregunta el modelo de teléfono y luego enumera los archivos que hay que copiar al teléfono.</translation>
+    </message>
+    <message>
+        <source>File &gt; Export for the phone gathers Glyphmux.ini, the font files and the engine&apos;s files in one folder, laid out as on the phone&apos;s C: drive, and says first what the phone may not be able to use.</source>
+        <translation>Archivo &gt; Exportar para el teléfono reúne Glyphmux.ini, los archivos de fuentes y los del motor en una carpeta, dispuestos como en la unidad C: del teléfono, y dice antes qué puede que el teléfono no pueda usar.</translation>
+    </message>
+    <message>
+        <source>Settings &gt; Language changes the language. Every control explains itself in a tooltip. F1 shows this window, the &quot;?&quot; menu the program&apos;s information.</source>
+        <translation>Configuración &gt; Idioma cambia el idioma. Cada control se explica en una sugerencia. F1 muestra esta ventana, el menú &quot;?&quot; la información del programa.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Saved: %1</source>
@@ -784,9 +1025,26 @@ Replace them?</source>
     </message>
 </context>
 <context>
+    <name>RecoveryKeeper</name>
+    <message>
+        <source>Unsaved changes from %1:</source>
+        <extracomment>Followed by the buttons Restore and Discard; %1 is a date and time.</extracomment>
+        <translation>Cambios sin guardar del %1:</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+</context>
+<context>
     <name>SaveCommand</name>
     <message>
         <source>salvataggio in corso</source>
+        <extracomment>saving in progress (runs through the title bar)</extracomment>
         <translation>guardando</translation>
     </message>
     <message>
@@ -816,6 +1074,7 @@ Replace them?</source>
     </message>
     <message>
         <source>Apri TTF</source>
+        <extracomment>Open TTF (the font dialog&apos;s title)</extracomment>
         <translation>Abrir TTF</translation>
     </message>
 </context>
@@ -834,89 +1093,28 @@ Replace them?</source>
     <name>SlotInfo</name>
     <message>
         <source>Font degli sms e modo d&apos;uso</source>
+        <extracomment>Font of text messages and of the usage texts</extracomment>
         <translation>Fuente de los SMS y del perfil</translation>
     </message>
     <message>
         <source>Font del menu popup</source>
+        <extracomment>Font of the pop-up menu</extracomment>
         <translation>Fuente del menú emergente</translation>
     </message>
     <message>
         <source>Font del testo nella parte bassa dello schermo</source>
+        <extracomment>Font of the text at the bottom of the screen</extracomment>
         <translation>Fuente del texto en la parte inferior de la pantalla</translation>
     </message>
     <message>
         <source>Font del testo nella parte alta dello schermo</source>
+        <extracomment>Font of the text at the top of the screen</extracomment>
         <translation>Fuente del texto en la parte superior de la pantalla</translation>
     </message>
     <message>
         <source>Font del testo nel menu</source>
+        <extracomment>Font of the text in the menu</extracomment>
         <translation>Fuente del texto en el menú</translation>
-    </message>
-</context>
-<context>
-    <name>DocumentHistory</name>
-    <message>
-        <source>font of %1</source>
-        <extracomment>Completes &quot;Undo %1&quot;; %1 is a font slot such as LatinBold13.</extracomment>
-        <translation>fuente de %1</translation>
-    </message>
-    <message>
-        <source>size of %1</source>
-        <translation>tamaño de %1</translation>
-    </message>
-    <message>
-        <source>italics of %1</source>
-        <translation>cursiva de %1</translation>
-    </message>
-    <message>
-        <source>face name of %1</source>
-        <extracomment>Typing a face name into the slot&apos;s field.</extracomment>
-        <translation>nombre de fuente de %1</translation>
-    </message>
-    <message>
-        <source>height of %1</source>
-        <translation>altura de %1</translation>
-    </message>
-    <message>
-        <source>width of %1</source>
-        <translation>anchura de %1</translation>
-    </message>
-    <message>
-        <source>font path</source>
-        <translation>ruta de fuentes</translation>
-    </message>
-    <message>
-        <source>zoom</source>
-        <translation>zoom</translation>
-    </message>
-    <message>
-        <source>chroma</source>
-        <translation>chroma</translation>
-    </message>
-    <message>
-        <source>opening %1</source>
-        <extracomment>%1 is the name of the Glyphmux.ini file opened.</extracomment>
-        <translation>apertura de %1</translation>
-    </message>
-    <message>
-        <source>restoring unsaved changes</source>
-        <translation>restauración de cambios sin guardar</translation>
-    </message>
-</context>
-<context>
-    <name>RecoveryKeeper</name>
-    <message>
-        <source>Unsaved changes from %1:</source>
-        <extracomment>Followed by the buttons Restore and Discard; %1 is a date and time.</extracomment>
-        <translation>Cambios sin guardar del %1:</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Restaurar</translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation>Descartar</translation>
     </message>
 </context>
 <context>
@@ -940,204 +1138,6 @@ Replace them?</source>
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rehacer %1</translation>
-    </message>
-</context>
-<context>
-    <name>FontListGlue</name>
-    <message>
-        <source>&amp;Font list…</source>
-        <translation>&amp;Lista de fuentes…</translation>
-    </message>
-</context>
-<context>
-    <name>FontListModel</name>
-    <message>
-        <source>Sample</source>
-        <translation>Muestra</translation>
-    </message>
-    <message>
-        <source>Family</source>
-        <translation>Familia</translation>
-    </message>
-    <message>
-        <source>Style</source>
-        <translation>Estilo</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Archivo</translation>
-    </message>
-</context>
-<context>
-    <name>FontListWindow</name>
-    <message>
-        <source>Font list</source>
-        <translation>Lista de fuentes</translation>
-    </message>
-    <message>
-        <source>Folder</source>
-        <translation>Carpeta</translation>
-    </message>
-    <message>
-        <source>Installed fonts</source>
-        <translation>Fuentes instaladas</translation>
-    </message>
-    <message>
-        <source>Document fonts</source>
-        <translation>Fuentes del documento</translation>
-    </message>
-    <message>
-        <source>Choose &amp;folder…</source>
-        <translation>Elegir &amp;carpeta…</translation>
-    </message>
-    <message>
-        <source>Slot:</source>
-        <translation>Ranura:</translation>
-    </message>
-    <message>
-        <source>Search names</source>
-        <translation>Buscar en los nombres</translation>
-    </message>
-    <message>
-        <source>&amp;Only faces with every character</source>
-        <translation>&amp;Solo fuentes con todos los caracteres</translation>
-    </message>
-    <message>
-        <source>&amp;Hide unusable files</source>
-        <extracomment>Files that are no usable TrueType face (collections, PostScript outlines, damaged)</extracomment>
-        <translation>&amp;Ocultar archivos inutilizables</translation>
-    </message>
-    <message>
-        <source>S&amp;top</source>
-        <translation>&amp;Detener</translation>
-    </message>
-    <message>
-        <source>&amp;Use</source>
-        <translation>&amp;Usar</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>Font folder</source>
-        <translation>Carpeta de fuentes</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n face(s)</source>
-        <translation>
-            <numerusform>%n fuente</numerusform>
-            <numerusform>%n fuentes</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n face(s)</source>
-        <translation>
-            <numerusform>%1 de %n fuente</numerusform>
-            <numerusform>%1 de %n fuentes</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Reading… %1</source>
-        <translation>Leyendo… %1</translation>
-    </message>
-</context>
-<context>
-    <name>ControlHelp</name>
-    <message>
-        <source>Choose the TrueType file (.ttf) for %1</source>
-        <translation>Elegir el archivo TrueType (.ttf) para %1</translation>
-    </message>
-    <message>
-        <source>Open a font for %1</source>
-        <translation>Abrir una fuente para %1</translation>
-    </message>
-    <message>
-        <source>Which texts of the phone&apos;s screen %1 draws</source>
-        <translation>Qué textos de la pantalla del teléfono dibuja %1</translation>
-    </message>
-    <message>
-        <source>What %1 draws</source>
-        <translation>Qué dibuja %1</translation>
-    </message>
-    <message>
-        <source>Smaller: the size of %1 one step down</source>
-        <translation>Más pequeño: el tamaño de %1 un paso menos</translation>
-    </message>
-    <message>
-        <source>Smaller %1</source>
-        <translation>Más pequeño %1</translation>
-    </message>
-    <message>
-        <source>Larger: the size of %1 one step up</source>
-        <translation>Más grande: el tamaño de %1 un paso más</translation>
-    </message>
-    <message>
-        <source>Larger %1</source>
-        <translation>Más grande %1</translation>
-    </message>
-    <message>
-        <source>The size of %1, written after &quot;@&quot; on its line of Glyphmux.ini</source>
-        <translation>El tamaño de %1, escrito tras &quot;@&quot; en su línea de Glyphmux.ini</translation>
-    </message>
-    <message>
-        <source>Height of %1: written as it stands after &quot;:Y&quot; on its line of Glyphmux.ini</source>
-        <translation>Altura de %1: se escribe tal cual tras &quot;:Y&quot; en su línea de Glyphmux.ini</translation>
-    </message>
-    <message>
-        <source>Width of %1: written as it stands after &quot;:W&quot; on its line of Glyphmux.ini</source>
-        <translation>Anchura de %1: se escribe tal cual tras &quot;:W&quot; en su línea de Glyphmux.ini</translation>
-    </message>
-    <message>
-        <source>Italic %1: writes &quot;:I&quot; on its line of Glyphmux.ini and slants the preview</source>
-        <translation>Cursiva %1: escribe &quot;:I&quot; en su línea de Glyphmux.ini e inclina la vista previa</translation>
-    </message>
-    <message>
-        <source>Italic %1</source>
-        <translation>Cursiva %1</translation>
-    </message>
-    <message>
-        <source>Zoom, 1 to 300 %: written as ZoomRatio= in Glyphmux.ini; the preview&apos;s sizes follow it</source>
-        <translation>Zoom, de 1 a 300 %: se escribe como ZoomRatio= en Glyphmux.ini; los tamaños de la vista previa lo siguen</translation>
-    </message>
-    <message>
-        <source>Chroma, 0 to 100: written as Chroma= in Glyphmux.ini; the preview shows its grey. The arrows beside it change it</source>
-        <translation>Croma, de 0 a 100: se escribe como Chroma= en Glyphmux.ini; la vista previa muestra su gris. Las flechas de al lado lo cambian</translation>
-    </message>
-    <message>
-        <source>Chroma</source>
-        <translation>Croma</translation>
-    </message>
-    <message>
-        <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
-        <translation>La ruta de fuentes, escrita tal cual como ExtraFontFile= en Glyphmux.ini</translation>
-    </message>
-</context>
-<context>
-    <name>HelpWindow</name>
-    <message>
-        <source>Glyphmux GUI help</source>
-        <translation>Ayuda de Glyphmux GUI</translation>
-    </message>
-    <message>
-        <source>Choose a TrueType file for each of the five phone fonts with the folder button of its row; the four phone screens above show at once how the phone would draw its texts. The red &quot;?&quot; of a row tells which texts that font draws.</source>
-        <translation>Elija un archivo TrueType para cada una de las cinco fuentes del teléfono con el botón de carpeta de su fila; las cuatro pantallas de teléfono de arriba muestran al instante cómo dibujaría el teléfono sus textos. El &quot;?&quot; rojo de una fila dice qué textos dibuja esa fuente.</translation>
-    </message>
-    <message>
-        <source>&quot;-&quot; and &quot;+&quot; step a font&apos;s size; Height, Italic and Width tune it further; Zoom and Chroma apply to every font. Height and Width are written as they stand, after &quot;:Y&quot; and &quot;:W&quot; on the font&apos;s line of Glyphmux.ini.</source>
-        <translation>&quot;-&quot; y &quot;+&quot; cambian el tamaño de una fuente; Altura, Cursiva y Anchura la ajustan más; Zoom y Croma valen para todas las fuentes. Altura y Anchura se escriben tal cual, tras &quot;:Y&quot; y &quot;:W&quot; en la línea de la fuente en Glyphmux.ini.</translation>
-    </message>
-    <message>
-        <source>File &gt; Save to Glyphmux.ini (Ctrl+S) writes the file into the folder the editor was started from, or back to the file opened with File &gt; Open (Ctrl+O). With &quot;Show information popup&quot; checked in the Settings menu, it first asks for the phone model, then lists the files to copy to the phone.</source>
-        <translation>Archivo &gt; Guardar en Glyphmux.ini (Ctrl+S) escribe el archivo en la carpeta desde la que se inició el editor, o en el archivo abierto con Archivo &gt; Abrir (Ctrl+O). Con &quot;Mostrar ventana informativa&quot; marcado en el menú Configuración, primero pregunta el modelo de teléfono y luego enumera los archivos que hay que copiar al teléfono.</translation>
-    </message>
-    <message>
-        <source>File &gt; Export for the phone gathers Glyphmux.ini, the font files and the engine&apos;s files in one folder, laid out as on the phone&apos;s C: drive, and says first what the phone may not be able to use.</source>
-        <translation>Archivo &gt; Exportar para el teléfono reúne Glyphmux.ini, los archivos de fuentes y los del motor en una carpeta, dispuestos como en la unidad C: del teléfono, y dice antes qué puede que el teléfono no pueda usar.</translation>
-    </message>
-    <message>
-        <source>Settings &gt; Language changes the language. Every control explains itself in a tooltip. F1 shows this window, the &quot;?&quot; menu the program&apos;s information.</source>
-        <translation>Configuración &gt; Idioma cambia el idioma. Cada control se explica en una sugerencia. F1 muestra esta ventana, el menú &quot;?&quot; la información del programa.</translation>
     </message>
 </context>
 </TS>

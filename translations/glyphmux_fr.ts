@@ -5,18 +5,22 @@
     <name>AboutDialog</name>
     <message>
         <source>Informazioni su %1</source>
+        <extracomment>About %1</extracomment>
         <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Versione %1</source>
+        <extracomment>Version %1</extracomment>
         <translation>Version %1</translation>
     </message>
     <message>
         <source>Programma: il gruppo di Glyphmux GUI</source>
+        <extracomment>Program: the Glyphmux GUI team</extracomment>
         <translation>Programme : l&apos;équipe de Glyphmux GUI</translation>
     </message>
     <message>
         <source>Motore dei font: gli autori di Glyphmux</source>
+        <extracomment>Font engine: the authors of Glyphmux</extracomment>
         <translation>Moteur de polices : les auteurs de Glyphmux</translation>
     </message>
 </context>
@@ -51,14 +55,136 @@ est à la place enregistré sur lui-même.</translation>
     </message>
 </context>
 <context>
+    <name>ControlHelp</name>
+    <message>
+        <source>Choose the TrueType file (.ttf) for %1</source>
+        <translation>Choisir le fichier TrueType (.ttf) pour %1</translation>
+    </message>
+    <message>
+        <source>Open a font for %1</source>
+        <translation>Ouvrir une police pour %1</translation>
+    </message>
+    <message>
+        <source>Which texts of the phone&apos;s screen %1 draws</source>
+        <translation>Les textes de l&apos;écran du téléphone que %1 dessine</translation>
+    </message>
+    <message>
+        <source>What %1 draws</source>
+        <translation>Ce que dessine %1</translation>
+    </message>
+    <message>
+        <source>Smaller: the size of %1 one step down</source>
+        <translation>Plus petit : la taille de %1 d&apos;un cran en moins</translation>
+    </message>
+    <message>
+        <source>Smaller %1</source>
+        <translation>Plus petit %1</translation>
+    </message>
+    <message>
+        <source>Larger: the size of %1 one step up</source>
+        <translation>Plus grand : la taille de %1 d&apos;un cran en plus</translation>
+    </message>
+    <message>
+        <source>Larger %1</source>
+        <translation>Plus grand %1</translation>
+    </message>
+    <message>
+        <source>The size of %1, written after &quot;@&quot; on its line of Glyphmux.ini</source>
+        <translation>La taille de %1, écrite après « @ » sur sa ligne de Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Height of %1: written as it stands after &quot;:Y&quot; on its line of Glyphmux.ini</source>
+        <translation>Hauteur de %1 : écrite telle quelle après « :Y » sur sa ligne de Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Width of %1: written as it stands after &quot;:W&quot; on its line of Glyphmux.ini</source>
+        <translation>Largeur de %1 : écrite telle quelle après « :W » sur sa ligne de Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Italic %1: writes &quot;:I&quot; on its line of Glyphmux.ini and slants the preview</source>
+        <translation>Italique %1 : écrit « :I » sur sa ligne de Glyphmux.ini et penche l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Italic %1</source>
+        <translation>Italique %1</translation>
+    </message>
+    <message>
+        <source>Zoom, 1 to 300 %: written as ZoomRatio= in Glyphmux.ini; the preview&apos;s sizes follow it</source>
+        <translation>Zoom, de 1 à 300 % : écrit comme ZoomRatio= dans Glyphmux.ini ; les tailles de l&apos;aperçu le suivent</translation>
+    </message>
+    <message>
+        <source>Chroma, 0 to 100: written as Chroma= in Glyphmux.ini; the preview shows its grey. The arrows beside it change it</source>
+        <translation>Chroma, de 0 à 100 : écrit comme Chroma= dans Glyphmux.ini ; l&apos;aperçu montre son gris. Les flèches à côté le changent</translation>
+    </message>
+    <message>
+        <source>Chroma</source>
+        <translation>Chroma</translation>
+    </message>
+    <message>
+        <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
+        <translation>Le chemin des polices, écrit tel quel comme ExtraFontFile= dans Glyphmux.ini</translation>
+    </message>
+</context>
+<context>
     <name>CopyListDialog</name>
     <message>
         <source>Copia i seguenti file:</source>
+        <extracomment>Copy the following files: (the window&apos;s title, and the heading of the exported copy list)</extracomment>
         <translation>Copiez les fichiers suivants :</translation>
     </message>
     <message>
         <source>Export…</source>
         <translation>Exporter…</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentHistory</name>
+    <message>
+        <source>font of %1</source>
+        <extracomment>Completes &quot;Undo %1&quot;; %1 is a font slot such as LatinBold13.</extracomment>
+        <translation>police de %1</translation>
+    </message>
+    <message>
+        <source>size of %1</source>
+        <translation>taille de %1</translation>
+    </message>
+    <message>
+        <source>italics of %1</source>
+        <translation>italique de %1</translation>
+    </message>
+    <message>
+        <source>face name of %1</source>
+        <extracomment>Typing a face name into the slot&apos;s field.</extracomment>
+        <translation>nom de police de %1</translation>
+    </message>
+    <message>
+        <source>height of %1</source>
+        <translation>hauteur de %1</translation>
+    </message>
+    <message>
+        <source>width of %1</source>
+        <translation>largeur de %1</translation>
+    </message>
+    <message>
+        <source>font path</source>
+        <translation>chemin des polices</translation>
+    </message>
+    <message>
+        <source>zoom</source>
+        <translation>zoom</translation>
+    </message>
+    <message>
+        <source>chroma</source>
+        <translation>chroma</translation>
+    </message>
+    <message>
+        <source>opening %1</source>
+        <extracomment>%1 is the name of the Glyphmux.ini file opened.</extracomment>
+        <translation>ouverture de %1</translation>
+    </message>
+    <message>
+        <source>restoring unsaved changes</source>
+        <translation>restauration des modifications non enregistrées</translation>
     </message>
 </context>
 <context>
@@ -254,18 +380,6 @@ Les remplacer ?</translation>
         <translation>%1 : la police &quot;%2&quot; vient aussi d&apos;un autre fichier dans un autre emplacement (%3) ; le téléphone trouve une police par son seul nom et ne peut pas les distinguer.</translation>
     </message>
     <message>
-        <source>Written, complete:
-%1</source>
-        <translation>Écrits, complets :
-%1</translation>
-    </message>
-    <message>
-        <source>Not written:
-%1</source>
-        <translation>Non écrits :
-%1</translation>
-    </message>
-    <message>
         <source>Copy these files to the phone:</source>
         <translation>Copiez ces fichiers sur le téléphone :</translation>
     </message>
@@ -388,6 +502,106 @@ Les remplacer ?</translation>
     <message>
         <source>Font details: %1</source>
         <translation>Détails de la police : %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontListGlue</name>
+    <message>
+        <source>&amp;Font list…</source>
+        <translation>&amp;Liste des polices…</translation>
+    </message>
+</context>
+<context>
+    <name>FontListModel</name>
+    <message>
+        <source>Sample</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Famille</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+</context>
+<context>
+    <name>FontListWindow</name>
+    <message>
+        <source>Font list</source>
+        <translation>Liste des polices</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Installed fonts</source>
+        <translation>Polices installées</translation>
+    </message>
+    <message>
+        <source>Document fonts</source>
+        <translation>Polices du document</translation>
+    </message>
+    <message>
+        <source>Choose &amp;folder…</source>
+        <translation>Choisir le &amp;dossier…</translation>
+    </message>
+    <message>
+        <source>Slot:</source>
+        <translation>Emplacement :</translation>
+    </message>
+    <message>
+        <source>Search names</source>
+        <translation>Rechercher dans les noms</translation>
+    </message>
+    <message>
+        <source>&amp;Only faces with every character</source>
+        <translation>&amp;Seulement les polices avec tous les caractères</translation>
+    </message>
+    <message>
+        <source>&amp;Hide unusable files</source>
+        <extracomment>Files that are no usable TrueType face (collections, PostScript outlines, damaged)</extracomment>
+        <translation>&amp;Masquer les fichiers inutilisables</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>&amp;Utiliser</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Font folder</source>
+        <translation>Dossier des polices</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n face(s)</source>
+        <translation>
+            <numerusform>%n police</numerusform>
+            <numerusform>%n polices</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n face(s)</source>
+        <translation>
+            <numerusform>%1 sur %n police</numerusform>
+            <numerusform>%1 sur %n polices</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading… %1</source>
+        <translation>Lecture… %1</translation>
     </message>
 </context>
 <context>
@@ -602,6 +816,33 @@ Les remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Glyphmux GUI help</source>
+        <translation>Aide de Glyphmux GUI</translation>
+    </message>
+    <message>
+        <source>Choose a TrueType file for each of the five phone fonts with the folder button of its row; the four phone screens above show at once how the phone would draw its texts. The red &quot;?&quot; of a row tells which texts that font draws.</source>
+        <translation>Choisissez un fichier TrueType pour chacune des cinq polices du téléphone avec le bouton dossier de sa ligne ; les quatre écrans de téléphone du haut montrent aussitôt comment le téléphone dessinerait ses textes. Le « ? » rouge d&apos;une ligne dit quels textes cette police dessine.</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; and &quot;+&quot; step a font&apos;s size; Height, Italic and Width tune it further; Zoom and Chroma apply to every font. Height and Width are written as they stand, after &quot;:Y&quot; and &quot;:W&quot; on the font&apos;s line of Glyphmux.ini.</source>
+        <translation>« - » et « + » changent la taille d&apos;une police ; Haut., Ital. et Largeur l&apos;ajustent encore ; Zoom et Chroma valent pour toutes les polices. Hauteur et largeur sont écrites telles quelles, après « :Y » et « :W » sur la ligne de la police dans Glyphmux.ini.</translation>
+    </message>
+    <message>
+        <source>File &gt; Save to Glyphmux.ini (Ctrl+S) writes the file into the folder the editor was started from, or back to the file opened with File &gt; Open (Ctrl+O). With &quot;Show information popup&quot; checked in the Settings menu, it first asks for the phone model, then lists the files to copy to the phone.</source>
+        <translation>Fichier &gt; Enregistrer dans Glyphmux.ini (Ctrl+S) écrit le fichier dans le dossier d&apos;où l&apos;éditeur a été lancé, ou dans le fichier ouvert par Fichier &gt; Ouvrir (Ctrl+O). Avec « Afficher la fenêtre d&apos;information » coché dans le menu Paramètres, il demande d&apos;abord le modèle de téléphone, puis liste les fichiers à copier sur le téléphone.</translation>
+    </message>
+    <message>
+        <source>File &gt; Export for the phone gathers Glyphmux.ini, the font files and the engine&apos;s files in one folder, laid out as on the phone&apos;s C: drive, and says first what the phone may not be able to use.</source>
+        <translation>Fichier &gt; Exporter pour le téléphone rassemble Glyphmux.ini, les fichiers de polices et ceux du moteur dans un dossier, disposés comme sur le lecteur C: du téléphone, et dit d&apos;abord ce que le téléphone risque de ne pas pouvoir utiliser.</translation>
+    </message>
+    <message>
+        <source>Settings &gt; Language changes the language. Every control explains itself in a tooltip. F1 shows this window, the &quot;?&quot; menu the program&apos;s information.</source>
+        <translation>Paramètres &gt; Langue change la langue. Chaque contrôle s&apos;explique dans une infobulle. F1 montre cette fenêtre, le menu « ? » les informations sur le programme.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Saved: %1</source>
@@ -784,9 +1025,26 @@ Les remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>RecoveryKeeper</name>
+    <message>
+        <source>Unsaved changes from %1:</source>
+        <extracomment>Followed by the buttons Restore and Discard; %1 is a date and time.</extracomment>
+        <translation>Modifications non enregistrées du %1 :</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+</context>
+<context>
     <name>SaveCommand</name>
     <message>
         <source>salvataggio in corso</source>
+        <extracomment>saving in progress (runs through the title bar)</extracomment>
         <translation>enregistrement en cours</translation>
     </message>
     <message>
@@ -816,6 +1074,7 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Apri TTF</source>
+        <extracomment>Open TTF (the font dialog&apos;s title)</extracomment>
         <translation>Ouvrir un TTF</translation>
     </message>
 </context>
@@ -834,89 +1093,28 @@ Les remplacer ?</translation>
     <name>SlotInfo</name>
     <message>
         <source>Font degli sms e modo d&apos;uso</source>
+        <extracomment>Font of text messages and of the usage texts</extracomment>
         <translation>Police des SMS et du profil</translation>
     </message>
     <message>
         <source>Font del menu popup</source>
+        <extracomment>Font of the pop-up menu</extracomment>
         <translation>Police du menu contextuel</translation>
     </message>
     <message>
         <source>Font del testo nella parte bassa dello schermo</source>
+        <extracomment>Font of the text at the bottom of the screen</extracomment>
         <translation>Police du texte en bas de l&apos;écran</translation>
     </message>
     <message>
         <source>Font del testo nella parte alta dello schermo</source>
+        <extracomment>Font of the text at the top of the screen</extracomment>
         <translation>Police du texte en haut de l&apos;écran</translation>
     </message>
     <message>
         <source>Font del testo nel menu</source>
+        <extracomment>Font of the text in the menu</extracomment>
         <translation>Police du texte dans le menu</translation>
-    </message>
-</context>
-<context>
-    <name>DocumentHistory</name>
-    <message>
-        <source>font of %1</source>
-        <extracomment>Completes &quot;Undo %1&quot;; %1 is a font slot such as LatinBold13.</extracomment>
-        <translation>police de %1</translation>
-    </message>
-    <message>
-        <source>size of %1</source>
-        <translation>taille de %1</translation>
-    </message>
-    <message>
-        <source>italics of %1</source>
-        <translation>italique de %1</translation>
-    </message>
-    <message>
-        <source>face name of %1</source>
-        <extracomment>Typing a face name into the slot&apos;s field.</extracomment>
-        <translation>nom de police de %1</translation>
-    </message>
-    <message>
-        <source>height of %1</source>
-        <translation>hauteur de %1</translation>
-    </message>
-    <message>
-        <source>width of %1</source>
-        <translation>largeur de %1</translation>
-    </message>
-    <message>
-        <source>font path</source>
-        <translation>chemin des polices</translation>
-    </message>
-    <message>
-        <source>zoom</source>
-        <translation>zoom</translation>
-    </message>
-    <message>
-        <source>chroma</source>
-        <translation>chroma</translation>
-    </message>
-    <message>
-        <source>opening %1</source>
-        <extracomment>%1 is the name of the Glyphmux.ini file opened.</extracomment>
-        <translation>ouverture de %1</translation>
-    </message>
-    <message>
-        <source>restoring unsaved changes</source>
-        <translation>restauration des modifications non enregistrées</translation>
-    </message>
-</context>
-<context>
-    <name>RecoveryKeeper</name>
-    <message>
-        <source>Unsaved changes from %1:</source>
-        <extracomment>Followed by the buttons Restore and Discard; %1 is a date and time.</extracomment>
-        <translation>Modifications non enregistrées du %1 :</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Restaurer</translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation>Abandonner</translation>
     </message>
 </context>
 <context>
@@ -940,204 +1138,6 @@ Les remplacer ?</translation>
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rétablir %1</translation>
-    </message>
-</context>
-<context>
-    <name>FontListGlue</name>
-    <message>
-        <source>&amp;Font list…</source>
-        <translation>&amp;Liste des polices…</translation>
-    </message>
-</context>
-<context>
-    <name>FontListModel</name>
-    <message>
-        <source>Sample</source>
-        <translation>Aperçu</translation>
-    </message>
-    <message>
-        <source>Family</source>
-        <translation>Famille</translation>
-    </message>
-    <message>
-        <source>Style</source>
-        <translation>Style</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Fichier</translation>
-    </message>
-</context>
-<context>
-    <name>FontListWindow</name>
-    <message>
-        <source>Font list</source>
-        <translation>Liste des polices</translation>
-    </message>
-    <message>
-        <source>Folder</source>
-        <translation>Dossier</translation>
-    </message>
-    <message>
-        <source>Installed fonts</source>
-        <translation>Polices installées</translation>
-    </message>
-    <message>
-        <source>Document fonts</source>
-        <translation>Polices du document</translation>
-    </message>
-    <message>
-        <source>Choose &amp;folder…</source>
-        <translation>Choisir le &amp;dossier…</translation>
-    </message>
-    <message>
-        <source>Slot:</source>
-        <translation>Emplacement :</translation>
-    </message>
-    <message>
-        <source>Search names</source>
-        <translation>Rechercher dans les noms</translation>
-    </message>
-    <message>
-        <source>&amp;Only faces with every character</source>
-        <translation>&amp;Seulement les polices avec tous les caractères</translation>
-    </message>
-    <message>
-        <source>&amp;Hide unusable files</source>
-        <extracomment>Files that are no usable TrueType face (collections, PostScript outlines, damaged)</extracomment>
-        <translation>&amp;Masquer les fichiers inutilisables</translation>
-    </message>
-    <message>
-        <source>S&amp;top</source>
-        <translation>&amp;Arrêter</translation>
-    </message>
-    <message>
-        <source>&amp;Use</source>
-        <translation>&amp;Utiliser</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>Font folder</source>
-        <translation>Dossier des polices</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n face(s)</source>
-        <translation>
-            <numerusform>%n police</numerusform>
-            <numerusform>%n polices</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n face(s)</source>
-        <translation>
-            <numerusform>%1 sur %n police</numerusform>
-            <numerusform>%1 sur %n polices</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Reading… %1</source>
-        <translation>Lecture… %1</translation>
-    </message>
-</context>
-<context>
-    <name>ControlHelp</name>
-    <message>
-        <source>Choose the TrueType file (.ttf) for %1</source>
-        <translation>Choisir le fichier TrueType (.ttf) pour %1</translation>
-    </message>
-    <message>
-        <source>Open a font for %1</source>
-        <translation>Ouvrir une police pour %1</translation>
-    </message>
-    <message>
-        <source>Which texts of the phone&apos;s screen %1 draws</source>
-        <translation>Les textes de l&apos;écran du téléphone que %1 dessine</translation>
-    </message>
-    <message>
-        <source>What %1 draws</source>
-        <translation>Ce que dessine %1</translation>
-    </message>
-    <message>
-        <source>Smaller: the size of %1 one step down</source>
-        <translation>Plus petit : la taille de %1 d&apos;un cran en moins</translation>
-    </message>
-    <message>
-        <source>Smaller %1</source>
-        <translation>Plus petit %1</translation>
-    </message>
-    <message>
-        <source>Larger: the size of %1 one step up</source>
-        <translation>Plus grand : la taille de %1 d&apos;un cran en plus</translation>
-    </message>
-    <message>
-        <source>Larger %1</source>
-        <translation>Plus grand %1</translation>
-    </message>
-    <message>
-        <source>The size of %1, written after &quot;@&quot; on its line of Glyphmux.ini</source>
-        <translation>La taille de %1, écrite après « @ » sur sa ligne de Glyphmux.ini</translation>
-    </message>
-    <message>
-        <source>Height of %1: written as it stands after &quot;:Y&quot; on its line of Glyphmux.ini</source>
-        <translation>Hauteur de %1 : écrite telle quelle après « :Y » sur sa ligne de Glyphmux.ini</translation>
-    </message>
-    <message>
-        <source>Width of %1: written as it stands after &quot;:W&quot; on its line of Glyphmux.ini</source>
-        <translation>Largeur de %1 : écrite telle quelle après « :W » sur sa ligne de Glyphmux.ini</translation>
-    </message>
-    <message>
-        <source>Italic %1: writes &quot;:I&quot; on its line of Glyphmux.ini and slants the preview</source>
-        <translation>Italique %1 : écrit « :I » sur sa ligne de Glyphmux.ini et penche l&apos;aperçu</translation>
-    </message>
-    <message>
-        <source>Italic %1</source>
-        <translation>Italique %1</translation>
-    </message>
-    <message>
-        <source>Zoom, 1 to 300 %: written as ZoomRatio= in Glyphmux.ini; the preview&apos;s sizes follow it</source>
-        <translation>Zoom, de 1 à 300 % : écrit comme ZoomRatio= dans Glyphmux.ini ; les tailles de l&apos;aperçu le suivent</translation>
-    </message>
-    <message>
-        <source>Chroma, 0 to 100: written as Chroma= in Glyphmux.ini; the preview shows its grey. The arrows beside it change it</source>
-        <translation>Chroma, de 0 à 100 : écrit comme Chroma= dans Glyphmux.ini ; l&apos;aperçu montre son gris. Les flèches à côté le changent</translation>
-    </message>
-    <message>
-        <source>Chroma</source>
-        <translation>Chroma</translation>
-    </message>
-    <message>
-        <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
-        <translation>Le chemin des polices, écrit tel quel comme ExtraFontFile= dans Glyphmux.ini</translation>
-    </message>
-</context>
-<context>
-    <name>HelpWindow</name>
-    <message>
-        <source>Glyphmux GUI help</source>
-        <translation>Aide de Glyphmux GUI</translation>
-    </message>
-    <message>
-        <source>Choose a TrueType file for each of the five phone fonts with the folder button of its row; the four phone screens above show at once how the phone would draw its texts. The red &quot;?&quot; of a row tells which texts that font draws.</source>
-        <translation>Choisissez un fichier TrueType pour chacune des cinq polices du téléphone avec le bouton dossier de sa ligne ; les quatre écrans de téléphone du haut montrent aussitôt comment le téléphone dessinerait ses textes. Le « ? » rouge d&apos;une ligne dit quels textes cette police dessine.</translation>
-    </message>
-    <message>
-        <source>&quot;-&quot; and &quot;+&quot; step a font&apos;s size; Height, Italic and Width tune it further; Zoom and Chroma apply to every font. Height and Width are written as they stand, after &quot;:Y&quot; and &quot;:W&quot; on the font&apos;s line of Glyphmux.ini.</source>
-        <translation>« - » et « + » changent la taille d&apos;une police ; Haut., Ital. et Largeur l&apos;ajustent encore ; Zoom et Chroma valent pour toutes les polices. Hauteur et largeur sont écrites telles quelles, après « :Y » et « :W » sur la ligne de la police dans Glyphmux.ini.</translation>
-    </message>
-    <message>
-        <source>File &gt; Save to Glyphmux.ini (Ctrl+S) writes the file into the folder the editor was started from, or back to the file opened with File &gt; Open (Ctrl+O). With &quot;Show information popup&quot; checked in the Settings menu, it first asks for the phone model, then lists the files to copy to the phone.</source>
-        <translation>Fichier &gt; Enregistrer dans Glyphmux.ini (Ctrl+S) écrit le fichier dans le dossier d&apos;où l&apos;éditeur a été lancé, ou dans le fichier ouvert par Fichier &gt; Ouvrir (Ctrl+O). Avec « Afficher la fenêtre d&apos;information » coché dans le menu Paramètres, il demande d&apos;abord le modèle de téléphone, puis liste les fichiers à copier sur le téléphone.</translation>
-    </message>
-    <message>
-        <source>File &gt; Export for the phone gathers Glyphmux.ini, the font files and the engine&apos;s files in one folder, laid out as on the phone&apos;s C: drive, and says first what the phone may not be able to use.</source>
-        <translation>Fichier &gt; Exporter pour le téléphone rassemble Glyphmux.ini, les fichiers de polices et ceux du moteur dans un dossier, disposés comme sur le lecteur C: du téléphone, et dit d&apos;abord ce que le téléphone risque de ne pas pouvoir utiliser.</translation>
-    </message>
-    <message>
-        <source>Settings &gt; Language changes the language. Every control explains itself in a tooltip. F1 shows this window, the &quot;?&quot; menu the program&apos;s information.</source>
-        <translation>Paramètres &gt; Langue change la langue. Chaque contrôle s&apos;explique dans une infobulle. F1 montre cette fenêtre, le menu « ? » les informations sur le programme.</translation>
     </message>
 </context>
 </TS>

@@ -5,18 +5,22 @@
     <name>AboutDialog</name>
     <message>
         <source>Informazioni su %1</source>
+        <extracomment>About %1</extracomment>
         <translation>Informazioni su %1</translation>
     </message>
     <message>
         <source>Versione %1</source>
+        <extracomment>Version %1</extracomment>
         <translation>Versione %1</translation>
     </message>
     <message>
         <source>Programma: il gruppo di Glyphmux GUI</source>
+        <extracomment>Program: the Glyphmux GUI team</extracomment>
         <translation>Programma: il gruppo di Glyphmux GUI</translation>
     </message>
     <message>
         <source>Motore dei font: gli autori di Glyphmux</source>
+        <extracomment>Font engine: the authors of Glyphmux</extracomment>
         <translation>Motore dei font: gli autori di Glyphmux</translation>
     </message>
 </context>
@@ -51,14 +55,136 @@ viene invece salvato su se stesso.</translation>
     </message>
 </context>
 <context>
+    <name>ControlHelp</name>
+    <message>
+        <source>Choose the TrueType file (.ttf) for %1</source>
+        <translation>Sceglie il file TrueType (.ttf) per %1</translation>
+    </message>
+    <message>
+        <source>Open a font for %1</source>
+        <translation>Apri un font per %1</translation>
+    </message>
+    <message>
+        <source>Which texts of the phone&apos;s screen %1 draws</source>
+        <translation>Quali testi dello schermo del telefono disegna %1</translation>
+    </message>
+    <message>
+        <source>What %1 draws</source>
+        <translation>Cosa disegna %1</translation>
+    </message>
+    <message>
+        <source>Smaller: the size of %1 one step down</source>
+        <translation>Più piccolo: la dimensione di %1 un passo in meno</translation>
+    </message>
+    <message>
+        <source>Smaller %1</source>
+        <translation>Più piccolo %1</translation>
+    </message>
+    <message>
+        <source>Larger: the size of %1 one step up</source>
+        <translation>Più grande: la dimensione di %1 un passo in più</translation>
+    </message>
+    <message>
+        <source>Larger %1</source>
+        <translation>Più grande %1</translation>
+    </message>
+    <message>
+        <source>The size of %1, written after &quot;@&quot; on its line of Glyphmux.ini</source>
+        <translation>La dimensione di %1, scritta dopo &quot;@&quot; sulla sua riga di Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Height of %1: written as it stands after &quot;:Y&quot; on its line of Glyphmux.ini</source>
+        <translation>Altezza di %1: scritta così com&apos;è dopo &quot;:Y&quot; sulla sua riga di Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Width of %1: written as it stands after &quot;:W&quot; on its line of Glyphmux.ini</source>
+        <translation>Larghezza di %1: scritta così com&apos;è dopo &quot;:W&quot; sulla sua riga di Glyphmux.ini</translation>
+    </message>
+    <message>
+        <source>Italic %1: writes &quot;:I&quot; on its line of Glyphmux.ini and slants the preview</source>
+        <translation>Corsivo %1: scrive &quot;:I&quot; sulla sua riga di Glyphmux.ini e inclina l&apos;anteprima</translation>
+    </message>
+    <message>
+        <source>Italic %1</source>
+        <translation>Corsivo %1</translation>
+    </message>
+    <message>
+        <source>Zoom, 1 to 300 %: written as ZoomRatio= in Glyphmux.ini; the preview&apos;s sizes follow it</source>
+        <translation>Zoom, da 1 a 300 %: scritto come ZoomRatio= in Glyphmux.ini; le dimensioni dell&apos;anteprima lo seguono</translation>
+    </message>
+    <message>
+        <source>Chroma, 0 to 100: written as Chroma= in Glyphmux.ini; the preview shows its grey. The arrows beside it change it</source>
+        <translation>Chroma, da 0 a 100: scritto come Chroma= in Glyphmux.ini; l&apos;anteprima ne mostra il grigio. Le frecce accanto lo cambiano</translation>
+    </message>
+    <message>
+        <source>Chroma</source>
+        <translation>Chroma</translation>
+    </message>
+    <message>
+        <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
+        <translation>Il percorso dei font, scritto così com&apos;è come ExtraFontFile= in Glyphmux.ini</translation>
+    </message>
+</context>
+<context>
     <name>CopyListDialog</name>
     <message>
         <source>Copia i seguenti file:</source>
+        <extracomment>Copy the following files: (the window&apos;s title, and the heading of the exported copy list)</extracomment>
         <translation>Copia i seguenti file:</translation>
     </message>
     <message>
         <source>Export…</source>
         <translation>Esporta…</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentHistory</name>
+    <message>
+        <source>font of %1</source>
+        <extracomment>Completes &quot;Undo %1&quot;; %1 is a font slot such as LatinBold13.</extracomment>
+        <translation>font di %1</translation>
+    </message>
+    <message>
+        <source>size of %1</source>
+        <translation>dimensione di %1</translation>
+    </message>
+    <message>
+        <source>italics of %1</source>
+        <translation>corsivo di %1</translation>
+    </message>
+    <message>
+        <source>face name of %1</source>
+        <extracomment>Typing a face name into the slot&apos;s field.</extracomment>
+        <translation>nome del font di %1</translation>
+    </message>
+    <message>
+        <source>height of %1</source>
+        <translation>altezza di %1</translation>
+    </message>
+    <message>
+        <source>width of %1</source>
+        <translation>larghezza di %1</translation>
+    </message>
+    <message>
+        <source>font path</source>
+        <translation>percorso font</translation>
+    </message>
+    <message>
+        <source>zoom</source>
+        <translation>zoom</translation>
+    </message>
+    <message>
+        <source>chroma</source>
+        <translation>chroma</translation>
+    </message>
+    <message>
+        <source>opening %1</source>
+        <extracomment>%1 is the name of the Glyphmux.ini file opened.</extracomment>
+        <translation>apertura di %1</translation>
+    </message>
+    <message>
+        <source>restoring unsaved changes</source>
+        <translation>ripristino delle modifiche non salvate</translation>
     </message>
 </context>
 <context>
@@ -254,18 +380,6 @@ Sostituirli?</translation>
         <translation>%1: il carattere &quot;%2&quot; viene anche da un altro file in un altro slot (%3); il telefono trova un carattere solo per nome e non può distinguerli.</translation>
     </message>
     <message>
-        <source>Written, complete:
-%1</source>
-        <translation>Scritti, completi:
-%1</translation>
-    </message>
-    <message>
-        <source>Not written:
-%1</source>
-        <translation>Non scritti:
-%1</translation>
-    </message>
-    <message>
         <source>Copy these files to the phone:</source>
         <translation>Copia questi file sul telefono:</translation>
     </message>
@@ -388,6 +502,106 @@ Sostituirli?</translation>
     <message>
         <source>Font details: %1</source>
         <translation>Dettagli del font: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontListGlue</name>
+    <message>
+        <source>&amp;Font list…</source>
+        <translation>&amp;Elenco dei font…</translation>
+    </message>
+</context>
+<context>
+    <name>FontListModel</name>
+    <message>
+        <source>Sample</source>
+        <translation>Esempio</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Famiglia</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stile</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+</context>
+<context>
+    <name>FontListWindow</name>
+    <message>
+        <source>Font list</source>
+        <translation>Elenco dei font</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Cartella</translation>
+    </message>
+    <message>
+        <source>Installed fonts</source>
+        <translation>Font installati</translation>
+    </message>
+    <message>
+        <source>Document fonts</source>
+        <translation>Font del documento</translation>
+    </message>
+    <message>
+        <source>Choose &amp;folder…</source>
+        <translation>Scegli &amp;cartella…</translation>
+    </message>
+    <message>
+        <source>Slot:</source>
+        <translation>Slot:</translation>
+    </message>
+    <message>
+        <source>Search names</source>
+        <translation>Cerca nei nomi</translation>
+    </message>
+    <message>
+        <source>&amp;Only faces with every character</source>
+        <translation>&amp;Solo font con tutti i caratteri</translation>
+    </message>
+    <message>
+        <source>&amp;Hide unusable files</source>
+        <extracomment>Files that are no usable TrueType face (collections, PostScript outlines, damaged)</extracomment>
+        <translation>&amp;Nascondi i file inutilizzabili</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>&amp;Usa</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Font folder</source>
+        <translation>Cartella dei font</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n face(s)</source>
+        <translation>
+            <numerusform>%n font</numerusform>
+            <numerusform>%n font</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n face(s)</source>
+        <translation>
+            <numerusform>%1 di %n font</numerusform>
+            <numerusform>%1 di %n font</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading… %1</source>
+        <translation>Lettura… %1</translation>
     </message>
 </context>
 <context>
@@ -602,6 +816,33 @@ Sostituirli?</translation>
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Glyphmux GUI help</source>
+        <translation>Guida di Glyphmux GUI</translation>
+    </message>
+    <message>
+        <source>Choose a TrueType file for each of the five phone fonts with the folder button of its row; the four phone screens above show at once how the phone would draw its texts. The red &quot;?&quot; of a row tells which texts that font draws.</source>
+        <translation>Scegli un file TrueType per ciascuno dei cinque font del telefono con il pulsante cartella della sua riga; i quattro schermi del telefono in alto mostrano subito come il telefono disegnerebbe i suoi testi. Il &quot;?&quot; rosso di una riga dice quali testi disegna quel font.</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; and &quot;+&quot; step a font&apos;s size; Height, Italic and Width tune it further; Zoom and Chroma apply to every font. Height and Width are written as they stand, after &quot;:Y&quot; and &quot;:W&quot; on the font&apos;s line of Glyphmux.ini.</source>
+        <translation>&quot;-&quot; e &quot;+&quot; cambiano la dimensione di un font; Altezza, Corsivo e Larghezza lo regolano ancora; Zoom e Chroma valgono per tutti i font. Altezza e Larghezza sono scritte così come sono, dopo &quot;:Y&quot; e &quot;:W&quot; sulla riga del font in Glyphmux.ini.</translation>
+    </message>
+    <message>
+        <source>File &gt; Save to Glyphmux.ini (Ctrl+S) writes the file into the folder the editor was started from, or back to the file opened with File &gt; Open (Ctrl+O). With &quot;Show information popup&quot; checked in the Settings menu, it first asks for the phone model, then lists the files to copy to the phone.</source>
+        <translation>File &gt; Salva in Glyphmux.ini (Ctrl+S) scrive il file nella cartella da cui è stato avviato l&apos;editor, oppure nel file aperto con File &gt; Apri (Ctrl+O). Con &quot;Mostra popup informativo&quot; spuntato nel menu Impostazioni, chiede prima il modello di telefono, poi elenca i file da copiare sul telefono.</translation>
+    </message>
+    <message>
+        <source>File &gt; Export for the phone gathers Glyphmux.ini, the font files and the engine&apos;s files in one folder, laid out as on the phone&apos;s C: drive, and says first what the phone may not be able to use.</source>
+        <translation>File &gt; Esporta per il telefono raccoglie Glyphmux.ini, i file dei font e i file del motore in una cartella, disposti come sull&apos;unità C: del telefono, e dice prima cosa il telefono potrebbe non poter usare.</translation>
+    </message>
+    <message>
+        <source>Settings &gt; Language changes the language. Every control explains itself in a tooltip. F1 shows this window, the &quot;?&quot; menu the program&apos;s information.</source>
+        <translation>Impostazioni &gt; Lingua cambia la lingua. Ogni controllo si spiega in un suggerimento. F1 mostra questa finestra, il menu &quot;?&quot; le informazioni sul programma.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Saved: %1</source>
@@ -784,9 +1025,26 @@ Sostituirli?</translation>
     </message>
 </context>
 <context>
+    <name>RecoveryKeeper</name>
+    <message>
+        <source>Unsaved changes from %1:</source>
+        <extracomment>Followed by the buttons Restore and Discard; %1 is a date and time.</extracomment>
+        <translation>Modifiche non salvate del %1:</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Scarta</translation>
+    </message>
+</context>
+<context>
     <name>SaveCommand</name>
     <message>
         <source>salvataggio in corso</source>
+        <extracomment>saving in progress (runs through the title bar)</extracomment>
         <translation>salvataggio in corso</translation>
     </message>
     <message>
@@ -816,6 +1074,7 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>Apri TTF</source>
+        <extracomment>Open TTF (the font dialog&apos;s title)</extracomment>
         <translation>Apri TTF</translation>
     </message>
 </context>
@@ -834,89 +1093,28 @@ Sostituirli?</translation>
     <name>SlotInfo</name>
     <message>
         <source>Font degli sms e modo d&apos;uso</source>
+        <extracomment>Font of text messages and of the usage texts</extracomment>
         <translation>Font degli sms e modo d&apos;uso</translation>
     </message>
     <message>
         <source>Font del menu popup</source>
+        <extracomment>Font of the pop-up menu</extracomment>
         <translation>Font del menu popup</translation>
     </message>
     <message>
         <source>Font del testo nella parte bassa dello schermo</source>
+        <extracomment>Font of the text at the bottom of the screen</extracomment>
         <translation>Font del testo nella parte bassa dello schermo</translation>
     </message>
     <message>
         <source>Font del testo nella parte alta dello schermo</source>
+        <extracomment>Font of the text at the top of the screen</extracomment>
         <translation>Font del testo nella parte alta dello schermo</translation>
     </message>
     <message>
         <source>Font del testo nel menu</source>
+        <extracomment>Font of the text in the menu</extracomment>
         <translation>Font del testo nel menu</translation>
-    </message>
-</context>
-<context>
-    <name>DocumentHistory</name>
-    <message>
-        <source>font of %1</source>
-        <extracomment>Completes &quot;Undo %1&quot;; %1 is a font slot such as LatinBold13.</extracomment>
-        <translation>font di %1</translation>
-    </message>
-    <message>
-        <source>size of %1</source>
-        <translation>dimensione di %1</translation>
-    </message>
-    <message>
-        <source>italics of %1</source>
-        <translation>corsivo di %1</translation>
-    </message>
-    <message>
-        <source>face name of %1</source>
-        <extracomment>Typing a face name into the slot&apos;s field.</extracomment>
-        <translation>nome del font di %1</translation>
-    </message>
-    <message>
-        <source>height of %1</source>
-        <translation>altezza di %1</translation>
-    </message>
-    <message>
-        <source>width of %1</source>
-        <translation>larghezza di %1</translation>
-    </message>
-    <message>
-        <source>font path</source>
-        <translation>percorso font</translation>
-    </message>
-    <message>
-        <source>zoom</source>
-        <translation>zoom</translation>
-    </message>
-    <message>
-        <source>chroma</source>
-        <translation>chroma</translation>
-    </message>
-    <message>
-        <source>opening %1</source>
-        <extracomment>%1 is the name of the Glyphmux.ini file opened.</extracomment>
-        <translation>apertura di %1</translation>
-    </message>
-    <message>
-        <source>restoring unsaved changes</source>
-        <translation>ripristino delle modifiche non salvate</translation>
-    </message>
-</context>
-<context>
-    <name>RecoveryKeeper</name>
-    <message>
-        <source>Unsaved changes from %1:</source>
-        <extracomment>Followed by the buttons Restore and Discard; %1 is a date and time.</extracomment>
-        <translation>Modifiche non salvate del %1:</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Ripristina</translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation>Scarta</translation>
     </message>
 </context>
 <context>
@@ -940,204 +1138,6 @@ Sostituirli?</translation>
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Ripeti %1</translation>
-    </message>
-</context>
-<context>
-    <name>FontListGlue</name>
-    <message>
-        <source>&amp;Font list…</source>
-        <translation>&amp;Elenco dei font…</translation>
-    </message>
-</context>
-<context>
-    <name>FontListModel</name>
-    <message>
-        <source>Sample</source>
-        <translation>Esempio</translation>
-    </message>
-    <message>
-        <source>Family</source>
-        <translation>Famiglia</translation>
-    </message>
-    <message>
-        <source>Style</source>
-        <translation>Stile</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-</context>
-<context>
-    <name>FontListWindow</name>
-    <message>
-        <source>Font list</source>
-        <translation>Elenco dei font</translation>
-    </message>
-    <message>
-        <source>Folder</source>
-        <translation>Cartella</translation>
-    </message>
-    <message>
-        <source>Installed fonts</source>
-        <translation>Font installati</translation>
-    </message>
-    <message>
-        <source>Document fonts</source>
-        <translation>Font del documento</translation>
-    </message>
-    <message>
-        <source>Choose &amp;folder…</source>
-        <translation>Scegli &amp;cartella…</translation>
-    </message>
-    <message>
-        <source>Slot:</source>
-        <translation>Slot:</translation>
-    </message>
-    <message>
-        <source>Search names</source>
-        <translation>Cerca nei nomi</translation>
-    </message>
-    <message>
-        <source>&amp;Only faces with every character</source>
-        <translation>&amp;Solo font con tutti i caratteri</translation>
-    </message>
-    <message>
-        <source>&amp;Hide unusable files</source>
-        <extracomment>Files that are no usable TrueType face (collections, PostScript outlines, damaged)</extracomment>
-        <translation>&amp;Nascondi i file inutilizzabili</translation>
-    </message>
-    <message>
-        <source>S&amp;top</source>
-        <translation>&amp;Ferma</translation>
-    </message>
-    <message>
-        <source>&amp;Use</source>
-        <translation>&amp;Usa</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Chiudi</translation>
-    </message>
-    <message>
-        <source>Font folder</source>
-        <translation>Cartella dei font</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n face(s)</source>
-        <translation>
-            <numerusform>%n font</numerusform>
-            <numerusform>%n font</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n face(s)</source>
-        <translation>
-            <numerusform>%1 di %n font</numerusform>
-            <numerusform>%1 di %n font</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Reading… %1</source>
-        <translation>Lettura… %1</translation>
-    </message>
-</context>
-<context>
-    <name>ControlHelp</name>
-    <message>
-        <source>Choose the TrueType file (.ttf) for %1</source>
-        <translation>Sceglie il file TrueType (.ttf) per %1</translation>
-    </message>
-    <message>
-        <source>Open a font for %1</source>
-        <translation>Apri un font per %1</translation>
-    </message>
-    <message>
-        <source>Which texts of the phone&apos;s screen %1 draws</source>
-        <translation>Quali testi dello schermo del telefono disegna %1</translation>
-    </message>
-    <message>
-        <source>What %1 draws</source>
-        <translation>Cosa disegna %1</translation>
-    </message>
-    <message>
-        <source>Smaller: the size of %1 one step down</source>
-        <translation>Più piccolo: la dimensione di %1 un passo in meno</translation>
-    </message>
-    <message>
-        <source>Smaller %1</source>
-        <translation>Più piccolo %1</translation>
-    </message>
-    <message>
-        <source>Larger: the size of %1 one step up</source>
-        <translation>Più grande: la dimensione di %1 un passo in più</translation>
-    </message>
-    <message>
-        <source>Larger %1</source>
-        <translation>Più grande %1</translation>
-    </message>
-    <message>
-        <source>The size of %1, written after &quot;@&quot; on its line of Glyphmux.ini</source>
-        <translation>La dimensione di %1, scritta dopo &quot;@&quot; sulla sua riga di Glyphmux.ini</translation>
-    </message>
-    <message>
-        <source>Height of %1: written as it stands after &quot;:Y&quot; on its line of Glyphmux.ini</source>
-        <translation>Altezza di %1: scritta così com&apos;è dopo &quot;:Y&quot; sulla sua riga di Glyphmux.ini</translation>
-    </message>
-    <message>
-        <source>Width of %1: written as it stands after &quot;:W&quot; on its line of Glyphmux.ini</source>
-        <translation>Larghezza di %1: scritta così com&apos;è dopo &quot;:W&quot; sulla sua riga di Glyphmux.ini</translation>
-    </message>
-    <message>
-        <source>Italic %1: writes &quot;:I&quot; on its line of Glyphmux.ini and slants the preview</source>
-        <translation>Corsivo %1: scrive &quot;:I&quot; sulla sua riga di Glyphmux.ini e inclina l&apos;anteprima</translation>
-    </message>
-    <message>
-        <source>Italic %1</source>
-        <translation>Corsivo %1</translation>
-    </message>
-    <message>
-        <source>Zoom, 1 to 300 %: written as ZoomRatio= in Glyphmux.ini; the preview&apos;s sizes follow it</source>
-        <translation>Zoom, da 1 a 300 %: scritto come ZoomRatio= in Glyphmux.ini; le dimensioni dell&apos;anteprima lo seguono</translation>
-    </message>
-    <message>
-        <source>Chroma, 0 to 100: written as Chroma= in Glyphmux.ini; the preview shows its grey. The arrows beside it change it</source>
-        <translation>Chroma, da 0 a 100: scritto come Chroma= in Glyphmux.ini; l&apos;anteprima ne mostra il grigio. Le frecce accanto lo cambiano</translation>
-    </message>
-    <message>
-        <source>Chroma</source>
-        <translation>Chroma</translation>
-    </message>
-    <message>
-        <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
-        <translation>Il percorso dei font, scritto così com&apos;è come ExtraFontFile= in Glyphmux.ini</translation>
-    </message>
-</context>
-<context>
-    <name>HelpWindow</name>
-    <message>
-        <source>Glyphmux GUI help</source>
-        <translation>Guida di Glyphmux GUI</translation>
-    </message>
-    <message>
-        <source>Choose a TrueType file for each of the five phone fonts with the folder button of its row; the four phone screens above show at once how the phone would draw its texts. The red &quot;?&quot; of a row tells which texts that font draws.</source>
-        <translation>Scegli un file TrueType per ciascuno dei cinque font del telefono con il pulsante cartella della sua riga; i quattro schermi del telefono in alto mostrano subito come il telefono disegnerebbe i suoi testi. Il &quot;?&quot; rosso di una riga dice quali testi disegna quel font.</translation>
-    </message>
-    <message>
-        <source>&quot;-&quot; and &quot;+&quot; step a font&apos;s size; Height, Italic and Width tune it further; Zoom and Chroma apply to every font. Height and Width are written as they stand, after &quot;:Y&quot; and &quot;:W&quot; on the font&apos;s line of Glyphmux.ini.</source>
-        <translation>&quot;-&quot; e &quot;+&quot; cambiano la dimensione di un font; Altezza, Corsivo e Larghezza lo regolano ancora; Zoom e Chroma valgono per tutti i font. Altezza e Larghezza sono scritte così come sono, dopo &quot;:Y&quot; e &quot;:W&quot; sulla riga del font in Glyphmux.ini.</translation>
-    </message>
-    <message>
-        <source>File &gt; Save to Glyphmux.ini (Ctrl+S) writes the file into the folder the editor was started from, or back to the file opened with File &gt; Open (Ctrl+O). With &quot;Show information popup&quot; checked in the Settings menu, it first asks for the phone model, then lists the files to copy to the phone.</source>
-        <translation>File &gt; Salva in Glyphmux.ini (Ctrl+S) scrive il file nella cartella da cui è stato avviato l&apos;editor, oppure nel file aperto con File &gt; Apri (Ctrl+O). Con &quot;Mostra popup informativo&quot; spuntato nel menu Impostazioni, chiede prima il modello di telefono, poi elenca i file da copiare sul telefono.</translation>
-    </message>
-    <message>
-        <source>File &gt; Export for the phone gathers Glyphmux.ini, the font files and the engine&apos;s files in one folder, laid out as on the phone&apos;s C: drive, and says first what the phone may not be able to use.</source>
-        <translation>File &gt; Esporta per il telefono raccoglie Glyphmux.ini, i file dei font e i file del motore in una cartella, disposti come sull&apos;unità C: del telefono, e dice prima cosa il telefono potrebbe non poter usare.</translation>
-    </message>
-    <message>
-        <source>Settings &gt; Language changes the language. Every control explains itself in a tooltip. F1 shows this window, the &quot;?&quot; menu the program&apos;s information.</source>
-        <translation>Impostazioni &gt; Lingua cambia la lingua. Ogni controllo si spiega in un suggerimento. F1 mostra questa finestra, il menu &quot;?&quot; le informazioni sul programma.</translation>
     </message>
 </context>
 </TS>

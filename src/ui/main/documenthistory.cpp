@@ -93,7 +93,8 @@ DocumentHistory::Step::Step(DocumentHistory *history, StepKind kind, int slot, c
 
 DocumentHistory::Step::~Step()
 {
-    if (m_history && --m_history->m_stepDepth == 0)
+    // A trial's changes wait for its commit or cancel.
+    if (m_history && --m_history->m_stepDepth == 0 && !m_history->m_auditioning)
         m_history->push(m_history->m_stepCaption, false);
 }
 
