@@ -11,6 +11,7 @@
 #include "support/truetypebuilder.h"
 #include "ui/dialogs/fontdetailswindow.h"
 #include "ui/fontmessages.h"
+#include "ui/main/controlhelp.h"
 #include "ui/main/sloteditor.h"
 #include "ui/main/slotfontinfo.h"
 
@@ -81,11 +82,12 @@ private slots:
         cancelChangesNothing(); // no choice yet
         field->setText(QStringLiteral("Typed By Hand"));
         cancelChangesNothing();
-        // Typing takes a refused file's note away.
+        // Typing takes a refused file's note away, and the field's help is back.
+        QCOMPARE(field->toolTip(), ControlHelp::faceField(1));
         f.choose(1, f.cwd.filePath(QStringLiteral("gone.ttf")));
-        QVERIFY(!field->toolTip().isEmpty());
+        QVERIFY(field->toolTip().contains(QStringLiteral("gone.ttf")));
         QTest::keyClicks(field, QStringLiteral("X"));
-        QVERIFY(field->toolTip().isEmpty());
+        QCOMPARE(field->toolTip(), ControlHelp::faceField(1));
 
         // Same file in slots 2 and 1, then a new choice for slot 1: slot 2 still draws it.
         const QString face = QStringLiteral("Glyphmux Shared Probe"), other = QStringLiteral("Glyphmux Other Probe");

@@ -124,6 +124,10 @@ wird stattdessen in sich selbst zurückgespeichert.</translation>
         <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
         <translation>Der Schriftpfad, unverändert als ExtraFontFile= in Glyphmux.ini geschrieben</translation>
     </message>
+    <message>
+        <source>Face name of the font the phone uses for %1: type it, or choose a TrueType file with the open button</source>
+        <translation>Name der Schrift, die das Handy für %1 verwendet: eintippen oder mit der Öffnen-Schaltfläche eine TrueType-Datei wählen</translation>
+    </message>
 </context>
 <context>
     <name>CopyListDialog</name>

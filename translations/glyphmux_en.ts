@@ -124,6 +124,10 @@ is saved back to itself instead.</translation>
         <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
         <translation>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</translation>
     </message>
+    <message>
+        <source>Face name of the font the phone uses for %1: type it, or choose a TrueType file with the open button</source>
+        <translation>Face name of the font the phone uses for %1: type it, or choose a TrueType file with the open button</translation>
+    </message>
 </context>
 <context>
     <name>CopyListDialog</name>

@@ -124,6 +124,10 @@ se guarda, en cambio, sobre sí mismo.</translation>
         <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
         <translation>La ruta de fuentes, escrita tal cual como ExtraFontFile= en Glyphmux.ini</translation>
     </message>
+    <message>
+        <source>Face name of the font the phone uses for %1: type it, or choose a TrueType file with the open button</source>
+        <translation>Nombre de la fuente que el teléfono usa para %1: escríbalo, o elija un archivo TrueType con el botón de abrir</translation>
+    </message>
 </context>
 <context>
     <name>CopyListDialog</name>

@@ -124,6 +124,10 @@ est à la place enregistré sur lui-même.</translation>
         <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
         <translation>Le chemin des polices, écrit tel quel comme ExtraFontFile= dans Glyphmux.ini</translation>
     </message>
+    <message>
+        <source>Face name of the font the phone uses for %1: type it, or choose a TrueType file with the open button</source>
+        <translation>Nom de la police que le téléphone utilise pour %1 : saisissez-le, ou choisissez un fichier TrueType avec le bouton d&apos;ouverture</translation>
+    </message>
 </context>
 <context>
     <name>CopyListDialog</name>

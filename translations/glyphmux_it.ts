@@ -124,6 +124,10 @@ viene invece salvato su se stesso.</translation>
         <source>The font path, written as it stands as ExtraFontFile= in Glyphmux.ini</source>
         <translation>Il percorso dei font, scritto così com&apos;è come ExtraFontFile= in Glyphmux.ini</translation>
     </message>
+    <message>
+        <source>Face name of the font the phone uses for %1: type it, or choose a TrueType file with the open button</source>
+        <translation>Nome del carattere che il telefono usa per %1: scrivilo, oppure scegli un file TrueType con il pulsante di apertura</translation>
+    </message>
 </context>
 <context>
     <name>CopyListDialog</name>

@@ -39,3 +39,9 @@ void ControlHelp::apply(const FontMapEditor &editor)
     editor.chromaScroll()->setAccessibleName(tr("Chroma"));
     editor.fontPath()->setToolTip(tr("The font path, written as it stands as ExtraFontFile= in Glyphmux.ini"));
 }
+
+QString ControlHelp::faceField(std::size_t slot)
+{
+    return tr("Face name of the font the phone uses for %1: type it, or choose a TrueType file with the open button")
+        .arg(QLatin1String(slotTable()[slot].key));
+}

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <cstddef>
+
 class FontMapEditor;
 
 // The tooltips of the editor's controls, saying what each does with its
@@ -13,4 +15,6 @@ class ControlHelp
 public:
     // Sets them in the language installed now.
     static void apply(const FontMapEditor &editor);
+    // A face field's own tooltip, shown while no note about a file is.
+    static QString faceField(std::size_t slot);
 };

@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -38,9 +37,6 @@ SlotEditor::SlotEditor(const FontMapEditor &controls, FontMapDocument &document,
         connect(row.plus, &QPushButton::clicked, this, [this, i] { increaseSize(i); });
         connect(row.minus, &QPushButton::clicked, this, [this, i] { decreaseSize(i); });
         connect(row.info, &QPushButton::clicked, this, [this, i] { showSlotInfo(i); });
-        // A note about the last chosen file no longer holds once the user types.
-        QLineEdit *face = row.face;
-        connect(face, &QLineEdit::textEdited, face, [face] { face->setToolTip(QString()); });
     }
     connect(controls.chromaScroll(), &QScrollBar::valueChanged, this, &SlotEditor::chromaSpinnerMoved);
 }

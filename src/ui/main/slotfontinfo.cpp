@@ -9,6 +9,7 @@
 #include "ui/dialogs/fontdetailswindow.h"
 #include "ui/fontmessages.h"
 #include "ui/plaintext.h"
+#include "ui/main/controlhelp.h"
 #include "ui/main/statusline.h"
 
 #include <QAction>
@@ -44,6 +45,9 @@ SlotFontInfo::SlotFontInfo(const std::array<QLineEdit *, SlotCount> &faces,
         row.face->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(row.face, &QWidget::customContextMenuRequested, this,
                 [this, i](const QPoint &at) { showContextMenu(i, at); });
+        // A note about the last chosen file no longer holds once the user types.
+        connect(row.face, &QLineEdit::textEdited, this, [this, i] { setNote(i, QString()); });
+        setNote(i, QString());
     }
     connect(&document, &FontMapDocument::changed, this, [this](FontMapDocument::Field field, int slot) {
         if (field == FontMapDocument::Field::Face)
@@ -68,10 +72,17 @@ void SlotFontInfo::slotChanged(std::size_t slot)
     // A face found for an opened file, or given back, says where it came
     // from; a refused file's note stays until something else is chosen.
     if (const std::optional<FontDetails> file = m_fonts.details(slot))
-        row.face->setToolTip(FontMessages::faceTooltip(*file));
+        setNote(slot, FontMessages::faceTooltip(*file));
     else if (!row.chosen || FontMessages::refusal(row.chosen->refusal, row.chosenPath).isEmpty())
-        row.face->setToolTip(QString());
+        setNote(slot, QString());
     updateMark(slot);
+}
+
+void SlotFontInfo::setNote(std::size_t slot, const QString &note)
+{
+    Row &row = m_rows[slot];
+    row.noted = !note.isEmpty();
+    row.face->setToolTip(row.noted ? plainToolTip(note) : ControlHelp::faceField(slot));
 }
 
 void SlotFontInfo::describeChoice(std::size_t slot)
@@ -79,7 +90,7 @@ void SlotFontInfo::describeChoice(std::size_t slot)
     Row &row = m_rows[slot];
     const FontDetails &details = *row.chosen;
     const QString refusal = FontMessages::refusal(details.refusal, row.chosenPath);
-    row.face->setToolTip(plainToolTip(refusal.isEmpty() ? FontMessages::faceTooltip(details) : refusal));
+    setNote(slot, refusal.isEmpty() ? FontMessages::faceTooltip(details) : refusal);
     if (m_statusSlot == slot)
         setStatus(refusal.isEmpty() ? FontMessages::outlineWarning(details) : refusal);
 }
@@ -88,13 +99,15 @@ void SlotFontInfo::retranslate()
 {
     for (std::size_t i = 0; i < SlotCount; ++i) {
         // Only notes still shown: typing into the field took its note away.
-        const bool noted = !m_rows[i].face->toolTip().isEmpty();
+        const bool noted = m_rows[i].noted;
         if (noted && m_rows[i].chosen)
             describeChoice(i);
         else if (m_statusSlot == i)
             setStatus(QString());
         if (noted && m_fonts.details(i))
             slotChanged(i); // the document's file, whichever way it came
+        else if (!noted)
+            setNote(i, QString()); // the field's help, in the new language
         updateMark(i);
     }
 }

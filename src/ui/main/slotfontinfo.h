@@ -22,7 +22,8 @@ class QMenu;
 class StatusLine;
 
 // What each slot row tells about its font beyond the face name: the face
-// field's tooltip, a warning mark inside the field when the face lacks
+// field's tooltip (a note about the chosen file, else what the field is for),
+// a warning mark inside the field when the face lacks
 // characters the phone will need (or has outlines the phone may not draw),
 // the "Font details" window from the field's context menu, and a status-bar
 // line when a chosen file was refused.
@@ -71,6 +72,7 @@ private:
         QAction *mark = nullptr;
         std::optional<FontDetails> chosen; // the last file chosen, refused or not
         QString chosenPath;
+        bool noted = false;    // the tooltip is a note about a file, not the field's help
         QString coverageKey;   // font and texts the coverage was last read for
         QString missing;
         QString substitute;    // the family drawn in place of the face, if any
@@ -80,6 +82,8 @@ private:
     // The slot's face or file changed in the document.
     void slotChanged(std::size_t slot);
     void setStatus(const QString &text);
+    // The face field's tooltip: 'note' as plain text, or the field's help when empty.
+    void setNote(std::size_t slot, const QString &note);
     void showContextMenu(std::size_t slot, const QPoint &at);
 
     std::array<Row, SlotCount> m_rows;
