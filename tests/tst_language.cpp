@@ -17,6 +17,7 @@
 #include "ui/dialogs/copylistdialog.h"
 #include "ui/dialogs/exportdialog.h"
 #include "ui/dialogs/helpwindow.h"
+#include "ui/fileerrortext.h"
 #include "preview/phonepreview.h"
 #include "ui/dialogs/phonemodeldialog.h"
 #include "ui/dialogs/fontlistwindow.h"
@@ -28,6 +29,8 @@
 
 #include <QtTest>
 #include <QtWidgets>
+
+#include <cerrno>
 
 namespace {
 const QStringList languageCodes = {"it", "en", "de", "fr", "es"};
@@ -295,7 +298,8 @@ private slots:
         const QString font = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
         QStringList data{cwd.filePath(QStringLiteral("card")), cwd.path(), font, QStringLiteral("DejaVu Sans")};
         const auto everything = [&] {
-            QStringList texts = messages.informed + messages.warned + messages.asked;
+            // An errno's text is ours, in the language; the system's would be English.
+            QStringList texts = messages.informed + messages.warned + messages.asked + QStringList{systemErrorText(EFBIG)};
             for (const QStringList &list : messages.lists)
                 texts << list;
             for (const FileDialogState &dialog : chooser.shown)

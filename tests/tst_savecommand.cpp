@@ -316,6 +316,13 @@ private slots:
         QCOMPARE(f.messages.warned, QStringList{f.font("DejaVuSerif.ttf") + " no longer exists."});
         QVERIFY(!child<QPushButton>(f.dialog(), "exportStart")->isEnabled());
         QCOMPARE(f.messages.asked.size(), 1);
+        // Many findings scroll inside a dialog that stays on the screen, the last line reachable.
+        f.dialog()->showFindings(QString("A finding.\n").repeated(200) + "Last.", false);
+        const auto *area = child<QScrollArea>(f.dialog(), "exportFindingsArea");
+        QTRY_VERIFY(area->widget()->height() > area->viewport()->height());
+        QCOMPARE(area->verticalScrollBar()->maximum(), area->widget()->height() - area->viewport()->height());
+        QVERIFY(area->widget()->height() >= area->widget()->heightForWidth(area->viewport()->width()));
+        QVERIFY(f.dialog()->frameGeometry().height() <= f.dialog()->screen()->availableGeometry().height());
     }
 
     // After a save for the 6630 family, the copy list offers the export for it.
