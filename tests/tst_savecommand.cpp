@@ -122,6 +122,8 @@ private slots:
         QTest::newRow("details, Return") << "dR" << QStringList();
         QTest::newRow("details, Escape") << "dE" << QStringList();
         QTest::newRow("Ctrl+Q") << "Q" << QStringList{"ended"};
+        QTest::newRow("font list") << "T" << QStringList{"fontList"};
+        QTest::newRow("font list, Escape, phone pixels") << "TEV" << QStringList{"phonePixels"};
     }
 
     void steps()
@@ -158,6 +160,8 @@ private slots:
             case 'S': f.press(Qt::Key_S, Qt::ControlModifier); break;
             case 'F': f.press(Qt::Key_F1); break;
             case 'Q': f.press(Qt::Key_Q, Qt::ControlModifier); break;
+            case 'V': f.press(Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier); break;
+            case 'T': f.press(Qt::Key_T, Qt::ControlModifier); break;
             }
         }
         QCoreApplication::processEvents();

@@ -2,6 +2,7 @@
 
 #include "core/slottable.h"
 #include "ui/dialogs/fontaudition.h"
+#include "ui/dialogs/sidewindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -167,6 +168,7 @@ void FontListWindow::openFor(std::size_t slot, const QWidget *owner)
     m_slotBox->setCurrentIndex(int(slot));
     if (!m_read)
         slotsChanged(); // reads the source too
+    SideWindow::keepAbove(this, owner);
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();

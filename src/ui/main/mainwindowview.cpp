@@ -4,6 +4,7 @@
 
 #include "preview/phonepreview.h"
 #include "ui/dialogs/phonepixelswindow.h"
+#include "ui/dialogs/sidewindow.h"
 
 #include <QAction>
 #include <QMenu>
@@ -20,6 +21,7 @@ void MainWindow::buildViewMenu()
     m_phonePixelsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     connect(m_phonePixelsAction, &QAction::triggered, this, [this] {
         PhonePixelsWindow &window = phonePixels();
+        SideWindow::keepAbove(&window, this);
         window.show();
         window.raise();
         window.activateWindow();
