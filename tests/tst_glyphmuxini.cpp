@@ -99,7 +99,7 @@ private slots:
         for (const auto &[value, written] : cases) {
             FontMap map = FontMap::initial();
             map.chroma = map.fontPath = value;
-            map.slotValues[1] = {value, value, value, false, value};
+            map.slotValues[1] = {value, value, value, false, value, {}};
             const QStringList lines = glyphmuxIniLines(map);
             QCOMPARE(lines.size(), 32);
             QCOMPARE(lines.mid(7, 2), (QStringList{"Chroma=" + written, "ExtraFontFile=" + written}));
@@ -122,7 +122,7 @@ private slots:
         texts.fontPath = QStringLiteral("e:\\Шрифты\\*.ttf");
         texts.slotValues[1].size = QStringLiteral("4");
         for (auto &slot : numbers.slotValues)
-            slot = {QString(), QStringLiteral("316"), QStringLiteral("-3"), true, QStringLiteral("w@1")};
+            slot = {QString(), QStringLiteral("316"), QStringLiteral("-3"), true, QStringLiteral("w@1"), {}};
         numbers.zoom = 300;
         QTest::newRow("initial") << FontMap::initial();
         QTest::newRow("faces, lower limits") << texts;

@@ -119,7 +119,7 @@ private slots:
             PhonePreview preview;
             const int offset = slotTable()[slot].previewSizeOffset;
             FontMap map = FontMap::initial();
-            map.slotValues[slot] = {serif, QStringLiteral("20px"), {}, true, {}};
+            map.slotValues[slot] = {serif, QStringLiteral("20px"), {}, true, {}, {}};
             map.zoom = 150;
             // Face, size and slant change on the slot's labels only; all else stays as
             // designed, the box too except on the grid, which grows with its text.
@@ -142,7 +142,7 @@ private slots:
             check(serif, true);
             // A size at the offset gives no point size: the labels keep theirs. An
             // empty face draws the default family, not what Qt makes of "".
-            map.slotValues[slot] = {{}, QString::number(offset), {}, false, {}};
+            map.slotValues[slot] = {{}, QString::number(offset), {}, false, {}, {}};
             check(defaultFamily(), false);
         }
     }
