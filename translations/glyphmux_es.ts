@@ -134,7 +134,7 @@ se guarda, en cambio, sobre sí mismo.</translation>
     <message>
         <source>Copia i seguenti file:</source>
         <extracomment>Copy the following files: (the window&apos;s title, and the heading of the exported copy list)</extracomment>
-        <translation>Copie los siguientes archivos:</translation>
+        <translation>Copie estos archivos:</translation>
     </message>
     <message>
         <source>Export…</source>
