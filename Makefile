@@ -51,10 +51,12 @@ screenshot: deps-test
 # the goal lines of all of them come last, and any FAIL fails the target.
 bench:
 	@scripts/install-deps.sh bench
+	@scripts/bench-fonts.sh $(CURDIR)/build-bench/fonts-noto-core
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DGLYPHMUX_BENCH=ON -DBUILD_TESTING=OFF
 	cmake --build build-bench -j $(JOBS) > build-bench.log || { cat build-bench.log; exit 1; }
 	@rm -f build-bench/goals.log; status=0; \
 	for b in build-bench/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; echo "== $$b"; \
+	  GLYPHMUX_BENCH_NOTO_FOLDER=$(CURDIR)/build-bench/fonts-noto-core/usr/share/fonts/truetype/noto \
 	  QT_QPA_PLATFORM=offscreen $$b | tee -a build-bench/goals.log | grep -v '^goal ' ; \
 	  [ $${PIPESTATUS[0]} -eq 0 ] || status=1; done; \
 	echo; echo "== goals"; grep -h '^goal ' build-bench/goals.log; rm -f build-bench/goals.log; exit $$status

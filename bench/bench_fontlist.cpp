@@ -30,7 +30,8 @@
 
 namespace {
 
-const QString notoFolder = QStringLiteral("/usr/share/fonts/truetype/noto");
+// Unpacked by `make bench` (scripts/bench-fonts.sh), or the installed package.
+const QString notoFolder = qEnvironmentVariable("GLYPHMUX_BENCH_NOTO_FOLDER", QStringLiteral("/usr/share/fonts/truetype/noto"));
 
 double rssMiB()
 {

@@ -11,7 +11,7 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev li
 case "$what" in
   run) ;;
   test) packages+=(fonts-dejavu-extra fonts-cantarell fonts-droid-fallback xvfb xdotool x11-utils x11-apps imagemagick) ;;
-  bench) packages+=(fonts-dejavu-extra fonts-droid-fallback fonts-ipafont-gothic fonts-noto-core fontconfig libfreetype-dev time valgrind) ;;
+  bench) packages+=(fonts-dejavu-extra fonts-droid-fallback fonts-ipafont-gothic fontconfig libfreetype-dev time valgrind) ;;
   # cpack's DEB generator runs file, dpkg-shlibdeps (dpkg-dev) and strip (binutils).
   deb) packages+=(dpkg-dev file binutils lintian) ;;
   ci) packages+=(fonts-dejavu-extra fonts-cantarell xvfb xdotool x11-utils x11-apps imagemagick clang libclang-rt-14-dev appstream shared-mime-info
