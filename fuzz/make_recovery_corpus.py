@@ -12,7 +12,7 @@ FIELDS = ["face", "file", "size", "height", "width"]
 def record(faces=("",) * 5, sizes=("12", "12", "16", "16", "12"), italic=(0,) * 5, zoom="100",
            chroma="100", path="\\data\\fonts\\*.*", ini="/home/user/Glyphmux.ini",
            written="2026-12-07T01:30:00.000Z"):
-    enc = lambda text: urllib.parse.quote(text.encode("utf-8"), safe="-._~")
+    enc = lambda text: urllib.parse.quote(text.encode("utf-8") if isinstance(text, str) else text, safe="-._~")
     lines = ["Glyphmux recovery 1", "written=" + enc(written), "ini=" + enc(ini)]
     for i in range(5):
         values = {"face": faces[i], "file": "", "size": sizes[i], "height": "", "width": ""}
@@ -31,6 +31,8 @@ def main():
         "odd-values.recovery": record(faces=odd, italic=(1, 0, 1, 0, 1), zoom="300", chroma="",
                                       written="2026-12-07T02:30:00+01:00"),
         "damaged-zoom.recovery": record(zoom="0"),
+        # The save target is the path's bytes, UTF-8 or not.
+        "latin1-target.recovery": record(ini=b"/home/caf\xe9/Glyphmux.ini"),
         "cut-short.recovery": record()[:-40],
         "empty.recovery": b"",
     }

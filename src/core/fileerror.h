@@ -17,7 +17,7 @@ struct FileError {
         Write,       // includes a write that stopped short
         Commit,      // the finished file could not replace the old one
         InTheWay,    // a link, pipe or device stands where a file of ours goes
-        LossyName,   // a name that is not valid UTF-8 here: Qt would name a look-alike
+        LossyName,   // a name whose bytes were lost (U+FFFD): it would reach a look-alike
     };
     Kind kind = Kind::None;
     QString path;

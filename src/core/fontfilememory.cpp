@@ -1,7 +1,8 @@
 #include "core/fontfilememory.h"
 
+#include "core/localpath.h"
+
 #include <QDir>
-#include <QFileInfo>
 #include <QSettings>
 
 namespace {
@@ -11,9 +12,11 @@ const QString foldersKey = QStringLiteral("fontFolders");
 const QString filesKey = QStringLiteral("fontFilesOf");
 constexpr int entrySize = 1 + int(SlotCount);
 
+// Empty for a name the store could not keep exactly (see core/localpath.h).
 QString absolute(const QString &path)
 {
-    return path.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    const QString full = path.isEmpty() ? QString() : absoluteNativePath(path);
+    return isLosslessPath(full) ? full : QString();
 }
 
 } // namespace
@@ -40,6 +43,8 @@ FontFileMemory::SlotFiles FontFileMemory::filesOf(const QString &iniPath) const
     const QStringList list = m_store.value(filesKey).toStringList().mid(0, maxConfigurations * entrySize);
     const QString key = absolute(iniPath);
     SlotFiles files;
+    if (key.isEmpty())
+        return files;
     for (qsizetype at = 0; at + entrySize <= list.size(); at += entrySize) {
         if (list[at] != key)
             continue;
@@ -53,6 +58,8 @@ FontFileMemory::SlotFiles FontFileMemory::filesOf(const QString &iniPath) const
 void FontFileMemory::remember(const QString &iniPath, const SlotFiles &files)
 {
     const QString key = absolute(iniPath);
+    if (key.isEmpty())
+        return;
     const QStringList old = m_store.value(filesKey).toStringList();
     QStringList list{key};
     for (const QString &file : files)

@@ -8,7 +8,6 @@
 #include "core/textfile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -372,16 +371,15 @@ ParsedGlyphmuxIni parseGlyphmuxIni(QByteArrayView bytes)
 GlyphmuxIniFile readGlyphmuxIniFile(const QString &path)
 {
     GlyphmuxIniFile result;
-    // A name Qt could not decode would reach a look-alike file (and a save
-    // would write there); a current folder so named is left unspelled.
-    if (!isLosslessPath(path)) {
+    // A name whose bytes were lost would reach a look-alike file (and a save
+    // would write there). Any other name is read by its exact bytes.
+    if (nativeName(path).isNull()) {
         result.path = path;
         result.error = IniReadError::CannotRead;
         result.file = {FileError::Kind::LossyName, path, QFileDevice::OpenError, {}};
         return result;
     }
-    const QFileInfo info(path);
-    result.path = isLosslessPath(info.absoluteFilePath()) ? info.absoluteFilePath() : path;
+    result.path = absoluteNativePath(path);
     // Only regular files: opening a pipe or a device could block or never end.
     const RegularFile opened = openRegularFile(path);
     if (opened.failure != RegularFile::Failure::None) {

@@ -65,7 +65,7 @@ enum class IniReadError {
 
 struct GlyphmuxIniFile {
     IniReadError error = IniReadError::None;
-    QString path;   // absolute; as given when that cannot be spelled without loss
+    QString path;   // absolute, its bytes kept (core/localpath.h)
     FileError file; // for NotAFile and CannotRead
     ParsedGlyphmuxIni content;
 };

@@ -23,8 +23,8 @@ QStringList RecentFiles::files() const
 
 void RecentFiles::add(const QString &path)
 {
-    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    if (!isLosslessPath(absolute)) // it would open a look-alike
+    const QString absolute = absoluteNativePath(path);
+    if (!isLosslessPath(absolute)) // the menu would open a look-alike
         return;
     QStringList list = files();
     list.removeAll(absolute);

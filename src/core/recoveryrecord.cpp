@@ -1,5 +1,7 @@
 #include "core/recoveryrecord.h"
 
+#include "core/localpath.h"
+
 #include <QStringDecoder>
 
 #include <array>
@@ -41,7 +43,8 @@ bool isPlain(char c)
            || c == '_' || c == '~';
 }
 
-std::optional<QString> decodeValue(QByteArrayView encoded)
+// A path's value is its bytes, any bytes; every other value is UTF-8 text.
+std::optional<QString> decodeValue(QByteArrayView encoded, bool path)
 {
     // Only plain characters, and '%' with two hex digits.
     for (qsizetype i = 0; i < encoded.size(); ++i) {
@@ -55,6 +58,8 @@ std::optional<QString> decodeValue(QByteArrayView encoded)
         }
     }
     const QByteArray bytes = QByteArray::fromPercentEncoding(encoded.toByteArray());
+    if (path)
+        return pathFromNativeName(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
     const QString text = utf8.decode(bytes);
     if (utf8.hasError())
@@ -71,7 +76,9 @@ QByteArray formatRecovery(const RecoveryRecord &record)
         out += key + '=' + value.toUtf8().toPercentEncoding() + '\n';
     };
     line("written", record.written.toUTC().toString(Qt::ISODateWithMs));
-    line("ini", record.iniPath);
+    // The path's own bytes, whatever they are (see core/localpath.h); a
+    // save target never lost its bytes, since the open refuses such a name.
+    out += "ini=" + nativeName(record.iniPath).toPercentEncoding() + '\n';
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const FontMap::Slot &slot = record.map.slotValues[i];
         for (const SlotText &text : slotTexts)
@@ -134,7 +141,7 @@ std::optional<RecoveryRecord> parseRecovery(QByteArrayView bytes)
         if (equals <= 0)
             return std::nullopt;
         const QByteArray key = line.first(equals).toByteArray();
-        const std::optional<QString> value = decodeValue(line.sliced(equals + 1));
+        const std::optional<QString> value = decodeValue(line.sliced(equals + 1), key == "ini");
         if (!value || !seen.insert(key).second || !take(key, *value))
             return std::nullopt;
     }

@@ -1,5 +1,7 @@
 #include "core/regularfile.h"
 
+#include "core/localpath.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -33,7 +35,14 @@ RegularFile openRegularFile(const QString &path, KeepNonBlocking keep)
         result.error = errno;
     }
 #else
-    const QByteArray name = QFile::encodeName(path);
+    // The exact bytes: a name that is not UTF-8 is read as it is, never
+    // as a look-alike; one whose bytes were lost is not read at all.
+    const QByteArray name = nativeName(path);
+    if (name.isNull()) {
+        result.failure = RegularFile::Failure::CannotOpen;
+        result.error = EILSEQ;
+        return result;
+    }
     int fd = -1;
     do {
         fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -63,6 +72,9 @@ RegularFile openRegularFile(const QString &path, KeepNonBlocking keep)
 
 bool isReadableRegularFile(const QString &path)
 {
+    // The library gets the path through Qt: it must name this very file.
+    if (!isLosslessPath(path))
+        return false;
     const RegularFile opened = openRegularFile(path);
     closeFile(opened.fd);
     return opened.failure == RegularFile::Failure::None;

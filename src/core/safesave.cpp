@@ -20,6 +20,8 @@
 #include <io.h>
 #include <windows.h>
 #else
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -47,9 +49,9 @@ NameState stateOf(const QString &path)
     state.regular = info.isFile();
     state.replaceable = info.isWritable();
 #else
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = nativeName(path);
     struct stat st {};
-    if (::lstat(name.constData(), &st) != 0)
+    if (name.isNull() || ::lstat(name.constData(), &st) != 0)
         return state;
     state.exists = true;
     state.link = S_ISLNK(st.st_mode);
@@ -66,18 +68,42 @@ NameState stateOf(const QString &path)
 const QLatin1String temporaryMark(".glyphmux-save-");
 
 // Temporaries a killed save left behind: only ours, for this file, and only
-// when no save running now can still own them.
-void removeStaleTemporaries(const QFileInfo &target)
+// when no save running now can still own them. The folder is read by its
+// bytes, like the file itself.
+void removeStaleTemporaries(const QString &target)
 {
-    const QRegularExpression ours(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(target.fileName() + temporaryMark) + QStringLiteral("[A-Za-z0-9]{6}")));
-    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-60);
-    const QFileInfoList candidates = target.dir().entryInfoList(
-        {target.fileName() + temporaryMark + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    const qsizetype slash = target.lastIndexOf(QLatin1Char('/'));
+    const QString folder = slash < 0 ? QStringLiteral(".") : target.left(qMax<qsizetype>(slash, 1));
+    const QByteArray prefix = nativeName(target.mid(slash + 1) + temporaryMark);
+    const QRegularExpression suffix(QRegularExpression::anchoredPattern(QStringLiteral("[A-Za-z0-9]{6}")));
+    const qint64 staleBefore = QDateTime::currentSecsSinceEpoch() - 60;
+#ifdef Q_OS_WIN
+    const QFileInfoList candidates = QDir(folder).entryInfoList(
+        {target.mid(slash + 1) + temporaryMark + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QFileInfo &file : candidates) {
-        if (ours.match(file.fileName()).hasMatch() && file.lastModified().toUTC() < staleBefore)
+        const QString rest = file.fileName().mid((target.mid(slash + 1) + temporaryMark).size());
+        if (suffix.match(rest).hasMatch() && file.lastModified().toSecsSinceEpoch() < staleBefore)
             QFile::remove(file.filePath());
     }
+#else
+    const QByteArray folderName = nativeName(folder);
+    const int dirFd = folderName.isNull() || prefix.isNull()
+                          ? -1 : ::open(folderName.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR *dir = dirFd < 0 ? nullptr : ::fdopendir(dirFd);
+    if (!dir) {
+        closeFile(dirFd);
+        return;
+    }
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        struct stat st {};
+        if (name.startsWith(prefix) && suffix.match(QString::fromLatin1(name.mid(prefix.size()))).hasMatch()
+            && ::fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)
+            && st.st_mtime < staleBefore)
+            ::unlinkat(dirFd, entry->d_name, 0);
+    }
+    ::closedir(dir);
+#endif
 }
 
 QString randomSuffix()
@@ -110,7 +136,7 @@ enum class Links { Follow, InTheWay };
 
 SaveOutcome replaceAtomically(const QString &path, const FillStep &fill, Links links)
 {
-    if (!isLosslessPath(path))
+    if (nativeName(path).isNull())
         return {false, {FileError::Kind::LossyName, path, QFileDevice::OpenError, {}}};
     QString real = path;
     if (links == Links::Follow) {
@@ -128,15 +154,19 @@ SaveOutcome replaceAtomically(const QString &path, const FillStep &fill, Links l
     if (state.exists && !state.replaceable)
         return {false, {FileError::Kind::ReadOnly, path, QFileDevice::PermissionsError, {}}};
 
-    const QFileInfo target(real); // only for its name and folder: no absolute path is made
-    removeStaleTemporaries(target);
+    removeStaleTemporaries(real);
     QFile temporary;
+    QString temporaryName;
     for (int attempt = 0; attempt < 16 && !temporary.isOpen(); ++attempt) {
-        temporary.setFileName(real + temporaryMark + randomSuffix());
-        temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered);
+        temporaryName = real + temporaryMark + randomSuffix();
+        const int fd = createNewFile(temporaryName);
+        if (fd >= 0 && !temporary.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
+            closeFile(fd);
+        if (fd < 0 && errno != EEXIST)
+            break;
     }
     if (!temporary.isOpen())
-        return {false, {FileError::Kind::Open, path, temporary.error(), temporary.errorString()}};
+        return {false, {FileError::Kind::Open, path, QFileDevice::OpenError, qt_error_string(errno)}};
 #ifndef Q_OS_WIN
     if (state.exists)
         ::fchmod(temporary.handle(), mode_t(state.mode));
@@ -148,10 +178,10 @@ SaveOutcome replaceAtomically(const QString &path, const FillStep &fill, Links l
     temporary.close();
     if (!error.isError() && temporary.error() != QFileDevice::NoError)
         error = {FileError::Kind::Write, path, temporary.error(), temporary.errorString()};
-    if (!error.isError() && !renameFile(temporary.fileName(), real))
+    if (!error.isError() && !renameFile(temporaryName, real))
         error = {FileError::Kind::Commit, path, QFileDevice::RenameError, qt_error_string(errno)};
     if (error.isError()) {
-        temporary.remove();
+        removeFile(temporaryName);
         return {false, error};
     }
     return {true, {}};
@@ -167,13 +197,13 @@ SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes)
 
 SaveTarget followLinks(const QString &path)
 {
-    if (!isLosslessPath(path))
+    if (nativeName(path).isNull())
         return {path, {FileError::Kind::LossyName, path, QFileDevice::OpenError, {}}};
     QString current = path;
 #ifndef Q_OS_WIN
     // As many links as the system itself follows before it calls it a loop.
     for (int hop = 0; hop < 40; ++hop) {
-        const QByteArray name = QFile::encodeName(current);
+        const QByteArray name = nativeName(current);
         struct stat st {};
         if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
             return {current, {}};
@@ -182,10 +212,9 @@ SaveTarget followLinks(const QString &path)
         if (length <= 0 || length >= target.size())
             return {path, {FileError::Kind::Open, path, QFileDevice::OpenError, qt_error_string(errno)}};
         target.truncate(qsizetype(length));
-        const QString next = losslessName(target);
-        if (next.isNull())
-            return {path, {FileError::Kind::LossyName, path, QFileDevice::OpenError, {}}};
-        // A relative target counts from the link's own folder.
+        // The target's bytes as they are, whatever they are.
+        const QString next = pathFromNativeName(target);
+        // A relative target counts from the link's own folder (no file is asked).
         current = QDir::isAbsolutePath(next) ? next : QFileInfo(current).path() + QLatin1Char('/') + next;
     }
     return {path, {FileError::Kind::Open, path, QFileDevice::OpenError, qt_error_string(ELOOP)}};

@@ -13,8 +13,9 @@
 // replaced only when this user may write it and it has a write bit (so root
 // too leaves a read-only file alone); anything that is not a regular file
 // (a folder, a pipe) is left alone. Names stay as given: a relative one is
-// never spelled out through the current folder, and a name that is not
-// valid UTF-8 here is refused. The temporary file sits beside the target
+// never spelled out through the current folder, every name reaches the
+// system as its exact bytes, and one whose bytes were lost is refused
+// (see core/localpath.h). The temporary file sits beside the target
 // as "<name>.glyphmux-save-XXXXXX"; ones a killed save left behind are
 // removed by a later save once a minute old.
 struct SaveOutcome {
@@ -25,8 +26,9 @@ struct SaveOutcome {
 SaveOutcome saveFileAtomically(const QString &path, const QByteArray &bytes);
 
 // The file a save of 'path' writes: the end of its chain of links, or
-// 'path' itself; relative when 'path' is. An error for a loop of links or a
-// link whose target is not valid UTF-8.
+// 'path' itself; relative when 'path' is. A target that is not UTF-8 is
+// kept as its bytes. An error for a loop of links or a name whose bytes
+// were lost.
 struct SaveTarget {
     QString path;
     FileError error;
