@@ -5,6 +5,7 @@
 // carry a line break into the field (nor so into a file).
 #include "core/fontmap.h"
 #include "core/glyphmuxini.h"
+#include "core/localpath.h"
 #include "core/usersettings.h"
 #include "ui/commandline.h"
 #include "fonts/fontrefusal.h"
@@ -251,6 +252,27 @@ private slots:
         const SplitArguments split = splitArguments(int(argv.size()), argv.data());
         QCOMPARE(QByteArrayList(split.options.begin(), split.options.end() - 1), (QByteArrayList{"gm", "-style", "fusion", "--reverse"}));
         QCOMPARE(split.files, (QByteArrayList{"caf\xe9.ini", "-", "-reverse", "--"}));
+    }
+
+    // Any bytes a file name may hold come back exactly from the string that
+    // carries them; Qt's file classes get only names they spell exactly.
+    void fileNameBytesKept()
+    {
+        const struct { QByteArray bytes; bool forQt; } rows[] = {
+            {"caf\xc3\xa9/\xf0\x9f\x98\x80.ini", true}, {"caf\xe9.ini", false}, {"\xc0\xaf", false} /* overlong '/' */,
+            {"\xed\xa0\x80", false} /* a surrogate */, {"\xe2\x82", false} /* cut short */, {"\xef\xbf\xbd", false},
+            {"\xf0\x90\x82\x80\xff", false} /* U+10080 is D800 DC80, beside an escaped byte */, {"", true}};
+        for (const auto &row : rows) {
+            const QString path = pathFromNativeName(row.bytes);
+            QCOMPARE(nativeName(path), row.bytes);
+            QVERIFY2(isLosslessPath(path) == row.forQt, row.bytes.toHex());
+            QCOMPARE(readablePath(path).size(), path.size());
+            QVERIFY(isLosslessPath(readablePath(path)) || readablePath(path).contains(QChar::ReplacementCharacter));
+        }
+        QCOMPARE(readablePath(pathFromNativeName("\xf0\x90\x82\x80\xff")), QString::fromUtf8("\xf0\x90\x82\x80\xef\xbf\xbd"));
+        // What Qt decoded with loss, or a stray surrogate, has no bytes to give.
+        for (const QString &lost : {QFile::decodeName("caf\xe9"), QString(QChar(0xD800)), QString(QChar(0xDC41))})
+            QVERIFY(nativeName(lost).isNull());
     }
 };
 

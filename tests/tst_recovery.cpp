@@ -66,11 +66,11 @@ private slots:
     // A record as written comes back equal; each damage makes the whole file refused.
     void format()
     {
-        RecoveryRecord record{editedMap("Face =%\r\n\u00e8\U0001F600"), "/a b/Glyphmux.ini",
+        RecoveryRecord record{editedMap("Face =%\r\n\u00e8\U0001F600"), "/a b/caf" + QString(QChar(0xDCE9)) + "/Glyphmux.ini" /* a Latin-1 byte */,
                               QDateTime(QDate(2026, 12, 7), QTime(1, 30), Qt::UTC)};
         record.map.zoom = 120;
         const QByteArray bytes = formatRecovery(record);
-        QVERIFY(parseRecovery(bytes) == record);
+        QVERIFY(parseRecovery(bytes) == record && bytes.contains("ini=%2Fa%20b%2Fcaf%E9%2F"));
         const std::pair<const char *, const char *> damages[] = {
             {"zoom=120", "zoom=301"}, {"zoom=120", "zoom=1e2"}, {"slot3.italic=1", "slot3.italic=2"},
             {"chroma=100\n", ""}, {"chroma=100\n", "chroma=100\nchroma=100\n"}, {"chroma=", "colour="},

@@ -4,7 +4,9 @@
 
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/time.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -48,6 +50,20 @@ private slots:
         QVERIFY(saveFileAtomically(QStringLiteral("link.txt"), "linked").ok);
         QVERIFY(QFileInfo(QStringLiteral("link.txt")).isSymLink());
         QCOMPARE(cwd.read(QStringLiteral("a.txt")), QByteArray("linked"));
+        // A target that is not UTF-8 is followed by its bytes, and a killed
+        // save's temporary beside it goes too.
+        const timeval old[2] = {{0, 0}, {0, 0}};
+        QCOMPARE(::symlink("caf\xe9.txt", "latin.txt"), 0);
+        QVERIFY(::close(::open("caf\xe9.txt.glyphmux-save-Ab12Cd", O_CREAT | O_WRONLY, 0600)) == 0
+                && ::utimes("caf\xe9.txt.glyphmux-save-Ab12Cd", old) == 0);
+        QVERIFY(saveFileAtomically(QStringLiteral("latin.txt"), "latin").ok);
+        char bytes[8] = {};
+        const int fd = ::open("caf\xe9.txt", O_RDONLY);
+        QCOMPARE(::read(fd, bytes, sizeof bytes), 5);
+        ::close(fd);
+        QCOMPARE(QByteArray(bytes), QByteArray("latin"));
+        QCOMPARE(::access("caf\xe9.txt.glyphmux-save-Ab12Cd", F_OK), -1);
+        ::unlink("caf\xe9.txt"); // Qt's clean-up would not find it by name
     }
 
     void failureKeepsWhatWasThere()

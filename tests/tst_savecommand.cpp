@@ -4,6 +4,7 @@
 // copy-list window's button, the questions and reports on the way.
 #include "core/glyphmuxini.h"
 #include "core/glyphmuxinireader.h"
+#include "core/localpath.h"
 #include "support/editorwindow.h"
 #include "ui/dialogs/aboutdialog.h"
 #include "ui/dialogs/copylistdialog.h"
@@ -224,11 +225,19 @@ private slots:
         ::stat("Glyphmux.ini", &after);
         QCOMPARE(after.st_ino == before.st_ino, plant.contains('*') || warnings == 2); // unchanged bytes, or both refused
         if (plant == "latin1") {
-            // Named through Qt it would be the look-alike: refused; by its relative name it opens and saves.
-            QVERIFY(!f.form.openFile(QFile::decodeName(QFile::encodeName(f.cwd.path()) + '/' + latin1 + "/Glyphmux.ini")));
-            QVERIFY(f.form.openFile("Glyphmux.ini"));
-            f.face(1)->setText("Changed too");
-            QVERIFY(f.form.writeIni());
+            // Named through Qt it would be the look-alike: refused. By its bytes
+            // (as the command line names it) or its relative name it opens and saves as itself.
+            const QByteArray real = QFile::encodeName(f.cwd.path()) + '/' + latin1 + "/Glyphmux.ini";
+            QVERIFY(!f.form.openFile(QFile::decodeName(real)));
+            for (const QString &name : {pathFromNativeName(real), QStringLiteral("Glyphmux.ini")}) {
+                QVERIFY(f.form.openFile(name));
+                f.face(1)->setText(name);
+                QVERIFY(f.form.writeIni());
+                QFile saved("Glyphmux.ini");
+                QVERIFY(saved.open(QIODevice::ReadOnly));
+                QCOMPARE(saved.readAll(), glyphmuxIniBytes(f.form.fontMap()));
+            }
+            QVERIFY(QDir("../" + QFile::decodeName(lookAlike)).isEmpty());
         }
         QStringList found;
         for (const QString &name : QDir().entryList({"[!s]*"}, QDir::Files)) { // settings.fs aside

@@ -1,5 +1,7 @@
 #include "fonts/fontfinder.h"
 
+#include "core/localpath.h"
+
 #include "fonts/bytereader.h"
 #include "fonts/fontnames.h"
 #include "fonts/fontrefusal.h"
@@ -171,10 +173,13 @@ std::vector<Candidate> installedFonts()
 std::array<Found, SlotCount> find(const Search &search, const std::vector<Candidate> *installed)
 {
     std::array<Found, SlotCount> found;
-    const QString iniFolder = QFileInfo(search.iniPath).absolutePath();
-    // The folders in the order they are searched, each once.
-    std::vector<std::pair<QString, Place>> folders = {{iniFolder, Place::IniFolder},
-                                                      {iniFolder + QStringLiteral("/data/fonts"), Place::DataFonts}};
+    // The folders in the order they are searched, each once. Fonts go to
+    // Qt by name, so a folder whose name Qt cannot spell exactly is passed by.
+    std::vector<std::pair<QString, Place>> folders;
+    const QString iniFolder = search.iniPath.isEmpty() ? absoluteNativePath(QStringLiteral("."))
+                                                       : QFileInfo(absoluteNativePath(search.iniPath)).path();
+    if (isLosslessPath(iniFolder))
+        folders = {{iniFolder, Place::IniFolder}, {iniFolder + QStringLiteral("/data/fonts"), Place::DataFonts}};
     for (const QString &folder : search.fontFolders)
         folders.emplace_back(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()), Place::FontFolder);
     QHash<QString, std::vector<Candidate>> read; // each folder read once, when first needed

@@ -2,6 +2,7 @@
 
 #include "appversion.h"
 #include "core/languagechoice.h"
+#include "core/localpath.h"
 #include "core/safesave.h"
 #include "preview/storedpicture.h"
 #include "ui/commandline.h"
@@ -126,10 +127,10 @@ int runEditor(int argc, char *argv[], const std::function<void(QWidget &)> &show
 
     MainWindow window;
     window.show();
-    // A name that is not valid UTF-8 decodes with U+FFFD, which the open
-    // refuses and names, instead of reaching a look-alike file.
+    // The name as the bytes it is: one that is not UTF-8 is opened, and
+    // saved back, as itself, never as a look-alike.
     if (!arguments.files.isEmpty())
-        window.openFile(QFile::decodeName(arguments.files.constFirst()));
+        window.openFile(pathFromNativeName(arguments.files.constFirst()));
     if (shown)
         shown(window);
     return app.exec();

@@ -1,5 +1,6 @@
 #include "ui/glyphmuxinitexts.h"
 
+#include "core/localpath.h"
 #include "ui/fileerrortext.h"
 
 #include <QCoreApplication>
@@ -13,7 +14,7 @@ struct Text {
 
 QString shown(const QString &path)
 {
-    return QDir::toNativeSeparators(path);
+    return QDir::toNativeSeparators(readablePath(path));
 }
 
 QString reason(IniNoteKind kind)

@@ -147,3 +147,22 @@ find_german() { window=$(xdotool search --onlyvisible --name '^Glyphmux GUI 1\.2
 wait_for "the German main window" find_german
 wait_for "settings.fs after the German start" settings_are 'True|\r\n'
 echo "German start: $(xdotool getwindowname "$window" | sed 's/  */ /g')"
+kill "$app_pid"; wait "$app_pid" || true; app_pid=""
+
+# A FILE whose name is not UTF-8 opens and saves as itself (the hand-written
+# original kept beside it), never as its look-alike, the name Qt would make.
+latin1=$(printf 'caf\351') lookalike=$(printf 'caf\357\277\275')
+mkdir "$work/cwd-arg" "$work/$latin1" "$work/$lookalike"
+cd "$work/cwd-arg"
+printf 'False|\r\n' >settings.fs
+printf '[FontMap]\r\nLatinBold12=DejaVu Sans@12:Y:W\r\n' >"$work/$latin1/Glyphmux.ini"
+"$app" "$work/$latin1/Glyphmux.ini" >"$work/app-arg.log" 2>&1 &
+app_pid=$!
+wait_for "the main window with a Latin-1 FILE" find_window
+sleep 1
+xdotool windowfocus --sync "$window" key --delay 80 ctrl+s
+wait_for "the save beside the Latin-1 FILE" test -s "$work/$latin1/Glyphmux.ini.bak"
+grep -q 'LatinBold12=DejaVu Sans@12' "$work/$latin1/Glyphmux.ini.bak" || fail "the .bak is not the hand-written file"
+iconv -f UTF-16 -t UTF-8 "$work/$latin1/Glyphmux.ini" | grep -q '^LatinPlain12=' || fail "the Latin-1 FILE was not saved"
+[ -z "$(ls -A "$work/$lookalike")" ] || fail "the look-alike folder was written: $(ls -A "$work/$lookalike")"
+echo "Latin-1 FILE: opened and saved as itself"

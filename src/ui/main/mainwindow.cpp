@@ -1,5 +1,6 @@
 #include "ui/main/mainwindow.h"
 
+#include "core/localpath.h"
 #include "fonts/chosenfonts.h"
 #include "preview/phonepreview.h"
 #include "ui/apptexts.h"
@@ -140,7 +141,7 @@ void MainWindow::buildMenus()
         m_recent.add(path);
         rememberFontFiles(path);
         m_recovery->markSaved();
-        m_statusLine->showMessage(tr("Saved: %1").arg(QDir::toNativeSeparators(path)), savedMessageMs);
+        m_statusLine->showMessage(tr("Saved: %1").arg(QDir::toNativeSeparators(readablePath(path))), savedMessageMs);
     });
     m_openCommand = new OpenCommand(*m_files, *m_messages, m_recent, *this);
     connect(m_openAction, &QAction::triggered, m_openCommand, &OpenCommand::choose);
@@ -347,7 +348,8 @@ bool MainWindow::openFile(const QString &path)
 void MainWindow::loadMap(const FontMap &map, const QString &path)
 {
     // The whole map and the new save target are one step.
-    const DocumentHistory::Step step(m_history, DocumentHistory::StepKind::Open, -1, QFileInfo(path).fileName());
+    const DocumentHistory::Step step(m_history, DocumentHistory::StepKind::Open, -1,
+                                    readablePath(QFileInfo(path).fileName()));
     m_loading = true;
     m_document->setMap(map);
     // The spinner stands where this chroma puts it, so its arrows go on from there.
@@ -372,7 +374,7 @@ void MainWindow::applyState(const FontMap &map, const QString &saveTarget)
     refreshPreview();
     if (saveTarget != m_saveCommand->target()) {
         m_saveCommand->setTarget(saveTarget);
-        showSaveTarget(QFileInfo(saveTarget).absoluteFilePath());
+        showSaveTarget(absoluteNativePath(saveTarget));
     }
 }
 
@@ -381,7 +383,7 @@ void MainWindow::showSaveTarget(const QString &path)
     // The status bar appears with the first file opened; before that the
     // window keeps its designed size.
     m_targetPath = path;
-    const QString shown = QDir::toNativeSeparators(path);
+    const QString shown = QDir::toNativeSeparators(readablePath(path));
     m_statusLine->setSaveTarget(tr("Save writes to %1").arg(shown));
     m_saveAction->setToolTip(plainToolTip(tr("Writes %1").arg(shown)));
     if (auto *menu = findChild<QMenu *>(QStringLiteral("cmd_file")))

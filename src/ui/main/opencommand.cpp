@@ -2,6 +2,7 @@
 
 #include "core/fontmap.h"
 #include "core/glyphmuxinireader.h"
+#include "core/localpath.h"
 #include "core/recentfiles.h"
 #include "ui/glyphmuxinitexts.h"
 #include "ui/main/openfonts.h"
@@ -43,7 +44,9 @@ bool OpenCommand::open(const QString &path)
         return false;
     }
     m_recent.add(file.path);
-    m_dialog.fileName = QDir::toNativeSeparators(file.path);
+    // Shown in the next chooser, where Qt would spell an escaped byte lossily:
+    // U+FFFD instead, which an open refuses rather than reach a look-alike.
+    m_dialog.fileName = QDir::toNativeSeparators(readablePath(file.path));
     FontMap map = file.content.map;
     const OpenFonts::Report fonts =
         m_fontMemory ? OpenFonts::findFiles(map, file.path, *m_fontMemory) : OpenFonts::Report{};

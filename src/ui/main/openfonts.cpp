@@ -1,5 +1,6 @@
 #include "ui/main/openfonts.h"
 
+#include "core/localpath.h"
 #include "core/fontfilememory.h"
 #include "core/fontmap.h"
 #include "fonts/fontfinder.h"
@@ -74,7 +75,7 @@ Report findFiles(FontMap &map, const QString &iniPath, const FontFileMemory &mem
 
 QString heading(const QString &iniPath)
 {
-    return Text::tr("%1 is open. The font files of its faces:").arg(QDir::toNativeSeparators(iniPath));
+    return Text::tr("%1 is open. The font files of its faces:").arg(QDir::toNativeSeparators(readablePath(iniPath)));
 }
 
 } // namespace OpenFonts

@@ -1,8 +1,8 @@
 #include "ui/main/recoverykeeper.h"
 
+#include "core/localpath.h"
 #include "ui/main/statusline.h"
 
-#include <QFileInfo>
 #include <QLocale>
 #include <QTimer>
 
@@ -50,7 +50,7 @@ void RecoveryKeeper::writeNow()
     const DocumentHistory::State now = m_history.auditioning() ? m_history.recorded() : m_history.current();
     if (now == m_saved)
         return m_store.remove();
-    m_store.write(formatRecovery({now.map, QFileInfo(now.saveTarget).absoluteFilePath(),
+    m_store.write(formatRecovery({now.map, absoluteNativePath(now.saveTarget),
                                   QDateTime::currentDateTimeUtc()}));
 }
 
@@ -89,7 +89,7 @@ void RecoveryKeeper::restore()
         return;
     // The file of the current folder is named as a plain save would name it.
     const QString ini = m_offered->iniPath;
-    const bool plain = ini.isEmpty() || ini == QFileInfo(defaultTarget).absoluteFilePath();
+    const bool plain = ini.isEmpty() || ini == absoluteNativePath(defaultTarget);
     m_history.replaceWith(DocumentHistory::StepKind::Restore, {m_offered->map, plain ? defaultTarget : ini});
     m_offered.reset();
     // Kept as this run's own before the old file goes.

@@ -15,7 +15,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileInfo>
 #include <QTimer>
 #include <QWidget>
 
@@ -24,17 +23,9 @@ namespace {
 constexpr int titleStepMs = 150;
 const QString iniFileName = QStringLiteral("Glyphmux.ini");
 
-// The full path when it can be told without loss (the current folder's
-// name may not be UTF-8); else the name as given.
-QString fullPath(const QString &path)
-{
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    return isLosslessPath(absolute) ? absolute : path;
-}
-
 QString shownPath(const QString &path)
 {
-    return QDir::toNativeSeparators(fullPath(path));
+    return QDir::toNativeSeparators(readablePath(absoluteNativePath(path)));
 }
 
 QString tooLargeText(qsizetype bytes)
@@ -161,7 +152,8 @@ bool SaveCommand::writeIni()
     if (!fileHolds(real.path, bytes)) {
         // The backup keeps the file as it was before this session first
         // replaced it; without that backup, nothing is written.
-        if (!m_backedUp.contains(real.path)) {
+        const QString realFile = absoluteNativePath(real.path); // one file, however it was named
+        if (!m_backedUp.contains(realFile)) {
             const BackupOutcome backup = keepPreviousVersion(real.path);
             if (!backup.ok()) {
                 m_messages.warn(&m_window, GlyphmuxIniTexts::backupFailure(backup));
@@ -174,9 +166,9 @@ bool SaveCommand::writeIni()
                             tr("Cannot save %1:\n%2").arg(shownPath(path), fileErrorText(outcome.error)));
             return false;
         }
-        m_backedUp.insert(real.path);
+        m_backedUp.insert(realFile);
     }
-    emit written(fullPath(path));
+    emit written(absoluteNativePath(path));
     saved();
     return true;
 }

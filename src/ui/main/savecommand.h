@@ -52,7 +52,7 @@ public:
 
 signals:
     // A save wrote (or found already holding its bytes) the file at this
-    // path: absolute, unless the current folder cannot be named without loss.
+    // absolute path (its bytes kept: see core/localpath.h).
     void written(const QString &path);
 
 private:
