@@ -160,10 +160,15 @@ SaveOutcome replaceAtomically(const QString &path, const FillStep &fill, Links l
     for (int attempt = 0; attempt < 16 && !temporary.isOpen(); ++attempt) {
         temporaryName = real + temporaryMark + randomSuffix();
         const int fd = createNewFile(temporaryName);
-        if (fd >= 0 && !temporary.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
-            closeFile(fd);
         if (fd < 0 && errno != EEXIST)
             break;
+        if (fd >= 0 && !temporary.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+            const int error = errno;
+            closeFile(fd);
+            removeFile(temporaryName);
+            errno = error;
+            break;
+        }
     }
     if (!temporary.isOpen())
         return {false, {FileError::Kind::Open, path, QFileDevice::OpenError, qt_error_string(errno)}};
@@ -214,8 +219,9 @@ SaveTarget followLinks(const QString &path)
         target.truncate(qsizetype(length));
         // The target's bytes as they are, whatever they are.
         const QString next = pathFromNativeName(target);
-        // A relative target counts from the link's own folder (no file is asked).
-        current = QDir::isAbsolutePath(next) ? next : QFileInfo(current).path() + QLatin1Char('/') + next;
+        // A relative target counts from the link's own folder.
+        const qsizetype slash = current.lastIndexOf(QLatin1Char('/'));
+        current = QDir::isAbsolutePath(next) || slash < 0 ? next : current.left(slash + 1) + next;
     }
     return {path, {FileError::Kind::Open, path, QFileDevice::OpenError, qt_error_string(ELOOP)}};
 #else
