@@ -11,6 +11,7 @@
 #include "ui/dialogs/exportdialog.h"
 #include "ui/dialogs/phonemodeldialog.h"
 #include "ui/main/exportcommand.h"
+#include "ui/main/opencommand.h"
 #include "ui/main/slotfontinfo.h"
 
 #include <sys/stat.h>
@@ -229,6 +230,9 @@ private slots:
             // (as the command line names it) or its relative name it opens and saves as itself.
             const QByteArray real = QFile::encodeName(f.cwd.path()) + '/' + latin1 + "/Glyphmux.ini";
             QVERIFY(!f.form.openFile(QFile::decodeName(real)));
+            QMimeData dropped; // a drop names it by its bytes too
+            dropped.setData("text/uri-list", "file://" + real.toPercentEncoding("/") + "\r\n");
+            QCOMPARE(OpenCommand::iniFileIn(&dropped), pathFromNativeName(real));
             for (const QString &name : {pathFromNativeName(real), QStringLiteral("Glyphmux.ini")}) {
                 QVERIFY(f.form.openFile(name));
                 f.face(1)->setText(name);

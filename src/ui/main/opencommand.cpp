@@ -88,5 +88,9 @@ QString OpenCommand::iniFileIn(const QMimeData *data)
     const QUrl url = data->urls().constFirst();
     if (!url.isLocalFile() || !url.toLocalFile().endsWith(QStringLiteral(".ini"), Qt::CaseInsensitive))
         return {};
+    // A byte that is not UTF-8 stays percent-encoded in the URL: its bytes
+    // name the very file, where toLocalFile() decodes it to U+FFFD.
+    if (url.host().isEmpty())
+        return pathFromNativeName(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
     return url.toLocalFile();
 }
