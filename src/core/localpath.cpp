@@ -108,21 +108,13 @@ QString absoluteNativePath(const QString &path)
 
 bool isLosslessPath(const QString &path)
 {
-    for (qsizetype i = 0; i < path.size(); ++i) {
-        const QChar c = path[i];
-        if (c == QChar::ReplacementCharacter)
-            return false;
-        if (c.isHighSurrogate() && i + 1 < path.size() && path[i + 1].isLowSurrogate())
-            ++i;
-        else if (c.isSurrogate())
-            return false;
-    }
-    return true;
+    // An escaped byte is a lone surrogate, which valid UTF-16 never holds.
+    return !path.contains(QChar::ReplacementCharacter) && path.isValidUtf16();
 }
 
 QString readablePath(const QString &path)
 {
-    QString out = path;
+    QString out = QDir::toNativeSeparators(path);
     for (qsizetype i = 0; i < out.size(); ++i) {
         if (out[i].isHighSurrogate() && i + 1 < out.size() && out[i + 1].isLowSurrogate())
             ++i; // a character of its own, whatever its second half

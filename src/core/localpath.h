@@ -30,5 +30,6 @@ QString absoluteNativePath(const QString &path);
 // True when Qt's file classes reach exactly the file this path names.
 bool isLosslessPath(const QString &path);
 
-// The path for people to read: an escaped byte shows as U+FFFD.
+// The path for people to read: the system's separators, and an escaped
+// byte shown as U+FFFD.
 QString readablePath(const QString &path);

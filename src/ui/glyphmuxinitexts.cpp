@@ -4,18 +4,12 @@
 #include "ui/fileerrortext.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 namespace {
 
 struct Text {
     Q_DECLARE_TR_FUNCTIONS(GlyphmuxIniTexts)
 };
-
-QString shown(const QString &path)
-{
-    return QDir::toNativeSeparators(readablePath(path));
-}
 
 QString reason(IniNoteKind kind)
 {
@@ -55,19 +49,19 @@ QString readFailure(const GlyphmuxIniFile &file)
         return {};
     case IniReadError::NotAFile:
     case IniReadError::CannotRead:
-        return Text::tr("Cannot open %1:\n%2").arg(shown(file.path), fileErrorText(file.file));
+        return Text::tr("Cannot open %1:\n%2").arg(readablePath(file.path), fileErrorText(file.file));
     case IniReadError::TooLarge:
-        return Text::tr("%1 is not a Glyphmux.ini: it is too large.").arg(shown(file.path));
+        return Text::tr("%1 is not a Glyphmux.ini: it is too large.").arg(readablePath(file.path));
     case IniReadError::NotGlyphmuxIni:
         return Text::tr("%1 is not a Glyphmux.ini: it has neither the [FontMap] section nor font lines.")
-            .arg(shown(file.path));
+            .arg(readablePath(file.path));
     }
     return {};
 }
 
 QString reportHeading(const GlyphmuxIniFile &file)
 {
-    return Text::tr("%1 is open. These lines were not taken as they stand:").arg(shown(file.path));
+    return Text::tr("%1 is open. These lines were not taken as they stand:").arg(readablePath(file.path));
 }
 
 QStringList reportItems(const ParsedGlyphmuxIni &content)
@@ -85,9 +79,9 @@ QString backupFailure(const BackupOutcome &outcome)
     const QString why = fileErrorText(outcome.error);
     if (outcome.step == BackupError::CannotReadOld)
         return Text::tr("Nothing saved: cannot read the previous version of %1:\n%2")
-            .arg(shown(outcome.error.path), why);
+            .arg(readablePath(outcome.error.path), why);
     return Text::tr("Nothing saved: cannot keep the previous version in %1:\n%2")
-        .arg(shown(outcome.error.path), why);
+        .arg(readablePath(outcome.error.path), why);
 }
 
 } // namespace GlyphmuxIniTexts

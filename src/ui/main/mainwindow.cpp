@@ -141,7 +141,7 @@ void MainWindow::buildMenus()
         m_recent.add(path);
         rememberFontFiles(path);
         m_recovery->markSaved();
-        m_statusLine->showMessage(tr("Saved: %1").arg(QDir::toNativeSeparators(readablePath(path))), savedMessageMs);
+        m_statusLine->showMessage(tr("Saved: %1").arg(readablePath(path)), savedMessageMs);
     });
     m_openCommand = new OpenCommand(*m_files, *m_messages, m_recent, *this);
     connect(m_openAction, &QAction::triggered, m_openCommand, &OpenCommand::choose);
@@ -383,7 +383,7 @@ void MainWindow::showSaveTarget(const QString &path)
     // The status bar appears with the first file opened; before that the
     // window keeps its designed size.
     m_targetPath = path;
-    const QString shown = QDir::toNativeSeparators(readablePath(path));
+    const QString shown = readablePath(path);
     m_statusLine->setSaveTarget(tr("Save writes to %1").arg(shown));
     m_saveAction->setToolTip(plainToolTip(tr("Writes %1").arg(shown)));
     if (auto *menu = findChild<QMenu *>(QStringLiteral("cmd_file")))

@@ -46,7 +46,7 @@ bool OpenCommand::open(const QString &path)
     m_recent.add(file.path);
     // Shown in the next chooser, where Qt would spell an escaped byte lossily:
     // U+FFFD instead, which an open refuses rather than reach a look-alike.
-    m_dialog.fileName = QDir::toNativeSeparators(readablePath(file.path));
+    m_dialog.fileName = readablePath(file.path);
     FontMap map = file.content.map;
     const OpenFonts::Report fonts =
         m_fontMemory ? OpenFonts::findFiles(map, file.path, *m_fontMemory) : OpenFonts::Report{};

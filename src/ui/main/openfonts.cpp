@@ -75,7 +75,7 @@ Report findFiles(FontMap &map, const QString &iniPath, const FontFileMemory &mem
 
 QString heading(const QString &iniPath)
 {
-    return Text::tr("%1 is open. The font files of its faces:").arg(QDir::toNativeSeparators(readablePath(iniPath)));
+    return Text::tr("%1 is open. The font files of its faces:").arg(readablePath(iniPath));
 }
 
 } // namespace OpenFonts

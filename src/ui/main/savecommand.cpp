@@ -14,7 +14,6 @@
 #include "ui/services/messageboxes.h"
 
 #include <QAction>
-#include <QDir>
 #include <QTimer>
 #include <QWidget>
 
@@ -25,7 +24,7 @@ const QString iniFileName = QStringLiteral("Glyphmux.ini");
 
 QString shownPath(const QString &path)
 {
-    return QDir::toNativeSeparators(readablePath(absoluteNativePath(path)));
+    return readablePath(absoluteNativePath(path));
 }
 
 QString tooLargeText(qsizetype bytes)

@@ -26,8 +26,6 @@ public:
     // Puts the document's Undo and Redo in place of a field's own in 'menu'.
     void redirect(QMenu &menu) const;
 
-    QAction *undoAction() const { return m_undo; }
-    QAction *redoAction() const { return m_redo; }
     void retranslate();
 
 protected:
